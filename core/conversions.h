@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The program's own rules for numbers as text. Every number Lorvex writes goes through
+// FormatInteger or FormatDecimal, so no locale ever changes a digit, sign or decimal mark.
+namespace lorvex {
+
+// Plain decimal: "-" for negatives, no "+", no leading zeros, no grouping.
+std::string FormatInteger(std::int64_t value);
+
+// Fixed-point text with `decimals` digits after "." (-1 means 10; others clamped to 0..512).
+// Infinities give "+Infinity"/"-Infinity", NaN gives "NaN"; zero never carries a minus sign.
+std::string FormatDecimal(float value, int decimals);
+
+// Decimal, "$" hexadecimal or "%" binary after optional blanks/tabs and one sign. Stops at the
+// first character that is no digit of the base; wraps around on overflow; no digit gives 0.
+std::int64_t ParseInteger(std::string_view text);
+
+// Exactly max(width, 0) bytes: right-aligned with the first byte of `pad` (blank if empty),
+// a longer text cut at the right.
+std::string PadLeft(std::string_view text, int width, std::string_view pad = " ");
+
+// At most `length` bytes from the 1-based position `start` (start <= 1 means the first byte).
+std::string Substring(std::string_view text, int start, int length);
+
+// Same length and same bytes; case matters.
+bool TextEquals(std::string_view a, std::string_view b);
+
+// UTF-8 to ISO 8859-1 for showing file names in messages; anything outside becomes "?".
+std::string Utf8ToLatin1(std::string_view utf8);
+
+}  // namespace lorvex

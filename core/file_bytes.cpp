@@ -1,0 +1,49 @@
+#include "file_bytes.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace lorvex {
+
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+FileBytes readFileBytes(const std::string& path) {
+    FileBytes result;
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) return {{}, errno};
+    struct stat info{};
+    if (::fstat(file.get(), &info) == 0 && S_ISDIR(info.st_mode)) return {{}, EISDIR};
+    if (info.st_size > 0) result.bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
+        if (count == 0) break;
+        if (count < 0) {
+            if (errno == EINTR) continue;
+            return {{}, errno};
+        }
+        result.bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+    return result;
+}
+
+}  // namespace lorvex

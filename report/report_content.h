@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/hit_table.h"
+#include "core/system_row.h"
+#include "core/system_table.h"
+
+namespace lorvex {
+
+// What a report reads at the moment of saving, and nothing else.
+struct ReportData {
+    const SystemTable& system;
+    const HitTable& hits;
+};
+
+// "Lottosystem für H Zahlen in R Reihen mit Treffertabelle" (ISO 8859-1).
+std::string reportTitle(int highestNumber, int rowCount);
+
+// The six numbers in stored order, two digits each, single blanks: "01 02 03 04 05 06".
+std::string systemRowText(const SystemRow& row);
+
+// The program's folder (ending with a separator), then "HH_RRRR" and the extension.
+std::string proposedReportName(std::string_view programDirectory, int highestNumber,
+                               int rowCount, std::string_view extension);
+
+// Walks the hit rows in order. A row whose "Treffer" cell is 6, 5, 4 or 3 is handed on with
+// `opensSection` set the first time its value is met; other rows are left out.
+void forEachSectionRow(const HitTable& hits,
+                       const std::function<void(const HitRow& row, bool opensSection)>& visit);
+
+}  // namespace lorvex
