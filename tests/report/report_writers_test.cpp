@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/hit_analysis.h"
+#include "report/html_report.h"
+#include "report/report_file.h"
+#include "report/text_report.h"
+
+namespace lorvex {
+namespace {
+
+std::string readGolden(const std::string& name) {
+    std::ifstream file(std::string(LORVEX_TEST_DATA_DIR) + "/reports/" + name, std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// Compares line by line first, so a failure names the first line that differs.
+void expectSameBytes(const std::string& actual, const std::string& expected) {
+    std::istringstream a(actual), e(expected);
+    std::string lineA, lineE;
+    for (int number = 1; std::getline(e, lineE); ++number) {
+        ASSERT_TRUE(std::getline(a, lineA)) << "report ends before line " << number;
+        ASSERT_EQ(lineA, lineE) << "first difference in line " << number;
+    }
+    EXPECT_EQ(actual, expected);
+}
+
+SystemTable twoRowSystem() {
+    SystemTable system;
+    system.appendRow({1, 2, 3, 4, 5, 6});
+    system.appendRow({1, 2, 3, 4, 5, 7});
+    return system;
+}
+
+HitTable analysed(const SystemTable& system, std::initializer_list<int> blocks) {
+    HitTable hits;
+    HitAnalysis analysis(system, hits);
+    for (const int k : blocks) analysis.run(k);
+    return hits;
+}
+
+TEST(TextReport, TwoRowExampleMatchesByteForByte) {
+    const SystemTable system = twoRowSystem();
+    const HitTable hits = analysed(system, {6, 5, 4, 3});
+    expectSameBytes(reportBytes(writeTextReport({system, hits})),
+                    readGolden("beispiel_7_2_komplett.txt"));
+}
+
+TEST(HtmlReport, TwoRowExampleMatchesByteForByte) {
+    const SystemTable system = twoRowSystem();
+    const HitTable hits = analysed(system, {6, 5, 4, 3});
+    expectSameBytes(reportBytes(writeHtmlReport({system, hits})),
+                    readGolden("beispiel_7_2_komplett.html"));
+}
+
+TEST(TextReport, EmptySystemStillReportsTheKeptHitTable) {
+    const SystemTable earlier = twoRowSystem();
+    const HitTable hits = analysed(earlier, {3});
+    const SystemTable empty;
+    const std::vector<std::string> lines = writeTextReport({empty, hits});
+    EXPECT_EQ(lines[0], "Lottosystem f\xFCr 0 Zahlen in 0 Reihen mit Treffertabelle");
+    EXPECT_EQ(lines[1], std::string(55, '-'));
+    EXPECT_EQ(lines[2], "");  // no system rows
+    EXPECT_EQ(lines[4], std::string(60, '-'));
+    EXPECT_EQ(lines[5], " 3 entweder |      |      |      |    2 |      10 |  28.571");
+    EXPECT_EQ(lines.size(), 10u);
+}
+
+TEST(TextReport, EightDigitCaseCountIsWrittenWhole) {
+    const SystemTable system;
+    HitTable hits;
+    hits.append({{"6", "", "", "", "", "13723192", "98.137"}, true});
+    EXPECT_EQ(writeTextReport({system, hits})[5],
+              " 6 entweder |      |      |      |      | 13723192 |  98.137");
+}
+
+TEST(TextReport, RuleFollowsTheTitleLength) {
+    SystemTable system;
+    for (int i = 0; i < 22; ++i) system.appendRow({1, 2, 3, 4, 5, 12});
+    EXPECT_EQ(writeTextReport({system, HitTable{}})[1].size(), 57u);
+}
+
+int countLines(const std::vector<std::string>& lines, const std::string& wanted) {
+    return static_cast<int>(std::count(lines.begin(), lines.end(), wanted));
+}
+
+TEST(HtmlReport, SpacerBeforeEveryTwelfthSystemRow) {
+    for (const auto& [rows, spacers] : {std::pair{0, 0}, {12, 1}, {13, 2}, {25, 3}}) {
+        SystemTable system;
+        for (int i = 0; i < rows; ++i) system.appendRow({1, 2, 3, 4, 5, 6});
+        const auto lines = writeHtmlReport({system, HitTable{}});
+        EXPECT_EQ(countLines(lines, "  <tr><td colspan='2'></td></tr>"), spacers) << rows;
+        EXPECT_EQ(lines.size(), 37u + rows + spacers) << rows;
+    }
+}
+
+TEST(HtmlReport, SingleBlockHasOneSpacerAndEmptyCellsStayEmpty) {
+    const SystemTable system = twoRowSystem();
+    const HitTable hits = analysed(system, {3});
+    const auto lines = writeHtmlReport({system, hits});
+    EXPECT_EQ(countLines(lines, "  <tr><td colspan='7'></td></tr>"), 1);
+    EXPECT_EQ(countLines(lines, "  <tr><td>oder</td><td></td><td></td><td></td><td></td><td>5</td>"
+                                "<td>14.286</td></tr>"),
+              1);
+}
+
+}  // namespace
+}  // namespace lorvex
