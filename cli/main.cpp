@@ -1,0 +1,23 @@
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "cli_options.h"
+#include "report_command.h"
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const lorvex::CliParse parse = lorvex::parseCliArguments(arguments);
+    switch (parse.kind) {
+        case lorvex::CliParse::Kind::Help:
+            std::cout << lorvex::cliUsage();
+            return 0;
+        case lorvex::CliParse::Kind::UsageError:
+            std::cerr << "lorvex-report: " << parse.problem << "\n\n" << lorvex::cliUsage();
+            return 2;
+        case lorvex::CliParse::Kind::Run:
+            break;
+    }
+    return lorvex::runReportCommand(parse.options, {std::cin, std::cout, std::cerr});
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+#include "cli_options.h"
+
+namespace lorvex {
+
+struct CliStreams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;  // German messages, UTF-8
+};
+
+// Loads the system, analyses it and writes the report. Returns the exit status: 0 on success,
+// 1 on any failure, which has then been explained on `err` and written no output file.
+int runReportCommand(const CliOptions& options, CliStreams streams);
+
+}  // namespace lorvex

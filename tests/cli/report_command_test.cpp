@@ -1,0 +1,135 @@
+#include "report_command.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace lorvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+const fs::path kExamples = LORVEX_EXAMPLES_DIR;
+const fs::path kGolden = fs::path(LORVEX_TEST_DATA_DIR) / "reports";
+
+class ReportCommandTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("lorvex-cli-" + std::to_string(::getpid()));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    int run(CliOptions options, const std::string& input = {}) {
+        std::istringstream in(input);
+        out_.str({});
+        err_.str({});
+        return runReportCommand(options, {in, out_, err_});
+    }
+    fs::path file(const std::string& name, const std::string& bytes) const {
+        const fs::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    fs::path folder_;
+    std::ostringstream out_;
+    std::ostringstream err_;
+};
+
+TEST_F(ReportCommandTest, WritesTheSameBytesAsTheDesktopSave) {
+    ASSERT_EQ(run({.systemFile = kExamples / "Beispiel_7_2.txt"}), 0);
+    EXPECT_EQ(out_.str(), readAll(kGolden / "beispiel_7_2_komplett.txt"));
+    EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(ReportCommandTest, ReadsStandardInputAndWritesHtmlToAFile) {
+    const fs::path output = folder_ / "bericht.html";
+    ASSERT_EQ(run({.systemFile = "-", .outputFile = output.string(), .format = ReportFormat::Html},
+                  "1 2 3 4 5 7\n1 2 3 4 5 6\n"),
+              0);
+    EXPECT_EQ(readAll(output), readAll(kGolden / "beispiel_7_2_komplett.html"));
+    EXPECT_EQ(out_.str(), "");
+}
+
+TEST_F(ReportCommandTest, OnlyOneBlockWithEitherEngine) {
+    for (const bool reference : {false, true}) {
+        ASSERT_EQ(run({.systemFile = kExamples / "C10_6_5_50.txt", .onlyBlock = 5,
+                       .reference = reference}),
+                  0);
+        const std::string report = out_.str();
+        EXPECT_NE(report.find(" 5 entweder |"), std::string::npos);
+        EXPECT_EQ(report.find(" 6 entweder |"), std::string::npos);
+        // C(10,5) = 252 draws, each with five hits somewhere: the system covers every 5-set.
+        EXPECT_EQ(report.find("       oder |      |      |"), std::string::npos);
+    }
+}
+
+struct FailureCase {
+    std::string name;
+    std::string input;
+    std::string message;
+};
+
+class ReportCommandFailureTest : public ReportCommandTest,
+                                 public testing::WithParamInterface<FailureCase> {};
+
+TEST_P(ReportCommandFailureTest, ExplainsAndWritesNothing) {
+    const fs::path output = folder_ / "bericht.txt";
+    file("bericht.txt", "earlier report");
+    const fs::path system = file("system.txt", GetParam().input);
+    EXPECT_EQ(run({.systemFile = system.string(), .outputFile = output.string()}), 1);
+    EXPECT_NE(err_.str().find(GetParam().message), std::string::npos) << err_.str();
+    EXPECT_EQ(readAll(output), "earlier report");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 2);
+}
+
+std::string manyRows(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += "1 2 3 4 5 6\n";
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, ReportCommandFailureTest,
+    testing::Values(FailureCase{"Empty", "", "Keine g\u00fcltige Systemreihe"},
+                    FailureCase{"Junk", "Reihe 1: 1 2 3\n\x01\x02\n", "Keine g\u00fcltige Systemreihe"},
+                    FailureCase{"Overflow", manyRows(10000),
+                                "\u00dcberlauf: System \u00fcber 9999 Reihen oder 49 Zahlen"},
+                    FailureCase{"NoDraw", "1 1 1 1 1 1\n", "Keine Analyse zum Speichern vorhanden"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(ReportCommandTest, UnreadableInputNamesTheReason) {
+    EXPECT_EQ(run({.systemFile = (folder_ / "fehlt.txt").string()}), 1);
+    EXPECT_NE(err_.str().find("Datei kann nicht ge\u00f6ffnet werden"), std::string::npos);
+    EXPECT_NE(err_.str().find("nicht gefunden"), std::string::npos);
+    EXPECT_EQ(run({.systemFile = folder_.string()}), 1);
+    EXPECT_NE(err_.str().find("Ordner"), std::string::npos);
+}
+
+TEST_F(ReportCommandTest, UnwritableOutputLeavesNoFile) {
+    const fs::path output = folder_ / "fehlt" / "bericht.txt";
+    EXPECT_EQ(run({.systemFile = kExamples / "Beispiel_7_2.txt", .outputFile = output.string()}), 1);
+    EXPECT_NE(err_.str().find("Datei kann nicht gespeichert werden"), std::string::npos);
+    EXPECT_FALSE(fs::exists(output));
+}
+
+TEST_F(ReportCommandTest, NineThousandNineHundredNinetyNineRowsAreAccepted) {
+    const fs::path system = file("gross.txt", manyRows(9999));
+    EXPECT_EQ(run({.systemFile = system.string(), .onlyBlock = 3}), 0);
+    EXPECT_NE(out_.str().find("in 9999 Reihen"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lorvex
