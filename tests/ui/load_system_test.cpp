@@ -1,0 +1,218 @@
+#include "ui/load_system.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/ui/recording_user_interface.h"
+#include "tests/ui/test_support.h"
+#include "ui/analysis_commands.h"
+
+namespace lorvex::testing {
+namespace {
+
+using Events = std::vector<std::string>;
+
+class LoadSystemTest : public ::testing::Test {
+protected:
+    void paste(const std::string& text) {
+        ui.clipboard = text;
+        pasteSystem(app, ui);
+    }
+
+    // A loaded system with an analysis on screen, as the starting point of a later load.
+    void loadEarlierSystemAndAnalyse() {
+        paste(kExampleSystem);
+        analyseBlocks(app, ui, ALL_BLOCK_SIZES);
+        ASSERT_EQ(app.hits.rowCount(), 11);
+        before = ui.events.size();
+        shownBefore = ui.lists;
+        messagesBefore = ui.messages.size();
+    }
+
+    // Everything the earlier load and analysis left is still there.
+    void expectEarlierSystemKept() {
+        EXPECT_EQ(app.system.rowCount(), 2);
+        EXPECT_EQ(app.system.highestNumber(), 7);
+        EXPECT_EQ(app.hits.rowCount(), 11);
+        EXPECT_EQ(ui.lists, shownBefore);
+        EXPECT_EQ(ui.status[0], "2 Systemreihen");
+        EXPECT_EQ(ui.status[1], "7 Systemzahlen");
+        EXPECT_EQ(ui.barMaximum, (std::array<int, 3>{7, 7, 7}));
+        EXPECT_TRUE(ui.mainWindowEnabled);
+        EXPECT_FALSE(ui.waitWindowShown);
+    }
+
+    Application app;
+    RecordingUserInterface ui;
+    std::size_t before = 0;
+    std::array<std::vector<ListRow>, 2> shownBefore;
+    std::size_t messagesBefore = 0;
+};
+
+TEST_F(LoadSystemTest, PastedRowsAreSortedCountedAndShownWhileBusy) {
+    paste("5 4 3 2 1 6\n1 2 3 4 5 6\n");
+
+    EXPECT_EQ(ui.events,
+              (Events{"clipboard", "disable", "wait shown", "poll", "bar 29 max 6", "bar 30 max 6",
+                      "bar 31 max 6", "status 0 = 2 Systemreihen", "status 1 = 6 Systemzahlen",
+                      "clear 27", "clear 28", "poll", "append 27 x2", "wait hidden", "enable"}));
+    // Rows are ordered; the numbers within a row keep their order.
+    EXPECT_EQ(ui.list(ListId::SystemList),
+              (std::vector<ListRow>{row({"1", "1", "2", "3", "4", "5", "6"}),
+                                    row({"2", "5", "4", "3", "2", "1", "6"})}));
+    EXPECT_EQ(app.system.rowCount(), 2);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(LoadSystemTest, SuccessfulLoadEmptiesTheHitTableEvenForTheSameSystem) {
+    loadEarlierSystemAndAnalyse();
+    paste(kExampleSystem);
+    EXPECT_EQ(app.hits.rowCount(), 0);
+    EXPECT_TRUE(ui.list(ListId::HitList).empty());
+    EXPECT_EQ(ui.list(ListId::SystemList).size(), 2u);
+}
+
+TEST_F(LoadSystemTest, SystemNumbersRunUpToTheHighestNumber) {
+    paste("11 12 13 14 15 20\n");
+    EXPECT_EQ(ui.status[1], "20 Systemzahlen");
+    EXPECT_EQ(ui.barMaximum, (std::array<int, 3>{20, 20, 20}));
+}
+
+TEST_F(LoadSystemTest, IdenticalLinesGiveTwoNumberedRows) {
+    paste("1 2 3 4 5 6\n1 2 3 4 5 6\n");
+    ASSERT_EQ(ui.list(ListId::SystemList).size(), 2u);
+    EXPECT_EQ(ui.list(ListId::SystemList)[1].texts[0], "2");
+    EXPECT_EQ(ui.status[0], "2 Systemreihen");
+}
+
+TEST_F(LoadSystemTest, EmptyClipboardChangesNothingAndIsNeverBusy) {
+    paste("");
+    EXPECT_EQ(ui.events, (Events{"clipboard"}));
+    EXPECT_EQ(app.system.rowCount(), 0);
+}
+
+TEST_F(LoadSystemTest, TextWithoutValidLineKeepsTheEarlierSystem) {
+    loadEarlierSystemAndAnalyse();
+    paste("Reihe 1: 1 2 3 4 5 6\n1 2 3 4 5 50\n\n");
+
+    EXPECT_EQ(ui.eventsAfter(before),
+              (Events{"clipboard", "disable", "wait shown", "poll", "wait hidden", "enable"}));
+    expectEarlierSystemKept();
+    EXPECT_EQ(ui.messages.size(), messagesBefore);
+}
+
+TEST_F(LoadSystemTest, OverflowKeepsTheEarlierSystemAndSaysSoAfterTheBusyState) {
+    loadEarlierSystemAndAnalyse();
+    paste(validLines(10000));
+
+    EXPECT_EQ(ui.eventsAfter(before),
+              (Events{"clipboard", "disable", "wait shown", "poll", "wait hidden", "enable",
+                      "message \xDC"
+                      "berlauf"}));
+    ASSERT_EQ(ui.messages.size(), messagesBefore + 1);
+    EXPECT_EQ(ui.messages.back().text,
+              "System \xFC"
+              "ber 9999 Reihen oder 49 Zahlen");
+    expectEarlierSystemKept();
+}
+
+TEST_F(LoadSystemTest, ExactlyTheRowLimitLoads) {
+    paste(validLines(9999));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(app.system.rowCount(), 9999);
+    EXPECT_EQ(ui.status[0], "9999 Systemreihen");
+    EXPECT_EQ(ui.list(ListId::SystemList).size(), 9999u);
+    EXPECT_EQ(ui.list(ListId::SystemList).back().texts[0], "9999");
+}
+
+TEST_F(LoadSystemTest, OpenStartsInTheProgramFolderAndLoadsTheChosenFile) {
+    ui.openAnswer = LORVEX_EXAMPLES_DIR "/C12_6_5_132.txt";
+    openSystemFile(app, ui);
+
+    ASSERT_EQ(ui.openDialogs.size(), 1u);
+    EXPECT_EQ(ui.openDialogs[0].title,
+              "System \xF6"
+              "ffnen...");
+    EXPECT_EQ(ui.openDialogs[0].filter, "Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*");
+    EXPECT_EQ(ui.openDialogs[0].directory, "/opt/lorvex");
+    EXPECT_EQ(ui.status[0], "132 Systemreihen");
+    EXPECT_EQ(ui.status[1], "12 Systemzahlen");
+    EXPECT_EQ(ui.list(ListId::SystemList).size(), 132u);
+    EXPECT_FALSE(ui.waitWindowShown);
+    EXPECT_TRUE(ui.mainWindowEnabled);
+}
+
+TEST_F(LoadSystemTest, CancelledOpenDialogChangesNothingAndIsNeverBusy) {
+    loadEarlierSystemAndAnalyse();
+    ui.openAnswer.clear();
+    openSystemFile(app, ui);
+    EXPECT_EQ(ui.eventsAfter(before), (Events{"open dialog"}));
+    expectEarlierSystemKept();
+}
+
+struct UnreadableCase {
+    const char* name;
+    std::string (*path)(const TempFolder& folder);
+    const char* reason;
+};
+
+class UnreadableFileTest : public LoadSystemTest,
+                           public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableFileTest, SaysWhyAndKeepsTheEarlierSystem) {
+    loadEarlierSystemAndAnalyse();
+    const TempFolder folder;
+    ui.openAnswer = GetParam().path(folder);
+    openSystemFile(app, ui);
+
+    EXPECT_EQ(ui.eventsAfter(before),
+              (Events{"open dialog", "disable", "wait shown", "wait hidden", "enable",
+                      "message \xD6"
+                      "ffnen"}));
+    ASSERT_EQ(ui.messages.size(), messagesBefore + 1);
+    EXPECT_EQ(ui.messages.back().text,
+              "Datei kann nicht ge\xF6"
+              "ffnet werden:\n" +
+                  ui.openAnswer + "\n" + GetParam().reason);
+    expectEarlierSystemKept();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, UnreadableFileTest,
+    ::testing::Values(
+        UnreadableCase{"MissingFile",
+                       [](const TempFolder& folder) { return folder.file("missing.txt"); },
+                       "Datei oder Ordner nicht gefunden."},
+        UnreadableCase{"Folder", [](const TempFolder& folder) { return folder.path().string(); },
+                       "Das ist ein Ordner, keine Datei."},
+        UnreadableCase{"PathThroughAFile",
+                       [](const TempFolder& folder) {
+                           writeBytes(folder.file("plain"), "1 2 3 4 5 6\n");
+                           return folder.file("plain") + "/system.txt";
+                       },
+                       "Ein Teil des Pfades ist kein Ordner."}),
+    [](const ::testing::TestParamInfo<UnreadableCase>& info) { return info.param.name; });
+
+TEST_F(LoadSystemTest, UnreadablePathIsShownInLatin1) {
+    ui.openAnswer =
+        "/nonexistent/Pr\xC3\xBC"
+        "fung \xE2\x82\xAC.txt";
+    openSystemFile(app, ui);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "Datei kann nicht ge\xF6"
+              "ffnet werden:\n/nonexistent/Pr\xFC"
+              "fung ?.txt\nDatei oder Ordner nicht gefunden.");
+}
+
+TEST_F(LoadSystemTest, EmptyFileKeepsTheEarlierSystemWithoutAWord) {
+    loadEarlierSystemAndAnalyse();
+    const TempFolder folder;
+    writeBytes(folder.file("empty.txt"), "");
+    ui.openAnswer = folder.file("empty.txt");
+    openSystemFile(app, ui);
+    expectEarlierSystemKept();
+    EXPECT_EQ(ui.messages.size(), messagesBefore);
+}
+
+}  // namespace
+}  // namespace lorvex::testing

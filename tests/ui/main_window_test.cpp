@@ -1,0 +1,400 @@
+// The real window on Qt's offscreen platform, driven through its actions and buttons.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QEventLoop>
+#include <QHeaderView>
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+#include <QtTest>
+#include <functional>
+#include <optional>
+
+#include "ui/application.h"
+#include "ui/command_dispatcher.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/program_images.h"
+#include "ui/qt/qt_text.h"
+#include "ui/qt/qt_user_interface.h"
+
+namespace lorvex::qt {
+namespace {
+
+// The Qt user interface with its dialogs answered by the test instead of a person.
+class ScriptedUserInterface final : public QtUserInterface {
+public:
+    using QtUserInterface::QtUserInterface;
+
+    std::string openAnswer;
+    QStringList messages;  // "title|text"
+    std::function<void()> duringMessage;
+    int exitRequests = 0;
+    bool reallyExit = false;  // a process can end its event loops only once
+
+    std::string openFileDialog(std::string_view, std::string_view, const std::string&) override {
+        return openAnswer;
+    }
+    std::string saveFileDialog(std::string_view, std::string_view, const std::string&,
+                               const std::string&) override {
+        return {};
+    }
+    void ShowMessageBox(std::string_view title, std::string_view text) override {
+        messages.append(fromLatin1(title) + u'|' + fromLatin1(text));
+        if (duringMessage) duringMessage();
+    }
+    void exitProgram() override {
+        ++exitRequests;
+        if (reallyExit) QtUserInterface::exitProgram();
+    }
+};
+
+QString latin1(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+// A menu as "caption" lines, submenus as "caption>" followed by their items indented.
+QStringList menuTree(const QMenu& menu, const QString& indent = {}) {
+    QStringList lines;
+    for (const QAction* action : menu.actions()) {
+        if (action->isSeparator()) {
+            lines.append(indent + u'-');
+        } else if (action->menu() != nullptr) {
+            lines.append(indent + action->text() + u'>');
+            lines.append(menuTree(*action->menu(), indent + u' '));
+        } else {
+            lines.append(indent + action->text());
+        }
+    }
+    return lines;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowHasItsTitleFixedSizeAndNoMaximiseButton();
+    void contentAreaLiesBetweenMenuBarAndStatusBar();
+    void menusHaveTheirCaptionsSeparatorsAndSubmenus();
+    void menuItemsHaveNoShortcutsAndNoChecks();
+    void toolbarHasSevenFlatButtonsWithTooltipsInsideTheContentArea();
+    void listsHaveTheirPlacesColumnsAndStyles();
+    void progressBarsHaveTheirPlacesAndRange();
+    void statusBarHasTwoCentredFieldsWithTheirInitialTexts();
+    void waitWindowIsHiddenOwnedAndHasATitleBarOnly();
+    void openActionLoadsTheChosenFile();
+    void komplettButtonFillsTheHitListWithGreyFirstRows();
+    void pasteTakesClipboardTextAsLatin1();
+    void tabMovesTheFocusBetweenTheTwoLists();
+    void closeRequestWhileACommandRunsIsDropped();
+    void beendenAndCloseButtonEndTheProgramTheSameWay();
+    void aboutBoxNamesTheQtVersion();
+    void exitEndsTheEventLoopWithStatusZero();
+
+private:
+    QAction& action(int command) { return *window->commandAction(command); }
+
+    std::optional<Application> app;
+    std::optional<MainWindow> window;
+    std::optional<ScriptedUserInterface> ui;
+    std::optional<CommandDispatcher> dispatcher;
+};
+
+void MainWindowTest::init() {
+    app.emplace();
+    window.emplace(decodeProgramImages());
+    ui.emplace(*window);
+    dispatcher.emplace(*app, *ui);
+    window->attach(*dispatcher);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&*window));
+}
+
+void MainWindowTest::cleanup() {
+    dispatcher.reset();
+    ui.reset();
+    window.reset();
+    app.reset();
+}
+
+void MainWindowTest::windowHasItsTitleFixedSizeAndNoMaximiseButton() {
+    QCOMPARE(window->windowTitle(), QStringLiteral("Lorvex 1.3.3"));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    const Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QCOMPARE(window->width(), 416);
+}
+
+void MainWindowTest::contentAreaLiesBetweenMenuBarAndStatusBar() {
+    const QWidget& content = *window->centralWidget();
+    QCOMPARE(content.size(), QSize(416, 496));
+    QCOMPARE(content.y(), window->menuBar()->geometry().bottom() + 1);
+    QCOMPARE(window->statusBar()->y(), content.geometry().bottom() + 1);
+    QVERIFY(window->statusBar()->height() >= 18);
+    QCOMPARE(window->height(), window->menuBar()->height() + 496 + window->statusBar()->height());
+}
+
+void MainWindowTest::menusHaveTheirCaptionsSeparatorsAndSubmenus() {
+    QStringList titles;
+    for (const QAction* title : window->menuBar()->actions()) titles.append(title->text());
+    QCOMPARE(titles, (QStringList{"System", "Analyse", "?"}));
+
+    const QList<QAction*> menus = window->menuBar()->actions();
+    QCOMPARE(menuTree(*menus[0]->menu()),
+             (QStringList{latin1("\xD6"
+                                 "ffnen..."),
+                          latin1("Einf\xFCgen"), "-", "Speichern>", " *.txt  (Text)",
+                          " *.html  (Internet)", "-", "Beenden"}));
+    QCOMPARE(menuTree(*menus[1]->menu()),
+             (QStringList{"Komplett", "-", "6 Treffer", "5 Treffer", "4 Treffer", "3 Treffer"}));
+    QCOMPARE(menuTree(*menus[2]->menu()),
+             (QStringList{"Systemseiten>", " Velmor's Lotto-Wheels page",
+                          " La Jolla Covering Repository Tables", " Dranek Lotto-Systeme", "-",
+                          "Hilfe", "Homepage", "Info"}));
+}
+
+void MainWindowTest::menuItemsHaveNoShortcutsAndNoChecks() {
+    for (int command = CMD_OPEN; command <= CMD_INFO; ++command) {
+        const QAction& item = action(command);
+        QVERIFY(item.shortcut().isEmpty());
+        QVERIFY(!item.text().contains(u'&'));
+        QVERIFY(!item.isCheckable());
+        QVERIFY(item.isEnabled());
+        QVERIFY(!item.isIconVisibleInMenu());
+    }
+}
+
+void MainWindowTest::toolbarHasSevenFlatButtonsWithTooltipsInsideTheContentArea() {
+    const QToolBar& toolbar = window->toolbar();
+    QCOMPARE(toolbar.parentWidget(), window->centralWidget());
+    QCOMPARE(toolbar.pos(), QPoint(0, 0));
+    QCOMPARE(toolbar.width(), 416);
+    QVERIFY(toolbar.height() <= 32);
+
+    QStringList tooltips;
+    for (QAction* button : toolbar.actions()) {
+        if (button->isSeparator()) {
+            tooltips.append("-");
+            continue;
+        }
+        tooltips.append(button->toolTip());
+        const auto* toolButton = qobject_cast<QToolButton*>(toolbar.widgetForAction(button));
+        QVERIFY(toolButton != nullptr);
+        QVERIFY(toolButton->autoRaise());
+        QCOMPARE(toolButton->toolTip(), button->toolTip());
+        QCOMPARE(toolButton->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    }
+    QCOMPARE(tooltips,
+             (QStringList{latin1(" \xD6"
+                                 "ffnen "),
+                          latin1(" Einf\xFCgen "), "-", " Speichern *.txt ", " Speichern *.html ",
+                          "-", " Analyse Komplett ", "-", " Hilfe ", " Info "}));
+    QCOMPARE(toolbar.iconSize(), QSize(16, 16));
+    QVERIFY(window->testAttribute(Qt::WA_AlwaysShowToolTips));
+}
+
+void MainWindowTest::listsHaveTheirPlacesColumnsAndStyles() {
+    struct Expected {
+        ListId list;
+        QRect geometry;
+        QStringList titles;
+    };
+    const Expected lists[] = {
+        {ListId::SystemList,
+         QRect(8, 32, 400, 192),
+         {"Reihe", "Zahl 1", "Zahl 2", "Zahl 3", "Zahl 4", "Zahl 5", "Zahl 6"}},
+        {ListId::HitList,
+         QRect(8, 296, 400, 192),
+         {"Treffer", "6er", "5er", "4er", "3er", latin1("F\xE4lle"), "%"}},
+    };
+    for (const Expected& expected : lists) {
+        QTableView& view = window->listView(expected.list);
+        QCOMPARE(view.geometry(), expected.geometry);
+        const QHeaderView& header = *view.horizontalHeader();
+        QCOMPARE(header.count(), 7);
+        for (int column = 0; column < 7; ++column) {
+            QCOMPARE(view.model()->headerData(column, Qt::Horizontal).toString(),
+                     expected.titles[column]);
+            QCOMPARE(header.sectionSize(column), 52);
+        }
+        QVERIFY(!header.sectionsClickable());
+        QVERIFY(!view.isSortingEnabled());
+        QVERIFY(!view.verticalHeader()->isVisible());
+        QVERIFY(view.showGrid());
+        QCOMPARE(view.selectionBehavior(), QAbstractItemView::SelectRows);
+        QCOMPARE(view.selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(view.palette().color(QPalette::Inactive, QPalette::Highlight),
+                 view.palette().color(QPalette::Active, QPalette::Highlight));
+        QCOMPARE(view.model()->rowCount(), 0);
+        // A percentage fits its column: 52 pixels less the grid line and the text margins.
+        QVERIFY(QFontMetricsF(view.font()).horizontalAdvance(QStringLiteral("100.000")) <=
+                52 - 1 - 2 * RowListDelegate::TEXT_MARGIN);
+    }
+}
+
+void MainWindowTest::progressBarsHaveTheirPlacesAndRange() {
+    const std::pair<ProgressBarId, int> bars[] = {
+        {ProgressBarId::Top, 232}, {ProgressBarId::Middle, 252}, {ProgressBarId::Bottom, 272}};
+    for (const auto& [id, top] : bars) {
+        const QProgressBar& bar = window->progressBar(id);
+        QCOMPARE(bar.geometry(), QRect(8, top, 400, 16));
+        QCOMPARE(bar.minimum(), 1);
+        QCOMPARE(bar.maximum(), 49);
+        QCOMPARE(bar.value(), 1);
+        QVERIFY(!bar.isTextVisible());
+    }
+}
+
+void MainWindowTest::statusBarHasTwoCentredFieldsWithTheirInitialTexts() {
+    QVERIFY(!window->statusBar()->isSizeGripEnabled());
+    QLabel& rows = window->statusField(StatusField::Rows);
+    QLabel& numbers = window->statusField(StatusField::Numbers);
+    QCOMPARE(rows.text(), QStringLiteral("0 Systemreihen"));
+    QCOMPARE(numbers.text(), QStringLiteral("0 Systemzahlen"));
+    for (const QLabel* field : {&rows, &numbers}) {
+        QCOMPARE(field->width(), 120);
+        QCOMPARE(field->alignment(), Qt::AlignCenter);
+    }
+    QCOMPARE(numbers.x() - rows.x(), 120);
+}
+
+void MainWindowTest::waitWindowIsHiddenOwnedAndHasATitleBarOnly() {
+    WaitWindow& wait = window->waitWindow();
+    QVERIFY(!wait.isVisible());
+    QCOMPARE(wait.windowTitle(), QStringLiteral("Information"));
+    QCOMPARE(wait.size(), QSize(240, 64));
+    const Qt::WindowFlags flags = wait.windowFlags();
+    QVERIFY(flags & Qt::WindowTitleHint);
+    QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowMaximizeButtonHint | Qt::WindowSystemMenuHint)));
+    QCOMPARE(wait.label().text(), QStringLiteral("Bitte warten..."));
+    QCOMPARE(wait.label().geometry(), QRect(8, 24, 224, 16));
+    QVERIFY(wait.label().alignment() & Qt::AlignHCenter);
+    QCOMPARE(wait.windowHandle()->transientParent(), window->windowHandle());
+    // Centred over the main window as start-up placed it.
+    QCOMPARE(wait.pos(),
+             window->pos() + QPoint((window->width() - 240) / 2, (window->height() - 64) / 2));
+    // The window system cannot close it.
+    QVERIFY(!wait.close());
+}
+
+void MainWindowTest::openActionLoadsTheChosenFile() {
+    ui->openAnswer = LORVEX_EXAMPLES_DIR "/Beispiel_7_2.txt";
+    action(CMD_OPEN).trigger();
+
+    const RowListModel& rows = window->listModel(ListId::SystemList);
+    QCOMPARE(rows.rowCount(), 2);
+    QCOMPARE(rows.data(rows.index(1, 0), Qt::DisplayRole).toString(), QStringLiteral("2"));
+    QCOMPARE(rows.data(rows.index(1, 6), Qt::DisplayRole).toString(), QStringLiteral("7"));
+    QCOMPARE(window->statusField(StatusField::Rows).text(), QStringLiteral("2 Systemreihen"));
+    QCOMPARE(window->statusField(StatusField::Numbers).text(), QStringLiteral("7 Systemzahlen"));
+    for (const ProgressBarId bar :
+         {ProgressBarId::Top, ProgressBarId::Middle, ProgressBarId::Bottom}) {
+        QCOMPARE(window->progressBar(bar).maximum(), 7);
+    }
+    QVERIFY(window->isEnabled());
+    QVERIFY(!window->waitWindow().isVisible());
+    QVERIFY(ui->messages.isEmpty());
+}
+
+void MainWindowTest::komplettButtonFillsTheHitListWithGreyFirstRows() {
+    ui->openAnswer = LORVEX_EXAMPLES_DIR "/Beispiel_7_2.txt";
+    action(CMD_OPEN).trigger();
+    auto* button =
+        qobject_cast<QToolButton*>(window->toolbar().widgetForAction(&action(CMD_ANALYSE_ALL)));
+    QVERIFY(button != nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+
+    const RowListModel& hits = window->listModel(ListId::HitList);
+    QCOMPARE(hits.rowCount(), 11);
+    const QStringList firstRow = {"6", "1", "1", "", "", "2", "28.571"};
+    for (int column = 0; column < 7; ++column) {
+        QCOMPARE(hits.data(hits.index(0, column), Qt::DisplayRole).toString(), firstRow[column]);
+    }
+    for (int row = 0; row < hits.rowCount(); ++row) {
+        const bool opensBlock = row == 0 || row == 2 || row == 5 || row == 8;
+        for (int column = 0; column < 7; ++column) {
+            const QVariant background = hits.data(hits.index(row, column), Qt::BackgroundRole);
+            QCOMPARE(background.isValid(), opensBlock);
+            if (opensBlock) QCOMPARE(background.value<QColor>(), QColor(0xEE, 0xEE, 0xEE));
+            QCOMPARE(hits.data(hits.index(row, column), Qt::TextAlignmentRole).toInt(),
+                     int(Qt::AlignLeft | Qt::AlignVCenter));
+        }
+    }
+    for (const ProgressBarId bar :
+         {ProgressBarId::Top, ProgressBarId::Middle, ProgressBarId::Bottom}) {
+        QCOMPARE(window->progressBar(bar).value(), 1);
+    }
+    QVERIFY(window->isEnabled());
+    QCOMPARE(window->statusField(StatusField::Rows).text(), QStringLiteral("2 Systemreihen"));
+}
+
+void MainWindowTest::pasteTakesClipboardTextAsLatin1() {
+    QGuiApplication::clipboard()->setText(QStringLiteral("1 2 3 4 5 6 \u20AC \u00FC\n11 12"));
+    QCOMPARE(ui->clipboardText(), std::string("1 2 3 4 5 6 ? \xFC\n11 12"));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("5 4 3 2 1 49\n"));
+    action(CMD_PASTE).trigger();
+    QCOMPARE(window->listModel(ListId::SystemList).rowCount(), 1);
+    QCOMPARE(window->statusField(StatusField::Numbers).text(), QStringLiteral("49 Systemzahlen"));
+}
+
+void MainWindowTest::tabMovesTheFocusBetweenTheTwoLists() {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&*window));
+    QTableView& systemList = window->listView(ListId::SystemList);
+    QTableView& hitList = window->listView(ListId::HitList);
+    systemList.setFocus();
+    QVERIFY(systemList.hasFocus());
+    QTest::keyClick(&systemList, Qt::Key_Tab);
+    QVERIFY(hitList.hasFocus());
+    QTest::keyClick(&hitList, Qt::Key_Tab);
+    QVERIFY(systemList.hasFocus());
+    QTest::keyClick(&systemList, Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(hitList.hasFocus());
+}
+
+void MainWindowTest::closeRequestWhileACommandRunsIsDropped() {
+    std::optional<bool> closed;
+    ui->duringMessage = [this, &closed] { closed = window->close(); };
+    action(CMD_INFO).trigger();
+    QCOMPARE(closed, std::optional<bool>(false));
+    QVERIFY(window->isVisible());
+}
+
+void MainWindowTest::beendenAndCloseButtonEndTheProgramTheSameWay() {
+    action(CMD_EXIT).trigger();
+    QCOMPARE(ui->exitRequests, 1);
+    QVERIFY(window->close());
+    QCOMPARE(ui->exitRequests, 2);
+}
+
+void MainWindowTest::aboutBoxNamesTheQtVersion() {
+    action(CMD_INFO).trigger();
+    QCOMPARE(ui->messages.size(), 1);
+    QVERIFY(ui->messages[0].startsWith(QStringLiteral("Info|Lorvex 1.3.3\n")));
+    QVERIFY(
+        ui->messages[0].endsWith(QStringLiteral("\nErstellt mit C++20 und Qt " QT_VERSION_STR)));
+}
+
+// Last, since once the event loops have been told to end, no later one runs in this process.
+void MainWindowTest::exitEndsTheEventLoopWithStatusZero() {
+    ui->reallyExit = true;
+    QEventLoop loop;
+    QTimer::singleShot(0, &*window, [this] { action(CMD_EXIT).trigger(); });
+    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(99); });
+    QCOMPARE(loop.exec(), 0);
+}
+
+}  // namespace lorvex::qt
+
+QTEST_MAIN(lorvex::qt::MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,262 @@
+#include "ui/save_report.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "report/html_report.h"
+#include "report/report_file.h"
+#include "report/text_report.h"
+#include "tests/ui/recording_user_interface.h"
+#include "tests/ui/test_support.h"
+#include "ui/analysis_commands.h"
+#include "ui/load_system.h"
+
+namespace lorvex::testing {
+namespace {
+
+using Events = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+const std::string kCannotSave = "Datei kann nicht gespeichert werden:\n";
+
+class SaveReportTest : public ::testing::Test {
+protected:
+    void SetUp() override { ui.programDirectory = folder.path().string() + "/"; }
+
+    void loadAndAnalyse(const std::string& text) {
+        ui.clipboard = text;
+        pasteSystem(app, ui);
+        analyseBlocks(app, ui, ALL_BLOCK_SIZES);
+        start = ui.events.size();
+    }
+
+    std::string expectedText() const {
+        return reportBytes(writeTextReport(ReportData{app.system, app.hits}));
+    }
+
+    TempFolder folder;
+    Application app;
+    RecordingUserInterface ui;
+    std::size_t start = 0;
+};
+
+TEST_F(SaveReportTest, EmptyHitTableIsAnsweredWithAMessageInsteadOfADialog) {
+    ui.clipboard = kExampleSystem;
+    pasteSystem(app, ui);
+    start = ui.events.size();
+
+    saveTextReport(app, ui);
+    EXPECT_EQ(ui.eventsAfter(start), (Events{"message Speichern"}));
+    EXPECT_EQ(ui.messages.back().text, "Keine Analyse zum Speichern vorhanden");
+    EXPECT_TRUE(ui.saveDialogs.empty());
+}
+
+TEST_F(SaveReportTest, DialogProposesTheNameFromHighestNumberAndRowCount) {
+    loadAndAnalyse(kExampleSystem);
+    saveTextReport(app, ui);
+    saveHtmlReport(app, ui);
+
+    ASSERT_EQ(ui.saveDialogs.size(), 2u);
+    EXPECT_EQ(ui.saveDialogs[0].title, "Analyse speichern...");
+    EXPECT_EQ(ui.saveDialogs[0].filter, "Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*");
+    EXPECT_EQ(ui.saveDialogs[0].directory, folder.path().string());
+    EXPECT_EQ(ui.saveDialogs[0].name, "07_0002.txt");
+    EXPECT_EQ(ui.saveDialogs[1].filter, "Internet (*.html)|*.html|Alle Dateien (*.*)|*.*");
+    EXPECT_EQ(ui.saveDialogs[1].name, "07_0002.html");
+}
+
+TEST_F(SaveReportTest, CancelledDialogWritesNothingAndSaysNothing) {
+    loadAndAnalyse(kExampleSystem);
+    writeBytes(folder.file("07_0002.txt"), "old");
+    ui.saveAnswer.clear();
+    saveTextReport(app, ui);
+
+    EXPECT_EQ(ui.eventsAfter(start), (Events{"save dialog"}));
+    EXPECT_EQ(readBytes(folder.file("07_0002.txt")), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+TEST_F(SaveReportTest, TextReportIsWrittenWithCrLfAndNothingChangesOnScreen) {
+    loadAndAnalyse(kExampleSystem);
+    const auto shown = ui.lists;
+    ui.saveAnswer = folder.file("07_0002.txt");
+    saveTextReport(app, ui);
+
+    const std::string bytes = readBytes(ui.saveAnswer);
+    EXPECT_EQ(bytes, expectedText());
+    EXPECT_TRUE(
+        bytes.starts_with("Lottosystem f\xFCr 7 Zahlen in 2 Reihen mit Treffertabelle\r\n"));
+    EXPECT_TRUE(bytes.ends_with("\r\n"));
+    EXPECT_EQ(ui.eventsAfter(start), (Events{"save dialog"}));
+    EXPECT_EQ(ui.lists, shown);
+}
+
+TEST_F(SaveReportTest, HtmlReportIsWritten) {
+    loadAndAnalyse(kExampleSystem);
+    ui.saveAnswer = folder.file("page.html");
+    saveHtmlReport(app, ui);
+    EXPECT_EQ(readBytes(ui.saveAnswer),
+              reportBytes(writeHtmlReport(ReportData{app.system, app.hits})));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SaveReportTest, ExistingFileIsReplacedWithoutAQuestion) {
+    loadAndAnalyse(kExampleSystem);
+    ui.saveAnswer = folder.file("report.txt");
+    writeBytes(ui.saveAnswer, std::string(100000, 'x'));
+    saveTextReport(app, ui);
+    EXPECT_EQ(readBytes(ui.saveAnswer), expectedText());
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SaveReportTest, NameWithoutExtensionIsKeptAsTyped) {
+    loadAndAnalyse(kExampleSystem);
+    ui.saveAnswer = folder.file("report");
+    saveTextReport(app, ui);
+    EXPECT_TRUE(fs::is_regular_file(folder.file("report")));
+    EXPECT_FALSE(fs::exists(folder.file("report.txt")));
+}
+
+TEST_F(SaveReportTest, HitsOfAnEarlierSystemAreSavedAfterALoadWithoutRows) {
+    loadAndAnalyse(kExampleSystem);
+    app.system = SystemTable();  // what the table held before loads became all or nothing
+    ui.saveAnswer = folder.file("x.txt");
+    saveTextReport(app, ui);
+    EXPECT_EQ(ui.saveDialogs.back().name, "00_0000.txt");
+    EXPECT_TRUE(readBytes(ui.saveAnswer)
+                    .starts_with("Lottosystem f\xFCr 0 Zahlen in 0 Reihen mit Treffertabelle\r\n"));
+}
+
+struct FailureCase {
+    const char* name;
+    std::string (*target)(const TempFolder& folder);
+    const char* reason;
+};
+
+class SaveFailureTest : public SaveReportTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(SaveFailureTest, FailureIsReportedWithPathAndReason) {
+    loadAndAnalyse(kExampleSystem);
+    ui.saveAnswer = GetParam().target(folder);
+    saveTextReport(app, ui);
+    EXPECT_EQ(ui.eventsAfter(start), (Events{"save dialog", "message Speichern"}));
+    EXPECT_EQ(ui.messages.back().text, kCannotSave + ui.saveAnswer + "\n" + GetParam().reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, SaveFailureTest,
+    ::testing::Values(FailureCase{"Folder",
+                                  [](const TempFolder& folder) {
+                                      fs::create_directory(folder.file("reports"));
+                                      return folder.file("reports");
+                                  },
+                                  "Das ist ein Ordner, keine Datei."},
+                      FailureCase{"MissingFolder",
+                                  [](const TempFolder& folder) {
+                                      return folder.file("missing/report.txt");
+                                  },
+                                  "Datei oder Ordner nicht gefunden."},
+                      FailureCase{"PathThroughAFile",
+                                  [](const TempFolder& folder) {
+                                      writeBytes(folder.file("plain"), "x");
+                                      return folder.file("plain") + "/report.txt";
+                                  },
+                                  "Ein Teil des Pfades ist kein Ordner."}),
+    [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+// The cases below run in a child process, which may drop root's rights or lower a limit
+// without touching the other tests. The child exits with 0 when all went as expected.
+class SaveReportDeathTest : public SaveReportTest {
+protected:
+    static void dropRootRights() {
+        if (::geteuid() != 0) return;
+        const uid_t nobody = 65534;
+        if (::setresgid(nobody, nobody, nobody) != 0 || ::setresuid(nobody, nobody, nobody) != 0) {
+            std::fputs("cannot drop root rights\n", stderr);
+            std::_Exit(2);
+        }
+    }
+
+    static void finish(bool asExpected, const RecordingUserInterface& ui) {
+        if (!ui.messages.empty()) std::fprintf(stderr, "%s\n", ui.messages.back().text.c_str());
+        std::_Exit(asExpected ? 0 : 1);
+    }
+
+    // A folder in which no file can be created (also not by root, once it has dropped its
+    // rights), holding one file that anybody may write.
+    std::string lockedFolderWithWritableFile() {
+        const std::string locked = folder.file("locked");
+        fs::create_directory(locked);
+        writeBytes(locked + "/existing.txt", "old");
+        fs::permissions(locked + "/existing.txt", fs::perms::all & ~fs::perms::others_exec &
+                                                      ~fs::perms::group_exec &
+                                                      ~fs::perms::owner_exec);
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec |
+                                    fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec);
+        return locked;
+    }
+};
+
+TEST_F(SaveReportDeathTest, FolderThatTakesNoNewFileIsReported) {
+    loadAndAnalyse(kExampleSystem);
+    const std::string locked = lockedFolderWithWritableFile();
+    ui.saveAnswer = locked + "/new.txt";
+    EXPECT_EXIT(
+        {
+            dropRootRights();
+            saveTextReport(app, ui);
+            finish(
+                ui.messages.size() == 1 &&
+                    ui.messages[0].text == kCannotSave + ui.saveAnswer + "\nZugriff verweigert." &&
+                    !fs::exists(ui.saveAnswer),
+                ui);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(SaveReportDeathTest, WritableFileInAFolderThatTakesNoNewFileIsWrittenDirectly) {
+    loadAndAnalyse(kExampleSystem);
+    ui.saveAnswer = lockedFolderWithWritableFile() + "/existing.txt";
+    const std::string expected = expectedText();
+    EXPECT_EXIT(
+        {
+            dropRootRights();
+            saveTextReport(app, ui);
+            finish(ui.messages.empty() && readBytes(ui.saveAnswer) == expected, ui);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(SaveReportDeathTest, WriteThatFailsMidwayKeepsTheExistingFile) {
+    loadAndAnalyse(kExampleSystem);
+    ui.saveAnswer = folder.file("report.txt");
+    writeBytes(ui.saveAnswer, "old");
+    EXPECT_EXIT(
+        {
+            // The file system refuses more than 64 bytes per file, as a full disk would.
+            ::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 64;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            saveTextReport(app, ui);
+            finish(ui.messages.size() == 1 &&
+                       ui.messages[0].text ==
+                           kCannotSave + ui.saveAnswer + "\nDie Datei ist zu gro\xDF." &&
+                       readBytes(ui.saveAnswer) == "old" &&
+                       std::distance(fs::directory_iterator(folder.path()),
+                                     fs::directory_iterator()) == 1,
+                   ui);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
+}  // namespace lorvex::testing

@@ -1,0 +1,76 @@
+#include "ui/command_dispatcher.h"
+
+#include "ui/analysis_commands.h"
+#include "ui/external_commands.h"
+#include "ui/link_addresses.h"
+#include "ui/load_system.h"
+#include "ui/save_report.h"
+
+namespace lorvex {
+
+namespace {
+
+class BusyFlag {
+public:
+    explicit BusyFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~BusyFlag() { flag_ = false; }
+    BusyFlag(const BusyFlag&) = delete;
+    BusyFlag& operator=(const BusyFlag&) = delete;
+
+private:
+    bool& flag_;
+};
+
+void analyse(Application& app, UserInterface& ui, int blockSize) {
+    const int blockSizes[] = {blockSize};
+    analyseBlocks(app, ui, blockSizes);
+}
+
+}  // namespace
+
+void CommandDispatcher::dispatch(int command) {
+    if (busy_) return;
+    const BusyFlag running(busy_);
+    run(command);
+}
+
+void CommandDispatcher::run(int command) {
+    switch (command) {
+        case CMD_OPEN:
+            return openSystemFile(app_, ui_);
+        case CMD_PASTE:
+            return pasteSystem(app_, ui_);
+        case CMD_SAVE_TXT:
+            return saveTextReport(app_, ui_);
+        case CMD_SAVE_HTML:
+            return saveHtmlReport(app_, ui_);
+        case CMD_EXIT:
+            return ui_.exitProgram();
+        case CMD_ANALYSE_ALL:
+            return analyseBlocks(app_, ui_, ALL_BLOCK_SIZES);
+        case CMD_ANALYSE_6:
+            return analyse(app_, ui_, 6);
+        case CMD_ANALYSE_5:
+            return analyse(app_, ui_, 5);
+        case CMD_ANALYSE_4:
+            return analyse(app_, ui_, 4);
+        case CMD_ANALYSE_3:
+            return analyse(app_, ui_, 3);
+        case CMD_LINK_1:
+            return OpenExternal(ui_, std::string(LINK_1_ADDRESS));
+        case CMD_LINK_2:
+            return OpenExternal(ui_, std::string(LINK_2_ADDRESS));
+        case CMD_LINK_3:
+            return OpenExternal(ui_, std::string(LINK_3_ADDRESS));
+        case CMD_HELP:
+            return openHelp(ui_);
+        case CMD_HOMEPAGE:
+            return OpenExternal(ui_, std::string(HOMEPAGE_ADDRESS));
+        case CMD_INFO:
+            return showAbout(ui_);
+        default:
+            return;
+    }
+}
+
+}  // namespace lorvex

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/application.h"
+#include "ui/user_interface.h"
+
+namespace lorvex {
+
+// Runs a command by its number, to its end. While one runs, the windows keep being serviced
+// (PollEvent, modal dialogs); anything that tries to start a second command meanwhile is
+// dropped, and the window asks busy() before it lets a close request end the program.
+class CommandDispatcher {
+public:
+    CommandDispatcher(Application& app, UserInterface& ui) : app_(app), ui_(ui) {}
+
+    // Numbers outside CMD_OPEN..CMD_INFO do nothing.
+    void dispatch(int command);
+    bool busy() const { return busy_; }
+
+private:
+    void run(int command);
+
+    Application& app_;
+    UserInterface& ui_;
+    bool busy_ = false;
+};
+
+}  // namespace lorvex

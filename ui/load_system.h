@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "core/system_text.h"
+#include "ui/application.h"
+#include "ui/user_interface.h"
+
+namespace lorvex {
+
+// CMD_OPEN: loads the text file the user picks; cancelling changes nothing.
+void openSystemFile(Application& app, UserInterface& ui);
+// CMD_PASTE: loads the clipboard's text; a clipboard without text changes nothing.
+void pasteSystem(Application& app, UserInterface& ui);
+
+// A load is all or nothing: the lines go into a fresh table, and only a load that accepts at
+// least one row without overflow replaces the system and shows it. Otherwise the system, the
+// hit table and everything on screen stay as they were, so the windows always show what an
+// analysis or a report works on. The main window is disabled and the wait window shown while
+// the lines are read.
+void loadSystem(Application& app, UserInterface& ui, LineSource& source);
+void loadSystemFile(Application& app, UserInterface& ui, const std::string& path);
+
+// Shows a freshly loaded system: bar ranges, status texts, the system list, and an empty hit
+// table and hit list.
+void publishSystem(Application& app, UserInterface& ui);
+// Ends the busy state, then tells the user that the system was too large.
+void reportOverflow(UserInterface& ui);
+
+}  // namespace lorvex

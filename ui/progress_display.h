@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/hit_table.h"
+#include "core/progress_observer.h"
+#include "ui/user_interface.h"
+
+namespace lorvex {
+
+// What the user sees of running analyses: the main window disabled while a run works, the
+// three bars showing the first three numbers of the current draw, the windows kept painted,
+// and each run's rows added to the hit list as the run ends.
+class ProgressDisplay final : public ProgressObserver {
+public:
+    // `hits` is the table the runs append to; the hit list already shows its rows.
+    ProgressDisplay(UserInterface& ui, const HitTable& hits)
+        : ui_(ui), hits_(hits), shownRows_(hits.rowCount()) {}
+
+    void runStarted() override;
+    void thirdNumberChanged(int d1, int d2, int d3) override;
+    void drawsReached(std::int64_t draws) override;
+    void runFinished() override;
+
+private:
+    void showNewHitRows();
+
+    UserInterface& ui_;
+    const HitTable& hits_;
+    int shownRows_;
+};
+
+}  // namespace lorvex

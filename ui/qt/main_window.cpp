@@ -1,0 +1,297 @@
+#include "ui/qt/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLayout>
+#include <QMenu>
+#include <QScreen>
+#include <QWindow>
+
+#include "core/system_row.h"
+#include "ui/program_title.h"
+#include "ui/qt/qt_text.h"
+#include "ui/window_placement.h"
+
+namespace lorvex::qt {
+
+namespace {
+
+constexpr int kContentWidth = 416;
+constexpr int kContentHeight = 496;
+constexpr int kMargin = 8;
+constexpr int kControlWidth = 400;
+constexpr int kToolbarHeightLimit = 32;
+constexpr int kListHeight = 192;
+constexpr int kSystemListTop = 32;
+constexpr int kHitListTop = 296;
+constexpr std::array<int, 3> kProgressBarTops = {232, 252, 272};
+constexpr int kProgressBarHeight = 16;
+constexpr int kColumnWidth = 52;
+constexpr int kStatusFieldWidth = 120;
+constexpr Size kWaitWindowSize = {240, 64};
+
+QStringList latin1List(std::initializer_list<std::string_view> texts) {
+    QStringList list;
+    for (const std::string_view text : texts) list.append(fromLatin1(text));
+    return list;
+}
+
+// The columns keep their 52 pixels. Where the default font is too wide to show a percentage
+// such as "100.000" in one, the lists use it a little smaller, so that no figure is cut short.
+QFont fittingListFont(const QFont& font) {
+    if (font.pointSizeF() <= 0) return font;
+    const qreal available = kColumnWidth - 1 - 2 * RowListDelegate::TEXT_MARGIN;  // less the grid
+    QFont fitted = font;
+    while (QFontMetricsF(fitted).horizontalAdvance(QStringLiteral("100.000")) > available &&
+           fitted.pointSizeF() > font.pointSizeF() * 0.75) {
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    }
+    return fitted;
+}
+
+void setUpList(QTableView& view, RowListModel& model, RowListDelegate& delegate, int top) {
+    view.setModel(&model);
+    view.setItemDelegate(&delegate);
+    view.setFont(fittingListFont(view.font()));
+    view.setGeometry(kMargin, top, kControlWidth, kListHeight);
+    view.setSelectionBehavior(QAbstractItemView::SelectRows);
+    view.setSelectionMode(QAbstractItemView::SingleSelection);
+    view.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view.setShowGrid(true);
+    view.setSortingEnabled(false);
+    view.setWordWrap(false);
+    view.setCornerButtonEnabled(false);
+    // Tab leaves the list instead of moving between its cells.
+    view.setTabKeyNavigation(false);
+
+    QHeaderView& header = *view.horizontalHeader();
+    header.setSectionsClickable(false);
+    header.setHighlightSections(false);
+    header.setMinimumSectionSize(1);
+    header.setDefaultSectionSize(kColumnWidth);
+    header.setSectionResizeMode(QHeaderView::Fixed);
+    header.setStretchLastSection(false);
+    header.setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    QHeaderView& rows = *view.verticalHeader();
+    rows.hide();
+    rows.setMinimumSectionSize(1);
+    rows.setSectionResizeMode(QHeaderView::Fixed);
+    rows.setDefaultSectionSize(view.fontMetrics().height() + 4);
+
+    // The selected row stays marked when the list loses the focus.
+    QPalette palette = view.palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    }
+    view.setPalette(palette);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const ProgramImages& images)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      systemModel_(
+          latin1List({"Reihe", "Zahl 1", "Zahl 2", "Zahl 3", "Zahl 4", "Zahl 5", "Zahl 6"})),
+      hitModel_(latin1List({"Treffer", "6er", "5er", "4er", "3er", "F\xE4lle", "%"})) {
+    setWindowTitle(fromLatin1(PROGRAM_TITLE));
+    setWindowIcon(images.application);
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+
+    setMenuBar(&menuBar_);
+    content_.setFixedSize(kContentWidth, kContentHeight);
+    setCentralWidget(&content_);
+    buildMenu();
+    buildToolbar(images);
+    buildLists();
+    buildProgressBars();
+    buildStatusBar();
+    placeWindows();
+}
+
+void MainWindow::attach(CommandDispatcher& dispatcher) {
+    dispatcher_ = &dispatcher;
+}
+
+QAction* MainWindow::commandAction(int command) const {
+    if (command < CMD_OPEN || command > CMD_INFO) return nullptr;
+    return actions_[static_cast<std::size_t>(command - CMD_OPEN)];
+}
+
+QTableView& MainWindow::listView(ListId list) {
+    return list == ListId::SystemList ? systemList_ : hitList_;
+}
+
+RowListModel& MainWindow::listModel(ListId list) {
+    return list == ListId::SystemList ? systemModel_ : hitModel_;
+}
+
+QProgressBar& MainWindow::progressBar(ProgressBarId bar) {
+    return progressBars_[static_cast<std::size_t>(static_cast<int>(bar) - PROGRESS_BAR_TOP)];
+}
+
+QLabel& MainWindow::statusField(StatusField field) {
+    return statusLabels_[static_cast<std::size_t>(field)];
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // While a command runs, the windows are only kept painted; a close request then is dropped.
+    // Otherwise it ends the program just as "Beenden" does.
+    if (dispatcher_ != nullptr && dispatcher_->busy()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (dispatcher_ != nullptr) dispatcher_->dispatch(CMD_EXIT);
+}
+
+void MainWindow::addCommand(QMenu& menu, int command, std::string_view caption) {
+    QAction* action = menu.addAction(fromLatin1(caption));
+    action->setIconVisibleInMenu(false);
+    connect(action, &QAction::triggered, this, [this, command] {
+        if (dispatcher_ != nullptr) dispatcher_->dispatch(command);
+    });
+    actions_[static_cast<std::size_t>(command - CMD_OPEN)] = action;
+}
+
+void MainWindow::buildMenu() {
+    QMenu& system = *menuBar_.addMenu(QStringLiteral("System"));
+    addCommand(system, CMD_OPEN,
+               "\xD6"
+               "ffnen...");
+    addCommand(system, CMD_PASTE, "Einf\xFCgen");
+    system.addSeparator();
+    QMenu& save = *system.addMenu(QStringLiteral("Speichern"));
+    addCommand(save, CMD_SAVE_TXT, "*.txt  (Text)");
+    addCommand(save, CMD_SAVE_HTML, "*.html  (Internet)");
+    system.addSeparator();
+    addCommand(system, CMD_EXIT, "Beenden");
+
+    QMenu& analysis = *menuBar_.addMenu(QStringLiteral("Analyse"));
+    addCommand(analysis, CMD_ANALYSE_ALL, "Komplett");
+    analysis.addSeparator();
+    addCommand(analysis, CMD_ANALYSE_6, "6 Treffer");
+    addCommand(analysis, CMD_ANALYSE_5, "5 Treffer");
+    addCommand(analysis, CMD_ANALYSE_4, "4 Treffer");
+    addCommand(analysis, CMD_ANALYSE_3, "3 Treffer");
+
+    QMenu& helpMenu = *menuBar_.addMenu(QStringLiteral("?"));
+    QMenu& links = *helpMenu.addMenu(QStringLiteral("Systemseiten"));
+    addCommand(links, CMD_LINK_1, "Velmor's Lotto-Wheels page");
+    addCommand(links, CMD_LINK_2, "La Jolla Covering Repository Tables");
+    addCommand(links, CMD_LINK_3, "Dranek Lotto-Systeme");
+    helpMenu.addSeparator();
+    addCommand(helpMenu, CMD_HELP, "Hilfe");
+    addCommand(helpMenu, CMD_HOMEPAGE, "Homepage");
+    addCommand(helpMenu, CMD_INFO, "Info");
+}
+
+void MainWindow::buildToolbar(const ProgramImages& images) {
+    struct Button {
+        int command;
+        std::size_t image;
+        std::string_view tooltip;
+    };
+    constexpr int kSeparator = 0;
+    const std::array<Button, 10> buttons = {{
+        {CMD_OPEN, 0,
+         " \xD6"
+         "ffnen "},
+        {CMD_PASTE, 1, " Einf\xFCgen "},
+        {kSeparator, 0, {}},
+        {CMD_SAVE_TXT, 2, " Speichern *.txt "},
+        {CMD_SAVE_HTML, 3, " Speichern *.html "},
+        {kSeparator, 0, {}},
+        {CMD_ANALYSE_ALL, 4, " Analyse Komplett "},
+        {kSeparator, 0, {}},
+        {CMD_HELP, 5, " Hilfe "},
+        {CMD_INFO, 6, " Info "},
+    }};
+
+    toolbar_.setParent(&content_);
+    toolbar_.setMovable(false);
+    toolbar_.setFloatable(false);
+    toolbar_.setIconSize(QSize(16, 16));
+    toolbar_.setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar_.setContextMenuPolicy(Qt::PreventContextMenu);
+    for (const Button& button : buttons) {
+        if (button.command == kSeparator) {
+            toolbar_.addSeparator();
+            continue;
+        }
+        QAction* action = commandAction(button.command);
+        action->setIcon(images.toolbar[button.image]);
+        action->setToolTip(fromLatin1(button.tooltip));
+        toolbar_.addAction(action);
+    }
+    const int height = std::min(toolbar_.sizeHint().height(), kToolbarHeightLimit);
+    toolbar_.setGeometry(0, 0, kContentWidth, height);
+}
+
+void MainWindow::buildLists() {
+    systemList_.setParent(&content_);
+    setUpList(systemList_, systemModel_, listDelegate_, kSystemListTop);
+    hitList_.setParent(&content_);
+    setUpList(hitList_, hitModel_, listDelegate_, kHitListTop);
+    setTabOrder(&systemList_, &hitList_);
+}
+
+void MainWindow::buildProgressBars() {
+    for (std::size_t i = 0; i < progressBars_.size(); ++i) {
+        QProgressBar& bar = progressBars_[i];
+        bar.setParent(&content_);
+        bar.setGeometry(kMargin, kProgressBarTops[i], kControlWidth, kProgressBarHeight);
+        bar.setRange(1, MAX_SYSTEM_NUMBER);
+        bar.setValue(1);
+        bar.setTextVisible(false);
+    }
+}
+
+void MainWindow::buildStatusBar() {
+    setStatusBar(&statusBar_);
+    statusBar_.setSizeGripEnabled(false);
+    statusFields_.setFixedWidth(2 * kStatusFieldWidth);
+    const std::array<std::string_view, 2> initialTexts = {"0 Systemreihen", "0 Systemzahlen"};
+    for (std::size_t i = 0; i < statusLabels_.size(); ++i) {
+        QLabel& label = statusLabels_[i];
+        label.setParent(&statusFields_);
+        label.setAlignment(Qt::AlignCenter);
+        label.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label.setText(fromLatin1(initialTexts[i]));
+    }
+    const int height = statusLabels_[0].sizeHint().height();
+    statusFields_.setFixedHeight(height);
+    for (std::size_t i = 0; i < statusLabels_.size(); ++i) {
+        statusLabels_[i].setGeometry(static_cast<int>(i) * kStatusFieldWidth, 0, kStatusFieldWidth,
+                                     height);
+    }
+    statusBar_.addWidget(&statusFields_);
+}
+
+// The window gets the size its parts need, is centred on the screen, and the wait window's
+// place is fixed once, centred over it.
+void MainWindow::placeWindows() {
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const Point windowCorner =
+        centredOver({screen.x(), screen.y(), screen.width(), screen.height()}, {width(), height()},
+                    {screen.x(), screen.y()});
+    move(windowCorner.x, windowCorner.y);
+
+    waitWindow_.setWindowIcon(windowIcon());
+    // Owned by the main window: kept in front of it, minimised and restored with it.
+    waitWindow_.winId();
+    winId();
+    waitWindow_.windowHandle()->setTransientParent(windowHandle());
+    const Point waitCorner =
+        centredOver({windowCorner.x, windowCorner.y, width(), height()}, kWaitWindowSize, {0, 0});
+    waitWindow_.move(waitCorner.x, waitCorner.y);
+}
+
+}  // namespace lorvex::qt

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <string>
+#include <string_view>
+
+// Where the program's texts (ISO 8859-1) and paths (the file system's bytes) meet Qt's.
+namespace lorvex::qt {
+
+QString fromLatin1(std::string_view text);
+// Characters outside ISO 8859-1 become "?", one for each character.
+std::string toLatin1(const QString& text);
+
+QString fromPath(const std::string& path);
+std::string toPath(const QString& path);
+
+// A web address as it stands; anything else is taken as a local file.
+QUrl desktopUrl(const std::string& target);
+
+}  // namespace lorvex::qt

@@ -1,0 +1,165 @@
+#include "ui/qt/qt_user_interface.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+
+#include "ui/file_types.h"
+#include "ui/qt/qt_text.h"
+
+namespace lorvex::qt {
+
+namespace {
+
+// Servicing events more often costs the analysis time and shows nothing new.
+constexpr qint64 kPollIntervalMs = 20;
+
+constexpr std::array<ProgressBarId, 3> kBars = {ProgressBarId::Top, ProgressBarId::Middle,
+                                                ProgressBarId::Bottom};
+
+std::size_t barIndex(ProgressBarId bar) {
+    return static_cast<std::size_t>(static_cast<int>(bar) - PROGRESS_BAR_TOP);
+}
+
+// Each pair becomes "caption (pattern)"; the combo box shows only the caption, since the
+// pattern may differ from the one the caption names ("*.*" matches every file as "*").
+void setFileTypes(QFileDialog& dialog, std::string_view filter) {
+    QStringList nameFilters;
+    for (const FileType& type : fileTypes(filter)) {
+        nameFilters.append(fromLatin1(type.caption + " (" + type.pattern + ")"));
+    }
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(nameFilters);
+}
+
+std::string chosenPath(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? std::string() : toPath(files.front());
+}
+
+}  // namespace
+
+QtUserInterface::QtUserInterface(MainWindow& window) : window_(window) {
+    sinceEventsServiced_.start();
+}
+
+void QtUserInterface::removeAllRows(ListId list) {
+    window_.listModel(list).removeAllRows();
+}
+
+void QtUserInterface::appendRows(ListId list, std::span<const ListRow> rows) {
+    window_.listModel(list).appendRows(rows);
+}
+
+void QtUserInterface::setProgressMaximum(ProgressBarId bar, int maximum) {
+    showPendingPositions();
+    window_.progressBar(bar).setMaximum(maximum);
+}
+
+void QtUserInterface::setProgressPosition(ProgressBarId bar, int position) {
+    pendingPositions_[barIndex(bar)] = position;
+}
+
+void QtUserInterface::setStatusText(StatusField field, std::string_view text) {
+    window_.statusField(field).setText(fromLatin1(text));
+}
+
+void QtUserInterface::setMainWindowEnabled(bool enabled) {
+    showPendingPositions();
+    window_.setEnabled(enabled);
+}
+
+void QtUserInterface::showWaitWindow() {
+    WaitWindow& wait = window_.waitWindow();
+    wait.show();
+    wait.raise();
+    wait.activateWindow();
+}
+
+void QtUserInterface::hideWaitWindow() {
+    window_.activateWindow();
+    window_.waitWindow().hide();
+}
+
+void QtUserInterface::ShowMessageBox(std::string_view title, std::string_view text) {
+    QWidget* owner = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::Information, fromLatin1(title), fromLatin1(text), QMessageBox::Ok,
+                    owner != nullptr ? owner : &window_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtUserInterface::PollEvent() {
+    if (!sinceEventsServiced_.hasExpired(kPollIntervalMs)) return;
+    showPendingPositions();
+    QCoreApplication::processEvents();
+    sinceEventsServiced_.restart();
+}
+
+std::string QtUserInterface::ProgramDirectory() const {
+    std::string directory = toPath(QCoreApplication::applicationDirPath());
+    if (directory.empty() || directory.back() != '/') directory += '/';
+    return directory;
+}
+
+std::string QtUserInterface::openFileDialog(std::string_view title, std::string_view filter,
+                                            const std::string& startDirectory) {
+    QFileDialog dialog(&window_, fromLatin1(title), fromPath(startDirectory));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // A typed name that does not exist is accepted; the load then says why it cannot read it.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    setFileTypes(dialog, filter);
+    return chosenPath(dialog);
+}
+
+std::string QtUserInterface::saveFileDialog(std::string_view title, std::string_view filter,
+                                            const std::string& directory, const std::string& name) {
+    QFileDialog dialog(&window_, fromLatin1(title), fromPath(directory));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    setFileTypes(dialog, filter);
+    dialog.selectFile(fromPath(name));
+    return chosenPath(dialog);
+}
+
+std::string QtUserInterface::clipboardText() {
+    return toLatin1(QGuiApplication::clipboard()->text());
+}
+
+bool QtUserInterface::isExecutableFile(const std::string& path) const {
+    const QFileInfo file(fromPath(path));
+    return file.isFile() && file.isExecutable();
+}
+
+bool QtUserInterface::startProgram(const std::string& path) {
+    return QProcess::startDetached(fromPath(path), {});
+}
+
+void QtUserInterface::openWithDesktop(const std::string& target) {
+    QDesktopServices::openUrl(desktopUrl(target));
+}
+
+void QtUserInterface::exitProgram() {
+    QCoreApplication::exit(0);
+}
+
+std::string QtUserInterface::toolkitName() const {
+    return "Qt " QT_VERSION_STR;
+}
+
+void QtUserInterface::showPendingPositions() {
+    for (const ProgressBarId bar : kBars) {
+        std::optional<int>& position = pendingPositions_[barIndex(bar)];
+        if (!position) continue;
+        window_.progressBar(bar).setValue(*position);
+        position.reset();
+    }
+}
+
+}  // namespace lorvex::qt

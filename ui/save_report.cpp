@@ -1,0 +1,48 @@
+#include "ui/save_report.h"
+
+#include "core/conversions.h"
+#include "core/error_text.h"
+#include "report/html_report.h"
+#include "report/report_file.h"
+#include "report/text_report.h"
+#include "ui/path_text.h"
+
+namespace lorvex {
+
+namespace {
+
+constexpr std::string_view kSaveTitle = "Speichern";
+constexpr std::string_view kSaveDialogTitle = "Analyse speichern...";
+
+}  // namespace
+
+void saveReport(const Application& app, UserInterface& ui, std::string_view filter,
+                std::string_view extension, ReportProducer produce) {
+    if (app.hits.rowCount() == 0) {
+        ui.ShowMessageBox(kSaveTitle, "Keine Analyse zum Speichern vorhanden");
+        return;
+    }
+    const std::string proposed = proposedReportName(
+        ui.ProgramDirectory(), app.system.highestNumber(), app.system.rowCount(), extension);
+    const std::string path = ui.saveFileDialog(kSaveDialogTitle, filter, directoryPart(proposed),
+                                               fileNamePart(proposed));
+    if (path.empty()) return;
+
+    const std::vector<std::string> lines = produce(ReportData{app.system, app.hits});
+    const WriteResult written =
+        writeFileReplacing(path, reportBytes(lines), DirectFallback::Allowed);
+    if (written.ok) return;
+    ui.ShowMessageBox(kSaveTitle, "Datei kann nicht gespeichert werden:\n" + Utf8ToLatin1(path) +
+                                      "\n" + SystemErrorText(written.error));
+}
+
+void saveTextReport(const Application& app, UserInterface& ui) {
+    saveReport(app, ui, "Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*", ".txt", writeTextReport);
+}
+
+void saveHtmlReport(const Application& app, UserInterface& ui) {
+    saveReport(app, ui, "Internet (*.html)|*.html|Alle Dateien (*.*)|*.*", ".html",
+               writeHtmlReport);
+}
+
+}  // namespace lorvex
