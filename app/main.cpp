@@ -1,12 +1,7 @@
-#include <QApplication>
 #include <cstdio>
 
 #include "app/display_check.h"
-#include "ui/application.h"
-#include "ui/command_dispatcher.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/program_images.h"
-#include "ui/qt/qt_user_interface.h"
+#include "ui/qt/desktop_program.h"
 
 int main(int argc, char* argv[]) {
     // Without a display Qt would stop with a message about platform plugins; say what is missing.
@@ -18,12 +13,5 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
-    QApplication qtApplication(argc, argv);
-    lorvex::Application application;
-    lorvex::qt::MainWindow window(lorvex::qt::decodeProgramImages());
-    lorvex::qt::QtUserInterface userInterface(window);
-    lorvex::CommandDispatcher dispatcher(application, userInterface);
-    window.attach(dispatcher);
-    window.show();
-    return qtApplication.exec();
+    return lorvex::qt::runDesktopProgram(argc, argv);
 }

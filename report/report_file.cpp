@@ -61,7 +61,9 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-WriteResult failed(int error) { return {false, error}; }
+WriteResult failed(int error) {
+    return {false, error};
+}
 
 WriteResult finishFile(FileDescriptor& file, std::string_view bytes) {
     if (const int error = writeAll(file.get(), bytes)) return failed(error);
@@ -80,9 +82,11 @@ WriteResult writeInPlace(const std::string& path, std::string_view bytes) {
 
 WriteResult writeFileReplacing(const std::string& path, std::string_view bytes,
                                DirectFallback fallback) {
-    struct stat target{};
+    struct stat target {};
     const bool exists = ::stat(path.c_str(), &target) == 0;
     if (exists && S_ISDIR(target.st_mode)) return failed(EISDIR);
+    // A write-protected file is not replaced behind its owner's back, rename would allow it.
+    if (exists && ::access(path.c_str(), W_OK) != 0) return failed(errno);
     // A new file gets the usual permissions; a replaced one keeps its own.
     const mode_t mode = exists ? (target.st_mode & 07777) : 0666 & ~[] {
         const mode_t mask = ::umask(0);
@@ -94,8 +98,8 @@ WriteResult writeFileReplacing(const std::string& path, std::string_view bytes,
     FileDescriptor file(::mkstemp(temporary.data()));
     if (file.get() < 0) {
         const int error = errno;
-        const bool inPlaceAllowed = fallback == DirectFallback::Allowed && exists &&
-                                    ::access(path.c_str(), W_OK) == 0;
+        const bool inPlaceAllowed =
+            fallback == DirectFallback::Allowed && exists && ::access(path.c_str(), W_OK) == 0;
         return inPlaceAllowed ? writeInPlace(path, bytes) : failed(error);
     }
     ::fchmod(file.get(), mode);

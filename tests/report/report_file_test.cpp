@@ -40,7 +40,6 @@ protected:
     std::size_t entries() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
     }
-    static bool runningAsRoot() { return ::geteuid() == 0; }
 
     fs::path folder_;
 };
@@ -64,7 +63,7 @@ TEST_F(ReportFileTest, ReplacedFileKeepsItsPermissions) {
     write(target, "old");
     ::chmod(target.c_str(), 0640);
     ASSERT_TRUE(writeFileReplacing(target, "new", DirectFallback::Forbidden).ok);
-    struct stat info{};
+    struct stat info {};
     ::stat(target.c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
@@ -78,23 +77,64 @@ TEST_F(ReportFileTest, DirectoryTargetFailsAndStays) {
 }
 
 TEST_F(ReportFileTest, MissingFolderFails) {
-    const WriteResult result = writeFileReplacing(path("fehlt/report.txt"), "x", DirectFallback::Allowed);
+    const WriteResult result =
+        writeFileReplacing(path("fehlt/report.txt"), "x", DirectFallback::Allowed);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.error, ENOENT);
 }
 
-TEST_F(ReportFileTest, ReadOnlyFolderKeepsTheOldFileUnlessInPlaceIsAllowed) {
-    if (runningAsRoot()) GTEST_SKIP() << "root may write anywhere";
+// Root may write anywhere, so these run in a child process that gives up root's rights first.
+class ReportFileDeathTest : public ReportFileTest {
+protected:
+    static void becomeUnprivileged() {
+        if (::geteuid() != 0) return;
+        const uid_t nobody = 65534;
+        if (::setresgid(nobody, nobody, nobody) != 0 || ::setresuid(nobody, nobody, nobody) != 0) {
+            std::_Exit(2);
+        }
+    }
+    void handFolderToNobody() const {
+        if (::geteuid() != 0) return;
+        for (const auto& entry : fs::recursive_directory_iterator(folder_)) {
+            ::chown(entry.path().c_str(), 65534, 65534);
+        }
+        ::chown(folder_.c_str(), 65534, 65534);
+    }
+};
+
+TEST_F(ReportFileDeathTest, ReadOnlyFolderKeepsTheOldFileUnlessInPlaceIsAllowed) {
     const std::string target = path("report.txt");
     write(target, "old");
+    handFolderToNobody();
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    const WriteResult refused = writeFileReplacing(target, "new", DirectFallback::Forbidden);
-    EXPECT_FALSE(refused.ok);
-    EXPECT_EQ(refused.error, EACCES);
-    EXPECT_EQ(contents(target), "old");
-    EXPECT_TRUE(writeFileReplacing(target, "new", DirectFallback::Allowed).ok);
-    EXPECT_EQ(contents(target), "new");
-    EXPECT_FALSE(writeFileReplacing(path("neu.txt"), "x", DirectFallback::Allowed).ok);
+    EXPECT_EXIT(
+        {
+            becomeUnprivileged();
+            const WriteResult refused =
+                writeFileReplacing(target, "new", DirectFallback::Forbidden);
+            const bool keptOld =
+                !refused.ok && refused.error == EACCES && contents(target) == "old";
+            const bool inPlace = writeFileReplacing(target, "new", DirectFallback::Allowed).ok &&
+                                 contents(target) == "new";
+            const bool noNewFile =
+                !writeFileReplacing(path("neu.txt"), "x", DirectFallback::Allowed).ok;
+            std::_Exit(keptOld && inPlace && noNewFile ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+TEST_F(ReportFileDeathTest, WriteProtectedFileIsNotReplaced) {
+    const std::string target = path("report.txt");
+    write(target, "old");
+    ::chmod(target.c_str(), 0444);
+    handFolderToNobody();
+    EXPECT_EXIT(
+        {
+            becomeUnprivileged();
+            const WriteResult result = writeFileReplacing(target, "new", DirectFallback::Allowed);
+            std::_Exit(!result.ok && result.error == EACCES && contents(target) == "old" ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
