@@ -29,6 +29,16 @@ void PatternList::record(const Outcome& outcome, std::int64_t cases) {
     cases_[pack(outcome)] += cases;
 }
 
+std::vector<std::pair<Outcome, std::int64_t>> PatternList::contents() const {
+    std::vector<std::pair<Outcome, std::int64_t>> patterns;
+    for (const auto& [key, cases] : cases_) {
+        Outcome outcome;
+        for (int hits = 6; hits >= 3; --hits) outcome.hits(hits) = unpackCount(key, hits);
+        patterns.emplace_back(outcome, cases);
+    }
+    return patterns;
+}
+
 void PatternList::finish(int blockSize, HitTable& table) const {
     std::vector<std::pair<std::uint64_t, std::int64_t>> patterns(cases_.begin(), cases_.end());
     std::sort(patterns.begin(), patterns.end(),

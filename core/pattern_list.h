@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "hit_table.h"
 
@@ -25,6 +27,8 @@ public:
     // Orders the patterns by their counts, most hits first, and appends one row per pattern.
     void finish(int blockSize, HitTable& table) const;
     std::size_t size() const { return cases_.size(); }
+    // Each pattern with its cases, in no particular order.
+    std::vector<std::pair<Outcome, std::int64_t>> contents() const;
 
 private:
     std::unordered_map<std::uint64_t, std::int64_t> cases_;  // packed counts -> cases

@@ -7,7 +7,8 @@ namespace lorvex {
 SystemTable::SystemTable() : rows_(MAX_SYSTEM_ROWS) {}
 
 void SystemTable::clear() {
-    std::fill(rows_.begin(), rows_.end(), SystemRow{});
+    // Rows beyond rowCount_ are still zero from before; clearing all 9,999 would cost every load.
+    std::fill(rows_.begin(), rows_.begin() + rowCount_, SystemRow{});
     rowCount_ = 0;
     highestNumber_ = 0;
 }
