@@ -1,9 +1,13 @@
 #include "cli_options.h"
 
+#include <charconv>
+
 namespace lorvex {
 
 std::string_view cliUsage() {
-    return "Aufruf: lorvex-report [--only K] [--html] [-o DATEI] [--reference] SYSTEMDATEI\n"
+    return "Aufruf: lorvex-report [--only K] [--html | --csv | --guarantee] [-o DATEI]\n"
+           "                      [--reference] SYSTEMDATEI\n"
+           "       lorvex-report --holes K [--limit N] [-o DATEI] SYSTEMDATEI\n"
            "\n"
            "Liest ein Lottosystem (je Zeile eine Reihe aus sechs Zahlen von 1 bis 49),\n"
            "analysiert es f\u00fcr 6, 5, 4 und 3 gezogene Systemzahlen und schreibt den\n"
@@ -11,6 +15,11 @@ std::string_view cliUsage() {
            "\n"
            "  --only K      nur die Analyse f\u00fcr K Treffer (K = 6, 5, 4 oder 3)\n"
            "  --html        die HTML-Seite statt des Textberichts\n"
+           "  --csv         die Treffertabelle als CSV f\u00fcr Tabellenkalkulationen\n"
+           "  --guarantee   je Block eine Zeile: was das System mindestens garantiert\n"
+           "  --holes K     die Ziehungen von K Zahlen mit dem schlechtesten Ergebnis\n"
+           "  --limit N     mit --holes: h\u00f6chstens N Ziehungen auflisten (Vorgabe 100,\n"
+           "                0 = alle)\n"
            "  -o DATEI      in DATEI schreiben statt auf die Standardausgabe\n"
            "  --reference   mit der einfachen Aufz\u00e4hlung rechnen (langsam, zum "
            "Gegenpr\u00fcfen)\n"
@@ -33,15 +42,39 @@ std::optional<int> blockSize(std::string_view text) {
     return text[0] - '0';
 }
 
+std::optional<std::int64_t> count(std::string_view text) {
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
+    return value;
+}
+
+// Rules between options that each read fine on their own.
+std::string combinationProblem(const CliOptions& options, int outputKinds, bool limitGiven) {
+    if (outputKinds > 1)
+        return "Nur eine Ausgabeart w\u00e4hlen: --html, --csv, --guarantee oder --holes.";
+    const bool holes = options.output == CliOutput::Holes;
+    if (limitGiven && !holes) return "--limit gilt nur zusammen mit --holes.";
+    if (holes && options.onlyBlock && *options.onlyBlock != options.holesBlock) {
+        return "--only und --holes nennen verschiedene Bl\u00f6cke.";
+    }
+    if (holes && options.reference) return "--reference gilt nicht f\u00fcr --holes.";
+    return {};
+}
+
 }  // namespace
 
 CliParse parseCliArguments(std::span<const std::string_view> arguments) {
     CliParse parse;
+    CliOptions& options = parse.options;
     bool filesOnly = false;
+    bool limitGiven = false;
+    int outputKinds = 0;
     std::optional<std::string> systemFile;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
+        const std::optional<std::string_view> value =
+            i + 1 < arguments.size() ? std::optional(arguments[i + 1]) : std::nullopt;
         if (filesOnly || argument == "-" || !argument.starts_with("-")) {
             if (systemFile) return usageError("Nur eine Systemdatei angeben.");
             systemFile = std::string(argument);
@@ -50,24 +83,45 @@ CliParse parseCliArguments(std::span<const std::string_view> arguments) {
         } else if (argument == "--help" || argument == "-h") {
             parse.kind = CliParse::Kind::Help;
             return parse;
-        } else if (argument == "--html") {
-            parse.options.format = ReportFormat::Html;
+        } else if (argument == "--html" || argument == "--csv" || argument == "--guarantee") {
+            ++outputKinds;
+            options.output = argument == "--html"  ? CliOutput::HtmlReport
+                             : argument == "--csv" ? CliOutput::Csv
+                                                   : CliOutput::Guarantee;
         } else if (argument == "--reference") {
-            parse.options.reference = true;
+            options.reference = true;
         } else if (argument == "--only") {
-            const auto k = hasValue ? blockSize(arguments[++i]) : std::nullopt;
+            const auto k = value ? blockSize(*value) : std::nullopt;
             if (!k) return usageError("--only erwartet 6, 5, 4 oder 3.");
-            parse.options.onlyBlock = k;
+            options.onlyBlock = k;
+            ++i;
+        } else if (argument == "--holes") {
+            const auto k = value ? blockSize(*value) : std::nullopt;
+            if (!k) return usageError("--holes erwartet 6, 5, 4 oder 3.");
+            ++outputKinds;
+            options.output = CliOutput::Holes;
+            options.holesBlock = *k;
+            ++i;
+        } else if (argument == "--limit") {
+            const auto n = value ? count(*value) : std::nullopt;
+            if (!n) return usageError("--limit erwartet eine ganze Zahl ab 0.");
+            options.holesLimit = *n;
+            limitGiven = true;
+            ++i;
         } else if (argument == "-o" || argument == "--output") {
-            if (!hasValue || arguments[i + 1].empty())
-                return usageError("-o erwartet einen Dateinamen.");
-            parse.options.outputFile = std::string(arguments[++i]);
+            if (!value || value->empty()) return usageError("-o erwartet einen Dateinamen.");
+            options.outputFile = std::string(*value);
+            ++i;
         } else {
             return usageError("Unbekannte Option: " + std::string(argument));
         }
     }
     if (!systemFile) return usageError("Keine Systemdatei angegeben.");
-    parse.options.systemFile = *systemFile;
+    options.systemFile = *systemFile;
+    if (std::string problem = combinationProblem(options, outputKinds, limitGiven);
+        !problem.empty()) {
+        return usageError(std::move(problem));
+    }
     parse.kind = CliParse::Kind::Run;
     return parse;
 }

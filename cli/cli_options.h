@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -7,14 +8,16 @@
 
 namespace lorvex {
 
-enum class ReportFormat { Text, Html };
+enum class CliOutput { TextReport, HtmlReport, Csv, Guarantee, Holes };
 
 struct CliOptions {
     std::string systemFile = {};  // "-" reads standard input
     std::optional<std::string> outputFile = std::nullopt;
     std::optional<int> onlyBlock = std::nullopt;  // 6, 5, 4 or 3; all four when absent
-    ReportFormat format = ReportFormat::Text;
-    bool reference = false;  // the plain enumeration, for cross-checks
+    CliOutput output = CliOutput::TextReport;
+    int holesBlock = 0;             // the block whose worst draws --holes lists
+    std::int64_t holesLimit = 100;  // 0 lists them all
+    bool reference = false;         // the plain enumeration, for cross-checks
 };
 
 struct CliParse {

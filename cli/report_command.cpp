@@ -9,7 +9,11 @@
 #include "core/file_bytes.h"
 #include "core/hit_analysis.h"
 #include "core/system_loader.h"
+#include "core/worst_draws.h"
+#include "report/guarantee.h"
+#include "report/hit_table_csv.h"
 #include "report/html_report.h"
+#include "report/report_content.h"
 #include "report/report_file.h"
 #include "report/text_report.h"
 
@@ -37,6 +41,10 @@ int fail(CliStreams& streams, const std::string& utf8Message) {
     return 1;
 }
 
+std::string displayName(const std::string& path) {
+    return path == "-" ? "Standardeingabe" : path;
+}
+
 FileBytes readSystemBytes(const std::string& path, std::istream& in) {
     if (path != "-") return readFileBytes(path);
     FileBytes input;
@@ -45,50 +53,63 @@ FileBytes readSystemBytes(const std::string& path, std::istream& in) {
     return input;
 }
 
-std::string displayName(const std::string& path) {
-    return path == "-" ? "Standardeingabe" : path;
-}
-
-}  // namespace
-
-int runReportCommand(const CliOptions& options, CliStreams streams) {
-    const FileBytes input = readSystemBytes(options.systemFile, streams.in);
+// The system from the named file, or the German reason why there is none.
+std::string loadSystem(const std::string& path, std::istream& in, SystemTable& system) {
+    const FileBytes input = readSystemBytes(path, in);
     if (input.error != 0) {
-        return fail(streams,
-                    "Datei kann nicht ge\u00f6ffnet werden: " + displayName(options.systemFile) +
-                        ": " + latin1ToUtf8(SystemErrorText(input.error)));
+        return "Datei kann nicht ge\u00f6ffnet werden: " + displayName(path) + ": " +
+               latin1ToUtf8(SystemErrorText(input.error));
     }
     const std::string text = decodeSystemFileBytes(input.bytes);
     FileLines lines(text);
-    SystemTable system;
     switch (loadSystemLines(lines, system)) {
         case LoadOutcome::Overflow:
-            return fail(streams, "\u00dcberlauf: System \u00fcber " +
-                                     FormatInteger(MAX_SYSTEM_ROWS) + " Reihen oder " +
-                                     FormatInteger(MAX_SYSTEM_NUMBER) + " Zahlen");
+            return "\u00dcberlauf: System \u00fcber " + FormatInteger(MAX_SYSTEM_ROWS) +
+                   " Reihen oder " + FormatInteger(MAX_SYSTEM_NUMBER) + " Zahlen";
         case LoadOutcome::NoRow:
-            return fail(streams, "Keine g\u00fcltige Systemreihe gefunden in " +
-                                     displayName(options.systemFile) +
-                                     " (je Zeile sechs Zahlen von 1 bis 49).");
+            return "Keine g\u00fcltige Systemreihe gefunden in " + displayName(path) +
+                   " (je Zeile sechs Zahlen von 1 bis 49).";
         case LoadOutcome::Loaded:
-            break;
+            return {};
     }
+    return {};
+}
 
+HitTable analyse(const SystemTable& system, const CliOptions& options) {
     HitTable hits;
     HitAnalysis analysis(system, hits,
                          options.reference ? AnalysisEngine::Reference : AnalysisEngine::Fast);
     const std::vector<int> blocks =
         options.onlyBlock ? std::vector<int>{*options.onlyBlock} : std::vector<int>{6, 5, 4, 3};
     for (const int k : blocks) analysis.run(k);
-    if (hits.rowCount() == 0) return fail(streams, "Keine Analyse zum Speichern vorhanden");
+    return hits;
+}
 
-    const ReportData data{system, hits};
-    const std::string bytes = reportBytes(
-        options.format == ReportFormat::Html ? writeHtmlReport(data) : writeTextReport(data));
+std::string linesWithLf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + '\n';
+    return text;
+}
+
+std::string holesText(const SystemTable& system, const CliOptions& options) {
+    const WorstDraws worst = findWorstDraws(system, options.holesBlock, options.holesLimit);
+    std::string text = FormatInteger(worst.count) + " von " + FormatInteger(worst.total) +
+                       " Ziehungen mit dem schlechtesten Ergebnis\n";
+    for (const auto& draw : worst.firstDraws) {
+        for (int i = 0; i < options.holesBlock; ++i) {
+            if (i > 0) text += ' ';
+            text += PadLeft(FormatInteger(draw[i]), 2, "0");
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+int emit(const CliOptions& options, CliStreams& streams, const std::string& bytes) {
     if (!options.outputFile) {
         streams.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         streams.out.flush();
-        if (!streams.out) return fail(streams, "Der Bericht konnte nicht ausgegeben werden.");
+        if (!streams.out) return fail(streams, "Die Ausgabe konnte nicht geschrieben werden.");
         return 0;
     }
     const WriteResult written =
@@ -98,6 +119,36 @@ int runReportCommand(const CliOptions& options, CliStreams streams) {
                                  latin1ToUtf8(SystemErrorText(written.error)));
     }
     return 0;
+}
+
+}  // namespace
+
+int runReportCommand(const CliOptions& options, CliStreams streams) {
+    SystemTable system;
+    if (const std::string problem = loadSystem(options.systemFile, streams.in, system);
+        !problem.empty()) {
+        return fail(streams, problem);
+    }
+    if (options.output == CliOutput::Holes)
+        return emit(options, streams, holesText(system, options));
+
+    const HitTable hits = analyse(system, options);
+    switch (options.output) {
+        case CliOutput::Csv:
+            return emit(options, streams, hitTableCsv(hits));
+        case CliOutput::Guarantee:
+            return emit(options, streams, linesWithLf(guaranteeLines(hits)));
+        case CliOutput::TextReport:
+        case CliOutput::HtmlReport:
+        case CliOutput::Holes:
+            break;
+    }
+    // The report keeps the desktop program's rule: nothing to save without an analysis.
+    if (hits.rowCount() == 0) return fail(streams, "Keine Analyse zum Speichern vorhanden");
+    const ReportData data{system, hits};
+    const bool html = options.output == CliOutput::HtmlReport;
+    return emit(options, streams,
+                reportBytes(html ? writeHtmlReport(data) : writeTextReport(data)));
 }
 
 }  // namespace lorvex

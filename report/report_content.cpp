@@ -20,8 +20,8 @@ std::string systemRowText(const SystemRow& row) {
     return text;
 }
 
-std::string proposedReportName(std::string_view programDirectory, int highestNumber,
-                               int rowCount, std::string_view extension) {
+std::string proposedReportName(std::string_view programDirectory, int highestNumber, int rowCount,
+                               std::string_view extension) {
     std::string name(programDirectory);
     name += PadLeft(FormatInteger(highestNumber), 2, "0");
     name += '_';

@@ -23,8 +23,8 @@ std::string reportTitle(int highestNumber, int rowCount);
 std::string systemRowText(const SystemRow& row);
 
 // The program's folder (ending with a separator), then "HH_RRRR" and the extension.
-std::string proposedReportName(std::string_view programDirectory, int highestNumber,
-                               int rowCount, std::string_view extension);
+std::string proposedReportName(std::string_view programDirectory, int highestNumber, int rowCount,
+                               std::string_view extension);
 
 // Walks the hit rows in order. A row whose "Treffer" cell is 6, 5, 4 or 3 is handed on with
 // `opensSection` set the first time its value is met; other rows are left out.

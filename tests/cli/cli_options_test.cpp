@@ -14,7 +14,7 @@ TEST(CliOptions, ReadsEveryOption) {
     const CliParse result = parse({"--only", "4", "--html", "-o", "out.html", "--reference", "s.txt"});
     ASSERT_EQ(result.kind, CliParse::Kind::Run);
     EXPECT_EQ(result.options.onlyBlock, 4);
-    EXPECT_EQ(result.options.format, ReportFormat::Html);
+    EXPECT_EQ(result.options.output, CliOutput::HtmlReport);
     EXPECT_EQ(result.options.outputFile, "out.html");
     EXPECT_TRUE(result.options.reference);
     EXPECT_EQ(result.options.systemFile, "s.txt");
@@ -23,7 +23,7 @@ TEST(CliOptions, ReadsEveryOption) {
 TEST(CliOptions, DashIsStandardInputAndDoubleDashEndsOptions) {
     EXPECT_EQ(parse({"-"}).options.systemFile, "-");
     EXPECT_EQ(parse({"--", "--html"}).options.systemFile, "--html");
-    EXPECT_EQ(parse({"--", "--html"}).options.format, ReportFormat::Text);
+    EXPECT_EQ(parse({"--", "--html"}).options.output, CliOutput::TextReport);
 }
 
 TEST(CliOptions, HelpWinsOverEverythingBeforeIt) {
@@ -46,7 +46,23 @@ INSTANTIATE_TEST_SUITE_P(
                     std::vector<std::string_view>{"s", "--only"},
                     std::vector<std::string_view>{"s", "-o"},
                     std::vector<std::string_view>{"s", "-o", ""},
-                    std::vector<std::string_view>{"--txt", "s"}));
+                    std::vector<std::string_view>{"--txt", "s"},
+                    std::vector<std::string_view>{"--csv", "--html", "s"},
+                    std::vector<std::string_view>{"--guarantee", "--holes", "5", "s"},
+                    std::vector<std::string_view>{"--limit", "3", "s"},
+                    std::vector<std::string_view>{"--holes", "5", "--limit", "-1", "s"},
+                    std::vector<std::string_view>{"--holes", "5", "--limit", "x", "s"},
+                    std::vector<std::string_view>{"--holes", "5", "--only", "4", "s"},
+                    std::vector<std::string_view>{"--holes", "5", "--reference", "s"}));
+
+TEST(CliOptions, HolesTakeTheirBlockAndLimit) {
+    const CliParse result = parse({"--only", "5", "--holes", "5", "--limit", "0", "s"});
+    ASSERT_EQ(result.kind, CliParse::Kind::Run);
+    EXPECT_EQ(result.options.output, CliOutput::Holes);
+    EXPECT_EQ(result.options.holesBlock, 5);
+    EXPECT_EQ(result.options.holesLimit, 0);
+    EXPECT_EQ(parse({"--holes", "3", "s"}).options.holesLimit, 100);
+}
 
 }  // namespace
 }  // namespace lorvex

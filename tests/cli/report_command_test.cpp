@@ -56,7 +56,7 @@ TEST_F(ReportCommandTest, WritesTheSameBytesAsTheDesktopSave) {
 
 TEST_F(ReportCommandTest, ReadsStandardInputAndWritesHtmlToAFile) {
     const fs::path output = folder_ / "bericht.html";
-    ASSERT_EQ(run({.systemFile = "-", .outputFile = output.string(), .format = ReportFormat::Html},
+    ASSERT_EQ(run({.systemFile = "-", .outputFile = output.string(), .output = CliOutput::HtmlReport},
                   "1 2 3 4 5 7\n1 2 3 4 5 6\n"),
               0);
     EXPECT_EQ(readAll(output), readAll(kGolden / "beispiel_7_2_komplett.html"));
@@ -123,6 +123,24 @@ TEST_F(ReportCommandTest, UnwritableOutputLeavesNoFile) {
     EXPECT_EQ(run({.systemFile = kExamples / "Beispiel_7_2.txt", .outputFile = output.string()}), 1);
     EXPECT_NE(err_.str().find("Datei kann nicht gespeichert werden"), std::string::npos);
     EXPECT_FALSE(fs::exists(output));
+}
+
+TEST_F(ReportCommandTest, HolesListTheWorstDraws) {
+    ASSERT_EQ(run({.systemFile = kExamples / "Beispiel_7_2.txt", .output = CliOutput::Holes,
+                   .holesBlock = 4, .holesLimit = 2}),
+              0);
+    EXPECT_EQ(out_.str(),
+              "10 von 35 Ziehungen mit dem schlechtesten Ergebnis\n01 02 06 07\n01 03 06 07\n");
+}
+
+TEST_F(ReportCommandTest, GuaranteeSkipsBlocksWithoutDraws) {
+    // Four system numbers: blocks 6 and 5 have no draw. The repeated 4 scores more hits than a
+    // block holds in some draws, and such a row shows in no count.
+    const fs::path system = file("klein.txt", "1 2 3 4 4 4\n");
+    ASSERT_EQ(run({.systemFile = system.string(), .output = CliOutput::Guarantee}), 0);
+    EXPECT_EQ(out_.str(),
+              "Garantie bei 4 Treffern in den Systemzahlen: keine\n"
+              "Garantie bei 3 Treffern in den Systemzahlen: keine\n");
 }
 
 TEST_F(ReportCommandTest, NineThousandNineHundredNinetyNineRowsAreAccepted) {
