@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds everything twice, plainly and with AddressSanitizer + UndefinedBehaviorSanitizer, and
+# runs every test in both builds. Qt window tests run on Qt's offscreen platform. Then builds the
+# libFuzzer targets with clang and runs each for a bounded number of inputs.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+jobs=$(nproc)
+
+run_build() {
+    local folder=$1; shift
+    cmake -S "$root" -B "$folder" -G Ninja "$@" >/dev/null
+    cmake --build "$folder" -j "$jobs"
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$folder" -j "$jobs" --output-on-failure
+}
+
+echo "== Release build and tests"
+run_build "$root/build" -DCMAKE_BUILD_TYPE=Release
+echo "== Sanitizer build (ASan + UBSan) and tests"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+run_build "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DLORVEX_SANITIZE=ON -DLORVEX_BUILD_BENCH=OFF
+echo "== Fuzz targets (clang, libFuzzer): the kept corpus and a bounded number of new inputs"
+cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DLORVEX_FUZZ=ON \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build-fuzz" --target lorvex_fuzzers -j "$jobs"
+ctest --test-dir "$root/build-fuzz" -j "$jobs" --output-on-failure
