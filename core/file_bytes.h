@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace lorvex {
@@ -9,7 +10,13 @@ struct FileBytes {
     int error = 0;  // errno of the failure, 0 when the whole file was read
 };
 
-// The whole file, read only; other programs may go on reading it meanwhile.
-FileBytes readFileBytes(const std::string& path);
+// A system of 9,999 rows takes some 200 KB. A file far beyond that (a film or a disk image
+// dropped by mistake, a device that never ends) is refused with EFBIG instead of filling the
+// memory.
+inline constexpr std::size_t MAX_FILE_BYTES = std::size_t{256} << 20;
+
+// The whole file, read only; other programs may go on reading it meanwhile. A pipe without a
+// writer reads as empty instead of waiting for one.
+FileBytes readFileBytes(const std::string& path, std::size_t maxBytes = MAX_FILE_BYTES);
 
 }  // namespace lorvex

@@ -6,32 +6,44 @@
 
 namespace lorvex {
 
-ClipboardLines::ClipboardLines(std::string_view text) : text_(text.substr(0, text.find('\0'))) {
-    // LF and CR become "|", then "||" becomes "|" in one left-to-right pass; the text is cut at
-    // every remaining "|", and one empty piece lies beyond the end.
-    std::string joined;
-    joined.reserve(text_.size());
-    for (std::size_t i = 0; i < text_.size(); ++i) {
-        const char c = text_[i] == '\n' || text_[i] == '\r' ? '|' : text_[i];
-        const bool pairsWithNext =
-            c == '|' && i + 1 < text_.size() &&
-            (text_[i + 1] == '|' || text_[i + 1] == '\n' || text_[i + 1] == '\r');
-        joined += c;
-        if (pairsWithNext) ++i;
+namespace {
+
+bool endsClipboardLine(char c) { return c == '|' || c == '\r' || c == '\n'; }
+
+}  // namespace
+
+std::string_view ClipboardLines::nextLine() {
+    // LF and CR count as "|", and "||" as one "|" in a single left-to-right pass: a run of n line
+    // ends cuts the text (n + 1) / 2 times, with empty pieces between the cuts. One more empty
+    // piece lies beyond the end.
+    if (emptyPieces_ > 0) {
+        --emptyPieces_;
+        return {};
     }
-    text_ = std::move(joined);
-    std::string_view rest = text_;
-    for (std::size_t bar; (bar = rest.find('|')) != std::string_view::npos;) {
-        pieces_.push_back(rest.substr(0, bar));
-        rest.remove_prefix(bar + 1);
+    if (stage_ != Stage::Text) {
+        stage_ = Stage::Done;
+        return {};
     }
-    pieces_.push_back(rest);
-    pieces_.push_back({});
+    const std::string_view text = text_;
+    const std::size_t start = pos_;
+    std::size_t end = start;
+    while (end < text.size() && !endsClipboardLine(text[end])) ++end;
+    if (end == text.size()) {
+        stage_ = Stage::PieceBeyondTheEnd;
+        return text.substr(start);
+    }
+    std::size_t runEnd = end;
+    while (runEnd < text.size() && endsClipboardLine(text[runEnd])) ++runEnd;
+    emptyPieces_ = (runEnd - end + 1) / 2 - 1;
+    pos_ = runEnd;
+    return text.substr(start, end - start);
 }
 
 std::vector<std::string> splitClipboardText(std::string_view text) {
-    const ClipboardLines lines(text);
-    return {lines.pieces().begin(), lines.pieces().end()};
+    ClipboardLines lines(text);
+    std::vector<std::string> pieces;
+    while (!lines.atEnd()) pieces.emplace_back(lines.nextLine());
+    return pieces;
 }
 
 std::string_view FileLines::nextLine() {

@@ -18,18 +18,21 @@ public:
     virtual std::string_view nextLine() = 0;
 };
 
-// A clipboard text: ends at its first NUL; CR, LF and "|" all end a line.
+// A clipboard text: ends at its first NUL; CR, LF and "|" all end a line. The pieces are cut
+// as they are taken, so a text of many megabytes costs no more than its own copy.
 class ClipboardLines final : public LineSource {
 public:
-    explicit ClipboardLines(std::string_view text);
-    bool atEnd() const override { return next_ >= pieces_.size(); }
-    std::string_view nextLine() override { return pieces_[next_++]; }
-    const std::vector<std::string_view>& pieces() const { return pieces_; }
+    explicit ClipboardLines(std::string_view text) : text_(text.substr(0, text.find('\0'))) {}
+    bool atEnd() const override { return stage_ == Stage::Done; }
+    std::string_view nextLine() override;
 
 private:
+    enum class Stage { Text, PieceBeyondTheEnd, Done };
+
     std::string text_;
-    std::vector<std::string_view> pieces_;
-    std::size_t next_ = 0;
+    std::size_t pos_ = 0;          // where the next piece with text begins
+    std::size_t emptyPieces_ = 0;  // empty pieces still due from the last run of line ends
+    Stage stage_ = Stage::Text;
 };
 
 // The pieces of a clipboard text in order, empty ones included.

@@ -34,6 +34,12 @@ void CommandDispatcher::dispatch(int command) {
     run(command);
 }
 
+void CommandDispatcher::dropFiles(std::span<const std::string> localPaths) {
+    if (busy_ || localPaths.empty()) return;
+    const BusyFlag running(busy_);
+    loadSystemFile(app_, ui_, localPaths.front());
+}
+
 void CommandDispatcher::run(int command) {
     switch (command) {
         case CMD_OPEN:

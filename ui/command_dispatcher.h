@@ -1,5 +1,8 @@
 #pragma once
 
+#include <span>
+#include <string>
+
 #include "ui/application.h"
 #include "ui/user_interface.h"
 
@@ -14,6 +17,9 @@ public:
 
     // Numbers outside CMD_OPEN..CMD_INFO do nothing.
     void dispatch(int command);
+    // Files dropped onto the main window: the first is loaded just as CMD_OPEN loads the file
+    // the user chose. Nothing happens without a file or while a command runs.
+    void dropFiles(std::span<const std::string> localPaths);
     bool busy() const { return busy_; }
 
 private:

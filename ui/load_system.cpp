@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "core/conversions.h"
-#include "core/error_text.h"
 #include "core/file_bytes.h"
 #include "core/system_loader.h"
+#include "ui/failure_reason.h"
 #include "ui/list_rows.h"
 #include "ui/path_text.h"
 
@@ -50,7 +50,7 @@ void reportUnreadableFile(UserInterface& ui, const std::string& path, int error)
         "ffnen",
         "Datei kann nicht ge\xF6"
         "ffnet werden:\n" +
-            Utf8ToLatin1(path) + "\n" + SystemErrorText(error));
+            Utf8ToLatin1(path) + "\n" + openFailureReason(error));
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "ui/save_report.h"
 
 #include "core/conversions.h"
-#include "core/error_text.h"
 #include "report/html_report.h"
 #include "report/report_file.h"
 #include "report/text_report.h"
+#include "ui/failure_reason.h"
 #include "ui/path_text.h"
 
 namespace lorvex {
@@ -33,7 +33,7 @@ void saveReport(const Application& app, UserInterface& ui, std::string_view filt
         writeFileReplacing(path, reportBytes(lines), DirectFallback::Allowed);
     if (written.ok) return;
     ui.ShowMessageBox(kSaveTitle, "Datei kann nicht gespeichert werden:\n" + Utf8ToLatin1(path) +
-                                      "\n" + SystemErrorText(written.error));
+                                      "\n" + saveFailureReason(written.error));
 }
 
 void saveTextReport(const Application& app, UserInterface& ui) {

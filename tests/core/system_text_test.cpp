@@ -1,7 +1,13 @@
 #include "core/system_text.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -76,6 +82,10 @@ TEST(ClipboardLines, PiecesFollowTheBarRules) {
     EXPECT_EQ(splitClipboardText("a|||b"), (std::vector<std::string>{"a", "", "b", ""}));
     EXPECT_EQ(splitClipboardText(""), (std::vector<std::string>{"", ""}));
     EXPECT_EQ(splitClipboardText("a\n"), (std::vector<std::string>{"a", "", ""}));
+    // Runs of line ends: every two of them make one cut.
+    EXPECT_EQ(splitClipboardText("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b", ""}));
+    EXPECT_EQ(splitClipboardText("\n\r\n|x\r"), (std::vector<std::string>{"", "", "x", "", ""}));
+    EXPECT_EQ(splitClipboardText("|||||"), (std::vector<std::string>{"", "", "", "", ""}));
 }
 
 TEST(ClipboardLines, BarEndsALineAndNulEndsTheText) {
@@ -166,6 +176,48 @@ TEST(ReadFileBytes, ReportsWhyAFileCannotBeRead) {
     EXPECT_EQ(loadText(decodeSystemFileBytes(example.bytes), table), LoadOutcome::Loaded);
     EXPECT_EQ(table.rowCount(), 132);
     EXPECT_EQ(table.highestNumber(), 12);
+}
+
+class ReadFileBytesLimits : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("lorvex_core_" + std::to_string(::getpid()) + "_" +
+                   testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::string file(const char* name) const { return (folder_ / name).string(); }
+
+private:
+    std::filesystem::path folder_;
+};
+
+TEST_F(ReadFileBytesLimits, FileBeyondTheLimitIsRefused) {
+    std::ofstream(file("100 bytes")) << std::string(100, '1');
+    EXPECT_EQ(readFileBytes(file("100 bytes"), 100).bytes.size(), 100u);
+    EXPECT_EQ(readFileBytes(file("100 bytes"), 99).error, EFBIG);
+    // Far larger than any system: refused before a byte is read (the file is sparse).
+    std::ofstream(file("disk image")).close();
+    std::filesystem::resize_file(file("disk image"), MAX_FILE_BYTES + 1);
+    EXPECT_EQ(readFileBytes(file("disk image")).error, EFBIG);
+}
+
+TEST_F(ReadFileBytesLimits, DeviceThatNeverEndsIsRefused) {
+    if (!std::filesystem::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero";
+    EXPECT_EQ(readFileBytes("/dev/zero", 1 << 20).error, EFBIG);
+}
+
+TEST_F(ReadFileBytesLimits, PipeWithoutWriterReadsAsEmptyInsteadOfWaiting) {
+    const std::string pipe = file("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EXIT(
+        {
+            ::alarm(10);  // a wait for a writer ends the child with SIGALRM
+            const FileBytes read = readFileBytes(pipe);
+            std::_Exit(read.error == 0 && read.bytes.empty() ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

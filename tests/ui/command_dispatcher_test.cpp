@@ -94,5 +94,121 @@ TEST_F(CommandDispatcherTest, NoCommandStartsWhileAnotherRuns) {
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
+// What a drop does, compared with what "Oeffnen..." does with the same file: both start from an
+// analysed system and must leave the same stores, windows and messages behind.
+struct DropCase {
+    const char* name;
+    std::string (*file)(const TempFolder& folder);
+};
+
+class DropFilesTest : public CommandDispatcherTest, public ::testing::WithParamInterface<DropCase> {
+protected:
+    struct Outcome {
+        Events events;
+        std::vector<RecordingUserInterface::Message> messages;
+        std::array<std::vector<ListRow>, 2> lists;
+        std::array<std::string, 2> status;
+        int rowCount;
+        int hitRows;
+    };
+
+    template <typename Load>
+    static Outcome outcomeOf(Load load) {
+        Application app;
+        RecordingUserInterface ui;
+        CommandDispatcher dispatcher(app, ui);
+        ui.clipboard = kExampleSystem;
+        dispatcher.dispatch(CMD_PASTE);
+        dispatcher.dispatch(CMD_ANALYSE_ALL);
+        const std::size_t start = ui.events.size();
+        load(dispatcher, ui);
+        return {ui.eventsAfter(start), ui.messages,        ui.lists, ui.status,
+                app.system.rowCount(), app.hits.rowCount()};
+    }
+};
+
+TEST_P(DropFilesTest, DroppedFileLoadsAsTheOpenDialogsChoiceWould) {
+    const TempFolder folder;
+    const std::string path = GetParam().file(folder);
+    const Outcome opened =
+        outcomeOf([&](CommandDispatcher& dispatcher, RecordingUserInterface& ui) {
+            ui.openAnswer = path;
+            dispatcher.dispatch(CMD_OPEN);
+        });
+    const std::string dropped[] = {path};
+    const Outcome droppedOutcome =
+        outcomeOf([&](CommandDispatcher& dispatcher, RecordingUserInterface&) {
+            dispatcher.dropFiles(dropped);
+        });
+
+    ASSERT_FALSE(opened.events.empty());
+    EXPECT_EQ(opened.events.front(), "open dialog");
+    EXPECT_EQ(droppedOutcome.events, Events(opened.events.begin() + 1, opened.events.end()));
+    ASSERT_EQ(droppedOutcome.messages.size(), opened.messages.size());
+    for (std::size_t i = 0; i < opened.messages.size(); ++i) {
+        EXPECT_EQ(droppedOutcome.messages[i].title, opened.messages[i].title);
+        EXPECT_EQ(droppedOutcome.messages[i].text, opened.messages[i].text);
+    }
+    EXPECT_EQ(droppedOutcome.lists, opened.lists);
+    EXPECT_EQ(droppedOutcome.status, opened.status);
+    EXPECT_EQ(droppedOutcome.rowCount, opened.rowCount);
+    EXPECT_EQ(droppedOutcome.hitRows, opened.hitRows);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DropFilesTest,
+    ::testing::Values(
+        DropCase{"System",
+                 [](const TempFolder&) -> std::string {
+                     return LORVEX_EXAMPLES_DIR "/C12_6_5_132.txt";
+                 }},
+        DropCase{"NoValidLine",
+                 [](const TempFolder& folder) {
+                     writeBytes(folder.file("text.txt"), "Reihe 1: 1 2 3 4 5 6\n");
+                     return folder.file("text.txt");
+                 }},
+        DropCase{"Overflow",
+                 [](const TempFolder& folder) {
+                     writeBytes(folder.file("big.txt"), validLines(10000));
+                     return folder.file("big.txt");
+                 }},
+        DropCase{"Folder", [](const TempFolder& folder) { return folder.path().string(); }},
+        DropCase{"MissingFile",
+                 [](const TempFolder& folder) { return folder.file("missing.txt"); }}),
+    [](const ::testing::TestParamInfo<DropCase>& info) { return info.param.name; });
+
+TEST_F(CommandDispatcherTest, OfSeveralDroppedFilesTheFirstIsLoaded) {
+    const std::string files[] = {LORVEX_EXAMPLES_DIR "/Beispiel_7_2.txt",
+                                 LORVEX_EXAMPLES_DIR "/C12_6_5_132.txt"};
+    dispatcher.dropFiles(files);
+    EXPECT_EQ(ui.status[0], "2 Systemreihen");
+    EXPECT_EQ(app.system.rowCount(), 2);
+    EXPECT_FALSE(dispatcher.busy());
+}
+
+TEST_F(CommandDispatcherTest, DropWithoutFilesDoesNothing) {
+    dispatcher.dropFiles({});
+    EXPECT_TRUE(ui.events.empty());
+}
+
+TEST_F(CommandDispatcherTest, DropWhileACommandRunsDoesNothing) {
+    ui.clipboard = kExampleSystem;
+    dispatcher.dispatch(CMD_PASTE);
+    const std::string files[] = {LORVEX_EXAMPLES_DIR "/C12_6_5_132.txt"};
+    int drops = 0;
+    ui.onPoll = [&] {
+        ++drops;
+        dispatcher.dropFiles(files);
+    };
+    dispatcher.dispatch(CMD_ANALYSE_ALL);
+    ui.onPoll = nullptr;
+
+    EXPECT_GT(drops, 0);
+    EXPECT_EQ(app.system.rowCount(), 2);
+    EXPECT_EQ(ui.status[0], "2 Systemreihen");
+    EXPECT_EQ(app.hits.rowCount(), 11);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 }  // namespace
 }  // namespace lorvex::testing

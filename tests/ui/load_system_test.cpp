@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "tests/ui/recording_user_interface.h"
 #include "tests/ui/test_support.h"
 #include "ui/analysis_commands.h"
@@ -181,15 +184,18 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         UnreadableCase{"MissingFile",
                        [](const TempFolder& folder) { return folder.file("missing.txt"); },
-                       "Datei oder Ordner nicht gefunden."},
+                       "Datei oder Ordner nicht gefunden. Bitte Namen und Ordner der Datei pr\xFC"
+                       "fen."},
         UnreadableCase{"Folder", [](const TempFolder& folder) { return folder.path().string(); },
-                       "Das ist ein Ordner, keine Datei."},
+                       "Das ist ein Ordner, keine Datei. Bitte eine Textdatei mit einem System "
+                       "w\xE4hlen."},
         UnreadableCase{"PathThroughAFile",
                        [](const TempFolder& folder) {
                            writeBytes(folder.file("plain"), "1 2 3 4 5 6\n");
                            return folder.file("plain") + "/system.txt";
                        },
-                       "Ein Teil des Pfades ist kein Ordner."}),
+                       "Ein Teil des Pfades ist kein Ordner. Bitte den Pfad pr\xFC"
+                       "fen."}),
     [](const ::testing::TestParamInfo<UnreadableCase>& info) { return info.param.name; });
 
 TEST_F(LoadSystemTest, UnreadablePathIsShownInLatin1) {
@@ -201,7 +207,9 @@ TEST_F(LoadSystemTest, UnreadablePathIsShownInLatin1) {
     EXPECT_EQ(ui.messages[0].text,
               "Datei kann nicht ge\xF6"
               "ffnet werden:\n/nonexistent/Pr\xFC"
-              "fung ?.txt\nDatei oder Ordner nicht gefunden.");
+              "fung ?.txt\nDatei oder Ordner nicht gefunden. Bitte Namen und Ordner der Datei "
+              "pr\xFC"
+              "fen.");
 }
 
 TEST_F(LoadSystemTest, EmptyFileKeepsTheEarlierSystemWithoutAWord) {
@@ -212,6 +220,46 @@ TEST_F(LoadSystemTest, EmptyFileKeepsTheEarlierSystemWithoutAWord) {
     openSystemFile(app, ui);
     expectEarlierSystemKept();
     EXPECT_EQ(ui.messages.size(), messagesBefore);
+}
+
+TEST_F(LoadSystemTest, BinaryFileKeepsTheEarlierSystemWithoutAWord) {
+    loadEarlierSystemAndAnalyse();
+    const TempFolder folder;
+    std::string bytes;
+    for (int i = 0; i < 65536; ++i) bytes += static_cast<char>((i * 131 + 7) % 256);
+    writeBytes(folder.file("program"), bytes);
+    ui.openAnswer = folder.file("program");
+    openSystemFile(app, ui);
+
+    EXPECT_EQ(ui.eventsAfter(before),
+              (Events{"open dialog", "disable", "wait shown", "poll", "wait hidden", "enable"}));
+    expectEarlierSystemKept();
+}
+
+// Run in a child process, which can give up root's rights without touching the other tests.
+TEST_F(LoadSystemTest, ReadProtectedFileSaysWhatToDo) {
+    loadEarlierSystemAndAnalyse();
+    const TempFolder folder;
+    ui.openAnswer = folder.file("secret.txt");
+    writeBytes(ui.openAnswer, kExampleSystem);
+    std::filesystem::permissions(ui.openAnswer, std::filesystem::perms::owner_write);
+    EXPECT_EXIT(
+        {
+            dropRootRights();
+            openSystemFile(app, ui);
+            const bool asExpected =
+                ui.messages.size() == messagesBefore + 1 &&
+                ui.messages.back().text ==
+                    "Datei kann nicht ge\xF6"
+                    "ffnet werden:\n" +
+                        ui.openAnswer +
+                        "\nZugriff verweigert. Die Datei darf nicht gelesen werden; bitte ihre "
+                        "Zugriffsrechte pr\xFC"
+                        "fen." &&
+                app.system.rowCount() == 2 && app.hits.rowCount() == 11 && ui.mainWindowEnabled;
+            std::_Exit(asExpected ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

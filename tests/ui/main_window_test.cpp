@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMimeData>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
@@ -91,6 +92,11 @@ private slots:
     void openActionLoadsTheChosenFile();
     void komplettButtonFillsTheHitListWithGreyFirstRows();
     void pasteTakesClipboardTextAsLatin1();
+    void droppedFileLoadsLikeTheOpenDialogsChoice();
+    void ofSeveralDroppedFilesTheFirstLoads();
+    void droppedFolderIsAnsweredWithTheOpenMessage();
+    void webAddressesAndTextAreRefused();
+    void dropWhileACommandRunsIsRefused();
     void tabMovesTheFocusBetweenTheTwoLists();
     void closeRequestWhileACommandRunsIsDropped();
     void beendenAndCloseButtonEndTheProgramTheSameWay();
@@ -99,6 +105,8 @@ private slots:
 
 private:
     QAction& action(int command) { return *window->commandAction(command); }
+    bool dropOntoSystemList(const QMimeData& data);
+    QString statusText();
 
     std::optional<Application> app;
     std::optional<MainWindow> window;
@@ -345,6 +353,86 @@ void MainWindowTest::pasteTakesClipboardTextAsLatin1() {
     action(CMD_PASTE).trigger();
     QCOMPARE(window->listModel(ListId::SystemList).rowCount(), 1);
     QCOMPARE(window->statusField(StatusField::Numbers).text(), QStringLiteral("49 Systemzahlen"));
+}
+
+// Drags `data` over the system list and drops it there, as the window system delivers a drop
+// from a file manager; true when the window took the drop.
+bool MainWindowTest::dropOntoSystemList(const QMimeData& data) {
+    QWidget& target = *window->listView(ListId::SystemList).viewport();
+    const QPoint where(40, 40);
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    QDragEnterEvent enter(where, offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(where, offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &drop);
+    QCoreApplication::processEvents();  // the load runs once the drop has ended
+    return drop.isAccepted();
+}
+
+QString MainWindowTest::statusText() {
+    return window->statusField(StatusField::Rows).text() + u'|' +
+           window->statusField(StatusField::Numbers).text();
+}
+
+void MainWindowTest::droppedFileLoadsLikeTheOpenDialogsChoice() {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(LORVEX_EXAMPLES_DIR "/C12_6_5_132.txt")});
+    QVERIFY(dropOntoSystemList(data));
+
+    QCOMPARE(window->listModel(ListId::SystemList).rowCount(), 132);
+    QCOMPARE(statusText(), QStringLiteral("132 Systemreihen|12 Systemzahlen"));
+    QCOMPARE(window->progressBar(ProgressBarId::Top).maximum(), 12);
+    QVERIFY(window->isEnabled());
+    QVERIFY(!window->waitWindow().isVisible());
+    QVERIFY(ui->messages.isEmpty());
+}
+
+void MainWindowTest::ofSeveralDroppedFilesTheFirstLoads() {
+    QMimeData data;
+    data.setUrls({QUrl(QStringLiteral("https://example.org/system.txt")),
+                  QUrl::fromLocalFile(LORVEX_EXAMPLES_DIR "/Beispiel_7_2.txt"),
+                  QUrl::fromLocalFile(LORVEX_EXAMPLES_DIR "/C12_6_5_132.txt")});
+    QVERIFY(dropOntoSystemList(data));
+    QCOMPARE(window->listModel(ListId::SystemList).rowCount(), 2);
+    QCOMPARE(statusText(), QStringLiteral("2 Systemreihen|7 Systemzahlen"));
+}
+
+void MainWindowTest::droppedFolderIsAnsweredWithTheOpenMessage() {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(LORVEX_EXAMPLES_DIR)});
+    QVERIFY(dropOntoSystemList(data));
+    QCOMPARE(ui->messages,
+             QStringList{latin1("\xD6"
+                                "ffnen|Datei kann nicht ge\xF6"
+                                "ffnet werden:\n") +
+                         QStringLiteral(LORVEX_EXAMPLES_DIR) +
+                         latin1("\nDas ist ein Ordner, keine Datei. Bitte eine Textdatei mit "
+                                "einem System w\xE4hlen.")});
+    QCOMPARE(window->listModel(ListId::SystemList).rowCount(), 0);
+    QVERIFY(window->isEnabled());
+}
+
+void MainWindowTest::webAddressesAndTextAreRefused() {
+    QMimeData web;
+    web.setUrls({QUrl(QStringLiteral("https://example.org/system.txt"))});
+    QMimeData text;
+    text.setText(QStringLiteral("1 2 3 4 5 6\n"));
+    for (const QMimeData* data : {&web, &text}) QVERIFY(!dropOntoSystemList(*data));
+    QCOMPARE(window->listModel(ListId::SystemList).rowCount(), 0);
+    QCOMPARE(statusText(), QStringLiteral("0 Systemreihen|0 Systemzahlen"));
+    QVERIFY(ui->messages.isEmpty());
+}
+
+void MainWindowTest::dropWhileACommandRunsIsRefused() {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(LORVEX_EXAMPLES_DIR "/Beispiel_7_2.txt")});
+    std::optional<bool> taken;
+    ui->duringMessage = [&] { taken = dropOntoSystemList(data); };
+    action(CMD_INFO).trigger();
+    QCOMPARE(taken, std::optional<bool>(false));
+    QCoreApplication::processEvents();
+    QCOMPARE(window->listModel(ListId::SystemList).rowCount(), 0);
 }
 
 void MainWindowTest::tabMovesTheFocusBetweenTheTwoLists() {

@@ -24,6 +24,9 @@ using Events = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 const std::string kCannotSave = "Datei kann nicht gespeichert werden:\n";
+const std::string kWriteProtected =
+    "Zugriff verweigert. Die Datei oder der Ordner ist schreibgesch\xFCtzt; bitte einen anderen "
+    "Ordner oder Namen w\xE4hlen.";
 
 class SaveReportTest : public ::testing::Test {
 protected:
@@ -156,33 +159,27 @@ INSTANTIATE_TEST_SUITE_P(
                                       fs::create_directory(folder.file("reports"));
                                       return folder.file("reports");
                                   },
-                                  "Das ist ein Ordner, keine Datei."},
+                                  "Das ist ein Ordner, keine Datei. Bitte einen Dateinamen "
+                                  "angeben."},
                       FailureCase{"MissingFolder",
                                   [](const TempFolder& folder) {
                                       return folder.file("missing/report.txt");
                                   },
-                                  "Datei oder Ordner nicht gefunden."},
+                                  "Datei oder Ordner nicht gefunden. Bitte einen vorhandenen "
+                                  "Ordner w\xE4hlen."},
                       FailureCase{"PathThroughAFile",
                                   [](const TempFolder& folder) {
                                       writeBytes(folder.file("plain"), "x");
                                       return folder.file("plain") + "/report.txt";
                                   },
-                                  "Ein Teil des Pfades ist kein Ordner."}),
+                                  "Ein Teil des Pfades ist kein Ordner. Bitte den Pfad pr\xFC"
+                                  "fen."}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 // The cases below run in a child process, which may drop root's rights or lower a limit
 // without touching the other tests. The child exits with 0 when all went as expected.
 class SaveReportDeathTest : public SaveReportTest {
 protected:
-    static void dropRootRights() {
-        if (::geteuid() != 0) return;
-        const uid_t nobody = 65534;
-        if (::setresgid(nobody, nobody, nobody) != 0 || ::setresuid(nobody, nobody, nobody) != 0) {
-            std::fputs("cannot drop root rights\n", stderr);
-            std::_Exit(2);
-        }
-    }
-
     static void finish(bool asExpected, const RecordingUserInterface& ui) {
         if (!ui.messages.empty()) std::fprintf(stderr, "%s\n", ui.messages.back().text.c_str());
         std::_Exit(asExpected ? 0 : 1);
@@ -214,7 +211,7 @@ TEST_F(SaveReportDeathTest, FolderThatTakesNoNewFileIsReported) {
             saveTextReport(app, ui);
             finish(
                 ui.messages.size() == 1 &&
-                    ui.messages[0].text == kCannotSave + ui.saveAnswer + "\nZugriff verweigert." &&
+                    ui.messages[0].text == kCannotSave + ui.saveAnswer + "\n" + kWriteProtected &&
                     !fs::exists(ui.saveAnswer),
                 ui);
         },
@@ -249,10 +246,53 @@ TEST_F(SaveReportDeathTest, WriteThatFailsMidwayKeepsTheExistingFile) {
             saveTextReport(app, ui);
             finish(ui.messages.size() == 1 &&
                        ui.messages[0].text ==
-                           kCannotSave + ui.saveAnswer + "\nDie Datei ist zu gro\xDF." &&
+                           kCannotSave + ui.saveAnswer +
+                               "\nDie Datei ist zu gro\xDF. Bitte einen anderen Ort w\xE4hlen." &&
                        readBytes(ui.saveAnswer) == "old" &&
                        std::distance(fs::directory_iterator(folder.path()),
                                      fs::directory_iterator()) == 1,
+                   ui);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(SaveReportDeathTest, WriteProtectedFileIsReportedAndKept) {
+    loadAndAnalyse(kExampleSystem);
+    ui.saveAnswer = folder.file("protected.txt");
+    writeBytes(ui.saveAnswer, "old");
+    fs::permissions(ui.saveAnswer,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(folder.path(), fs::perms::all);  // the folder itself takes new files
+    EXPECT_EXIT(
+        {
+            dropRootRights();
+            saveTextReport(app, ui);
+            finish(
+                ui.messages.size() == 1 &&
+                    ui.messages[0].text == kCannotSave + ui.saveAnswer + "\n" + kWriteProtected &&
+                    readBytes(ui.saveAnswer) == "old" &&
+                    std::distance(fs::directory_iterator(folder.path()),
+                                  fs::directory_iterator()) == 1,
+                ui);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+// /dev/full takes no byte, as a full disk. Its folder takes no new file from a plain user, so
+// the report is written into it directly and the write fails.
+TEST_F(SaveReportDeathTest, FullDiskIsReported) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    loadAndAnalyse(kExampleSystem);
+    ui.saveAnswer = "/dev/full";
+    EXPECT_EXIT(
+        {
+            dropRootRights();
+            saveTextReport(app, ui);
+            finish(ui.messages.size() == 1 &&
+                       ui.messages[0].text ==
+                           kCannotSave +
+                               "/dev/full\nKein Speicherplatz mehr auf dem Datentr\xE4ger. Bitte "
+                               "Platz schaffen oder einen anderen Ort w\xE4hlen.",
                    ui);
         },
         ::testing::ExitedWithCode(0), "");

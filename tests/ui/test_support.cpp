@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -26,6 +28,15 @@ TempFolder::~TempFolder() {
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
+}
+
+void dropRootRights() {
+    if (::geteuid() != 0) return;
+    const uid_t nobody = 65534;
+    if (::setresgid(nobody, nobody, nobody) != 0 || ::setresuid(nobody, nobody, nobody) != 0) {
+        std::fputs("cannot drop root rights\n", stderr);
+        std::_Exit(2);
+    }
 }
 
 std::string readBytes(const std::string& path) {

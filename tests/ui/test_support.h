@@ -26,6 +26,10 @@ private:
     std::filesystem::path path_;
 };
 
+// For a test's child process: root gives up its rights, so that file permissions apply to it.
+// Exits the child with status 2 if that fails.
+void dropRootRights();
+
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 

@@ -2,12 +2,16 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLayout>
 #include <QMenu>
+#include <QMimeData>
 #include <QScreen>
 #include <QWindow>
+#include <vector>
 
 #include "core/system_row.h"
 #include "ui/program_title.h"
@@ -89,6 +93,16 @@ void setUpList(QTableView& view, RowListModel& model, RowListDelegate& delegate,
     view.setPalette(palette);
 }
 
+// The dropped URLs that name local files, as file system paths; web addresses are left out.
+std::vector<std::string> localFilePaths(const QMimeData* data) {
+    std::vector<std::string> paths;
+    if (data == nullptr || !data->hasUrls()) return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) paths.push_back(toPath(url.toLocalFile()));
+    }
+    return paths;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const ProgramImages& images)
@@ -102,6 +116,7 @@ MainWindow::MainWindow(const ProgramImages& images)
     setWindowIcon(images.application);
     setAttribute(Qt::WA_AlwaysShowToolTips);
     setContextMenuPolicy(Qt::PreventContextMenu);
+    setAcceptDrops(true);
 
     setMenuBar(&menuBar_);
     content_.setFixedSize(kContentWidth, kContentHeight);
@@ -148,6 +163,33 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     if (dispatcher_ != nullptr) dispatcher_->dispatch(CMD_EXIT);
+}
+
+std::vector<std::string> MainWindow::droppableFiles(const QMimeData* data) const {
+    if (dispatcher_ == nullptr || dispatcher_->busy()) return {};
+    return localFilePaths(data);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppableFiles(event->mimeData()).empty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    std::vector<std::string> paths = droppableFiles(event->mimeData());
+    if (paths.empty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The load runs once the drop has ended: the program the file came from is not kept
+    // waiting, and no message box opens inside the window system's drag handling.
+    QMetaObject::invokeMethod(
+        this, [this, paths = std::move(paths)] { dispatcher_->dropFiles(paths); },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::addCommand(QMenu& menu, int command, std::string_view caption) {

@@ -8,7 +8,9 @@
 #include <QTableView>
 #include <QToolBar>
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/command_dispatcher.h"
 #include "ui/qt/program_images.h"
@@ -19,6 +21,7 @@
 
 class QAction;
 class QMenu;
+class QMimeData;
 
 namespace lorvex::qt {
 
@@ -45,8 +48,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A local file dropped onto the window is loaded as if chosen in the open dialog; other
+    // drops (web addresses, plain text) are refused.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // The local files among the dropped data; none while a command runs.
+    std::vector<std::string> droppableFiles(const QMimeData* data) const;
     void buildMenu();
     void buildToolbar(const ProgramImages& images);
     void buildLists();
