@@ -6,7 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     libpng-dev zlib1g-dev
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-translations-l10n
     xvfb xauth
     clang libclang-rt-dev
     dpkg-dev desktop-file-utils appstream

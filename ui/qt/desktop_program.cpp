@@ -1,8 +1,10 @@
 #include "ui/qt/desktop_program.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include "ui/application.h"
 #include "ui/command_dispatcher.h"
@@ -14,6 +16,12 @@ namespace lorvex::qt {
 
 int runDesktopProgram(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
+    // The program speaks German, so Qt's own dialogs and buttons should too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
     // Lorvex keeps no settings. Qt's own file dialog would remember its history in the user's
     // configuration; give it a folder that disappears with the program.
     const QTemporaryDir forgottenSettings;
