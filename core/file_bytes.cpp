@@ -7,25 +7,9 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "file_descriptor.h"
+
 namespace lorvex {
-
-namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-}  // namespace
 
 FileBytes readFileBytes(const std::string& path, std::size_t maxBytes) {
     FileBytes result;
@@ -33,7 +17,7 @@ FileBytes readFileBytes(const std::string& path, std::size_t maxBytes) {
     if (file.get() < 0) return {{}, errno};
     // Only the opening must not wait for a pipe's writer; reading may.
     ::fcntl(file.get(), F_SETFL, ::fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
-    struct stat info{};
+    struct stat info {};
     if (::fstat(file.get(), &info) == 0 && S_ISDIR(info.st_mode)) return {{}, EISDIR};
     const auto size = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
     if (size > maxBytes) return {{}, EFBIG};

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "core/file_descriptor.h"
+
 namespace lorvex {
 
 std::string reportBytes(std::span<const std::string> lines) {
@@ -22,26 +24,6 @@ std::string reportBytes(std::span<const std::string> lines) {
 }
 
 namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    // Closing can report a late write failure (for example on network file systems).
-    int close() {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result;
-    }
-
-private:
-    int fd_;
-};
 
 int writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
