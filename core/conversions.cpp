@@ -31,7 +31,11 @@ std::string FormatDecimal(float value, int decimals) {
     char buffer[600];  // the widest result, FLT_MAX with 512 decimals, is 553 bytes
     const int length =
         std::snprintf(buffer, sizeof buffer, "%.*f", decimals, static_cast<double>(value));
-    return std::string(buffer, static_cast<std::size_t>(std::max(length, 0)));
+    std::string text(buffer, static_cast<std::size_t>(std::max(length, 0)));
+    // A negative value that rounds to zero ("-0.000") is zero too, and shown without a sign.
+    if (text.starts_with('-') && text.find_first_not_of("0.", 1) == std::string::npos)
+        text.erase(0, 1);
+    return text;
 }
 
 namespace {

@@ -35,7 +35,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(DecimalCase{100.0f, 3, "100.000"}, DecimalCase{33.333332f, 3, "33.333"},
                     DecimalCase{28.571428f, 3, "28.571"}, DecimalCase{0.0000072f, 3, "0.000"},
                     DecimalCase{-0.0f, 3, "0.000"},  // zero never shows a minus sign
-                    DecimalCase{-1.5f, 1, "-1.5"}, DecimalCase{2.5f, 0, "2"},
+                    // nor does a negative value that rounds to zero (found by fuzzing)
+                    DecimalCase{-0.0001f, 3, "0.000"}, DecimalCase{-0.4f, 0, "0"},
+                    DecimalCase{-1e-45f, -1, "0.0000000000"}, DecimalCase{-1.5f, 1, "-1.5"},
+                    DecimalCase{2.5f, 0, "2"},
                     DecimalCase{0.25f, -1, "0.2500000000"},  // -1 decimals means ten
                     DecimalCase{1.0f, -5, "1"},              // negative widths clamp to none
                     DecimalCase{std::numeric_limits<float>::infinity(), 3, "+Infinity"},
