@@ -16,6 +16,7 @@ namespace lorvex::qt {
 
 int runDesktopProgram(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
+    QGuiApplication::setDesktopFileName("io.github.lorvex.Lorvex");
     // The program speaks German, so Qt's own dialogs and buttons should too.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::German), "qtbase", "_",
