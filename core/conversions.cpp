@@ -28,7 +28,7 @@ std::string FormatDecimal(float value, int decimals) {
     if (decimals == -1) decimals = 10;
     decimals = std::clamp(decimals, 0, 512);
     if (value == 0.0f) value = 0.0f;  // drops the sign of negative zero
-    char buffer[600];  // the widest result, FLT_MAX with 512 decimals, is 553 bytes
+    char buffer[600];                 // the widest result, FLT_MAX with 512 decimals, is 553 bytes
     const int length =
         std::snprintf(buffer, sizeof buffer, "%.*f", decimals, static_cast<double>(value));
     std::string text(buffer, static_cast<std::size_t>(std::max(length, 0)));
@@ -90,7 +90,9 @@ std::string Substring(std::string_view text, int start, int length) {
     return std::string(text.substr(from, static_cast<std::size_t>(length)));
 }
 
-bool TextEquals(std::string_view a, std::string_view b) { return a == b; }
+bool TextEquals(std::string_view a, std::string_view b) {
+    return a == b;
+}
 
 std::string Utf8ToLatin1(std::string_view utf8) {
     std::string result;

@@ -21,7 +21,9 @@ std::int32_t unpackCount(std::uint64_t key, int hits) {
     return static_cast<std::int32_t>((key >> (16 * (hits - 3))) & 0xFFFF);
 }
 
-std::string countCell(std::int32_t count) { return count == 0 ? "" : FormatInteger(count); }
+std::string countCell(std::int32_t count) {
+    return count == 0 ? "" : FormatInteger(count);
+}
 
 }  // namespace
 
@@ -51,7 +53,8 @@ void PatternList::finish(int blockSize, HitTable& table) const {
     for (const auto& [key, cases] : patterns) {
         HitRow row;
         row.cells[0] = FormatInteger(blockSize);
-        for (int hits = 6; hits >= 3; --hits) row.cells[7 - hits] = countCell(unpackCount(key, hits));
+        for (int hits = 6; hits >= 3; --hits)
+            row.cells[7 - hits] = countCell(unpackCount(key, hits));
         row.cells[5] = FormatInteger(cases);
         row.cells[6] = FormatDecimal(static_cast<float>(cases) * factor, 3);
         row.firstOfBlock = first;

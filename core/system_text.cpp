@@ -8,7 +8,9 @@ namespace lorvex {
 
 namespace {
 
-bool endsClipboardLine(char c) { return c == '|' || c == '\r' || c == '\n'; }
+bool endsClipboardLine(char c) {
+    return c == '|' || c == '\r' || c == '\n';
+}
 
 }  // namespace
 
@@ -75,7 +77,9 @@ std::string decodeSystemFileBytes(std::string bytes) {
 
 namespace {
 
-bool isSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '-'; }
+bool isSeparator(char c) {
+    return c == ' ' || c == '\t' || c == ',' || c == ';' || c == '-';
+}
 
 }  // namespace
 

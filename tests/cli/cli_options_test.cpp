@@ -8,10 +8,13 @@
 namespace lorvex {
 namespace {
 
-CliParse parse(std::vector<std::string_view> arguments) { return parseCliArguments(arguments); }
+CliParse parse(std::vector<std::string_view> arguments) {
+    return parseCliArguments(arguments);
+}
 
 TEST(CliOptions, ReadsEveryOption) {
-    const CliParse result = parse({"--only", "4", "--html", "-o", "out.html", "--reference", "s.txt"});
+    const CliParse result =
+        parse({"--only", "4", "--html", "-o", "out.html", "--reference", "s.txt"});
     ASSERT_EQ(result.kind, CliParse::Kind::Run);
     EXPECT_EQ(result.options.onlyBlock, 4);
     EXPECT_EQ(result.options.output, CliOutput::HtmlReport);

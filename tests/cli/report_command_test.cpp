@@ -56,16 +56,18 @@ TEST_F(ReportCommandTest, WritesTheSameBytesAsTheDesktopSave) {
 
 TEST_F(ReportCommandTest, ReadsStandardInputAndWritesHtmlToAFile) {
     const fs::path output = folder_ / "bericht.html";
-    ASSERT_EQ(run({.systemFile = "-", .outputFile = output.string(), .output = CliOutput::HtmlReport},
-                  "1 2 3 4 5 7\n1 2 3 4 5 6\n"),
-              0);
+    ASSERT_EQ(
+        run({.systemFile = "-", .outputFile = output.string(), .output = CliOutput::HtmlReport},
+            "1 2 3 4 5 7\n1 2 3 4 5 6\n"),
+        0);
     EXPECT_EQ(readAll(output), readAll(kGolden / "beispiel_7_2_komplett.html"));
     EXPECT_EQ(out_.str(), "");
 }
 
 TEST_F(ReportCommandTest, OnlyOneBlockWithEitherEngine) {
     for (const bool reference : {false, true}) {
-        ASSERT_EQ(run({.systemFile = kExamples / "C10_6_5_50.txt", .onlyBlock = 5,
+        ASSERT_EQ(run({.systemFile = kExamples / "C10_6_5_50.txt",
+                       .onlyBlock = 5,
                        .reference = reference}),
                   0);
         const std::string report = out_.str();
@@ -103,11 +105,12 @@ std::string manyRows(int count) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, ReportCommandFailureTest,
-    testing::Values(FailureCase{"Empty", "", "Keine g\u00fcltige Systemreihe"},
-                    FailureCase{"Junk", "Reihe 1: 1 2 3\n\x01\x02\n", "Keine g\u00fcltige Systemreihe"},
-                    FailureCase{"Overflow", manyRows(10000),
-                                "\u00dcberlauf: System \u00fcber 9999 Reihen oder 49 Zahlen"},
-                    FailureCase{"NoDraw", "1 1 1 1 1 1\n", "Keine Analyse zum Speichern vorhanden"}),
+    testing::Values(
+        FailureCase{"Empty", "", "Keine g\u00fcltige Systemreihe"},
+        FailureCase{"Junk", "Reihe 1: 1 2 3\n\x01\x02\n", "Keine g\u00fcltige Systemreihe"},
+        FailureCase{"Overflow", manyRows(10000),
+                    "\u00dcberlauf: System \u00fcber 9999 Reihen oder 49 Zahlen"},
+        FailureCase{"NoDraw", "1 1 1 1 1 1\n", "Keine Analyse zum Speichern vorhanden"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(ReportCommandTest, UnreadableInputNamesTheReason) {
@@ -120,14 +123,17 @@ TEST_F(ReportCommandTest, UnreadableInputNamesTheReason) {
 
 TEST_F(ReportCommandTest, UnwritableOutputLeavesNoFile) {
     const fs::path output = folder_ / "fehlt" / "bericht.txt";
-    EXPECT_EQ(run({.systemFile = kExamples / "Beispiel_7_2.txt", .outputFile = output.string()}), 1);
+    EXPECT_EQ(run({.systemFile = kExamples / "Beispiel_7_2.txt", .outputFile = output.string()}),
+              1);
     EXPECT_NE(err_.str().find("Datei kann nicht gespeichert werden"), std::string::npos);
     EXPECT_FALSE(fs::exists(output));
 }
 
 TEST_F(ReportCommandTest, HolesListTheWorstDraws) {
-    ASSERT_EQ(run({.systemFile = kExamples / "Beispiel_7_2.txt", .output = CliOutput::Holes,
-                   .holesBlock = 4, .holesLimit = 2}),
+    ASSERT_EQ(run({.systemFile = kExamples / "Beispiel_7_2.txt",
+                   .output = CliOutput::Holes,
+                   .holesBlock = 4,
+                   .holesLimit = 2}),
               0);
     EXPECT_EQ(out_.str(),
               "10 von 35 Ziehungen mit dem schlechtesten Ergebnis\n01 02 06 07\n01 03 06 07\n");

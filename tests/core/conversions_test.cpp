@@ -58,7 +58,9 @@ struct ParseCase {
 
 class ParseIntegerTest : public testing::TestWithParam<ParseCase> {};
 
-TEST_P(ParseIntegerTest, Reads) { EXPECT_EQ(ParseInteger(GetParam().text), GetParam().value); }
+TEST_P(ParseIntegerTest, Reads) {
+    EXPECT_EQ(ParseInteger(GetParam().text), GetParam().value);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ParseIntegerTest,
@@ -87,7 +89,7 @@ TEST(PadLeft, AlignsRightAndCutsAtTheRight) {
     EXPECT_EQ(PadLeft("10", 1, "0"), "1");
     EXPECT_EQ(PadLeft("abc", 0, "0"), "");
     EXPECT_EQ(PadLeft("abc", -3, "0"), "");
-    EXPECT_EQ(PadLeft("x", 3, ""), "  x");   // no pad text pads with blanks
+    EXPECT_EQ(PadLeft("x", 3, ""), "  x");    // no pad text pads with blanks
     EXPECT_EQ(PadLeft("x", 3, "-+"), "--x");  // only the first byte counts
     EXPECT_EQ(PadLeft("", 5, "-"), "-----");
 }

@@ -93,7 +93,9 @@ struct RecordingObserver : ProgressObserver {
     void thirdNumberChanged(int d1, int d2, int d3) override {
         events.push_back(std::to_string(d1) + std::to_string(d2) + std::to_string(d3));
     }
-    void drawsReached(std::int64_t draws) override { events.push_back("+" + std::to_string(draws)); }
+    void drawsReached(std::int64_t draws) override {
+        events.push_back("+" + std::to_string(draws));
+    }
     void runFinished() override { events.push_back("end"); }
 };
 

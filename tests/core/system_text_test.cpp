@@ -28,7 +28,9 @@ struct LineCase {
 
 class ParseSystemLineTest : public testing::TestWithParam<LineCase> {};
 
-TEST_P(ParseSystemLineTest, Parses) { EXPECT_EQ(parseSystemLine(GetParam().line), GetParam().row); }
+TEST_P(ParseSystemLineTest, Parses) {
+    EXPECT_EQ(parseSystemLine(GetParam().line), GetParam().row);
+}
 
 const SystemRow kOneToSix{1, 2, 3, 4, 5, 6};
 
@@ -60,8 +62,14 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"HugeNumberWraps", "18446744073709551617 2 3 4 5 6", kOneToSix},
         LineCase{"FiftyDigits", std::string(50, '9') + " 2 3 4 5 6", std::nullopt},
         LineCase{"PlusOnly", "+ 2 3 4 5 6", std::nullopt},
-        LineCase{"Utf8MarkInFront", "\xEF\xBB\xBF" "1 2 3 4 5 6", std::nullopt},
-        LineCase{"NoBreakSpaceStaysInField", "1\xA0" "2 3 4 5 6 7", SystemRow{1, 3, 4, 5, 6, 7}},
+        LineCase{"Utf8MarkInFront",
+                 "\xEF\xBB\xBF"
+                 "1 2 3 4 5 6",
+                 std::nullopt},
+        LineCase{"NoBreakSpaceStaysInField",
+                 "1\xA0"
+                 "2 3 4 5 6 7",
+                 SystemRow{1, 3, 4, 5, 6, 7}},
         // Any run of separators is one separator, however long.
         LineCase{"HugeBlankRun", "1" + std::string(200000, ' ') + "2 3 4 5 6", kOneToSix},
         LineCase{"MixedSeparatorRun", "1 ,;-\t 2 3 4 5 6", kOneToSix}),
@@ -110,10 +118,18 @@ TEST(FileLines, LfCrGivesAnEmptyLineAndNulEndsALine) {
 }
 
 TEST(DecodeSystemFileBytes, HandlesByteOrderMarks) {
-    EXPECT_EQ(decodeSystemFileBytes("\xEF\xBB\xBF" "1 2"), "1 2");
-    EXPECT_EQ(decodeSystemFileBytes(std::string("\xFF\xFE" "1\0 \0\xFC\0\xAC\x20" "7", 11)),
+    EXPECT_EQ(decodeSystemFileBytes("\xEF\xBB\xBF"
+                                    "1 2"),
+              "1 2");
+    EXPECT_EQ(decodeSystemFileBytes(std::string("\xFF\xFE"
+                                                "1\0 \0\xFC\0\xAC\x20"
+                                                "7",
+                                                11)),
               "1 \xFC?");  // the odd last byte is dropped, the euro sign becomes "?"
-    EXPECT_EQ(decodeSystemFileBytes(std::string("\xFE\xFF\0" "4\0\n", 6)), "4\n");
+    EXPECT_EQ(decodeSystemFileBytes(std::string("\xFE\xFF\0"
+                                                "4\0\n",
+                                                6)),
+              "4\n");
     EXPECT_EQ(decodeSystemFileBytes("plain"), "plain");
     EXPECT_EQ(decodeSystemFileBytes("\xFF"), "\xFF");  // half a mark is no mark
 }

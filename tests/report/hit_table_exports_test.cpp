@@ -21,12 +21,12 @@ HitTable twoRowKomplett() {
 }
 
 TEST(Guarantee, ReadsTheWorstPatternOfEachBlock) {
-    EXPECT_EQ(guaranteeLines(twoRowKomplett()),
-              (std::vector<std::string>{
-                  "Garantie bei 6 Treffern in den Systemzahlen: mindestens ein 5er",
-                  "Garantie bei 5 Treffern in den Systemzahlen: mindestens ein 4er",
-                  "Garantie bei 4 Treffern in den Systemzahlen: mindestens ein 3er",
-                  "Garantie bei 3 Treffern in den Systemzahlen: keine"}));
+    EXPECT_EQ(
+        guaranteeLines(twoRowKomplett()),
+        (std::vector<std::string>{"Garantie bei 6 Treffern in den Systemzahlen: mindestens ein 5er",
+                                  "Garantie bei 5 Treffern in den Systemzahlen: mindestens ein 4er",
+                                  "Garantie bei 4 Treffern in den Systemzahlen: mindestens ein 3er",
+                                  "Garantie bei 3 Treffern in den Systemzahlen: keine"}));
 }
 
 TEST(Guarantee, SingleBlockAndEmptyTable) {

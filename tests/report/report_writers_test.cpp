@@ -105,8 +105,9 @@ TEST(HtmlReport, SingleBlockHasOneSpacerAndEmptyCellsStayEmpty) {
     const HitTable hits = analysed(system, {3});
     const auto lines = writeHtmlReport({system, hits});
     EXPECT_EQ(countLines(lines, "  <tr><td colspan='7'></td></tr>"), 1);
-    EXPECT_EQ(countLines(lines, "  <tr><td>oder</td><td></td><td></td><td></td><td></td><td>5</td>"
-                                "<td>14.286</td></tr>"),
+    EXPECT_EQ(countLines(lines,
+                         "  <tr><td>oder</td><td></td><td></td><td></td><td></td><td>5</td>"
+                         "<td>14.286</td></tr>"),
               1);
 }
 
