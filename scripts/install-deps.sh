@@ -11,10 +11,6 @@ packages=(
     clang libclang-rt-dev
     dpkg-dev desktop-file-utils appstream
 )
-if [ "${LORVEX_DEPS_EXTRA:-}" != "" ]; then
-    read -r -a extra <<<"$LORVEX_DEPS_EXTRA"
-    packages+=("${extra[@]}")
-fi
 
 missing=()
 for package in "${packages[@]}"; do
