@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev libgl-dev qt6-translations-l10n
     xvfb xauth
     clang libclang-rt-dev
-    dpkg-dev desktop-file-utils appstream
+    dpkg-dev desktop-file-utils appstream lintian groff-base man-db
 )
 
 missing=()
