@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the build folder $1 under the prefix $2 and checks the layout: the programs, the
-# help and the examples in lib/lorvex, links on the PATH that reach them, the desktop files.
+# help and the examples in lib/lorvex, links on the PATH that reach them, the desktop files,
+# the manual pages and the documentation.
 set -eu
 build=$1 prefix=$2
 shift 2
@@ -20,5 +21,10 @@ ls "$prefix"/lib/lorvex/examples/*.txt >/dev/null 2>&1 || fail "no example syste
 for size in 16 32 48 128 256; do
     [ -f "$prefix/share/icons/hicolor/${size}x$size/apps/lorvex.png" ] || fail "no ${size}px icon"
 done
+for program in "$@"; do
+    gzip -t "$prefix/share/man/man1/$program.1.gz" 2>/dev/null || fail "no manual page for $program"
+done
+gzip -t "$prefix/share/doc/lorvex/changelog.gz" 2>/dev/null || fail "no changelog"
+[ -f "$prefix/share/doc/lorvex/copyright" ] || fail "no copyright file"
 "$prefix/bin/lorvex-report" --help >/dev/null || fail "lorvex-report --help through its link"
 echo "install layout complete under $prefix"
