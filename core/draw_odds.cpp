@@ -1,0 +1,41 @@
+#include "draw_odds.h"
+
+#include <algorithm>
+
+#include "draw_hit_counts.h"
+
+namespace lorvex {
+
+namespace {
+
+std::int64_t binomial(int n, int r) {
+    if (r < 0 || n < r) return 0;
+    std::int64_t value = 1;
+    for (int i = 1; i <= r; ++i) value = value * (n - r + i) / i;
+    return value;
+}
+
+}  // namespace
+
+DrawOdds computeDrawOdds(const SystemTable& system) {
+    DrawOdds odds;
+    const int m = system.highestNumber();
+    for (int j = 0; j <= std::min(NUMBERS_PER_ROW, m); ++j) {
+        const std::int64_t weight = binomial(MAX_SYSTEM_NUMBER - m, NUMBERS_PER_ROW - j);
+        if (weight == 0) continue;  // with 49 system numbers every real draw has six of them
+        forEachDrawHitCounts(system, j, [&](std::span<const int>, const DrawHitCounts& counts) {
+            const auto best = std::find_if(counts.begin(), counts.end(),
+                                           [](std::int32_t rows) { return rows > 0; });
+            if (best == counts.end()) {
+                odds.withoutWin += weight;
+            } else {
+                odds.bestRank[std::size_t(best - counts.begin())] += weight;
+            }
+            for (std::size_t i = 0; i < counts.size(); ++i)
+                odds.winningRows[i] += weight * counts[i];
+        });
+    }
+    return odds;
+}
+
+}  // namespace lorvex
