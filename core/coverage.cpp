@@ -6,17 +6,16 @@ namespace lorvex {
 
 std::optional<BlockCoverage> computeCoverage(const SystemTable& system, int blockSize) {
     if (system.highestNumber() < blockSize) return std::nullopt;
+    const BlockHitSummary summary = summariseDrawHitCounts(system, blockSize);
     BlockCoverage coverage;
     coverage.blockSize = blockSize;
-    forEachDrawHitCounts(system, blockSize, [&](std::span<const int>, const DrawHitCounts& counts) {
-        ++coverage.draws;
-        // A row with h hits also has at least T hits for every T up to h.
-        bool reached = false;
-        for (std::size_t i = 0; i < counts.size(); ++i) {
-            reached = reached || counts[i] > 0;
-            if (reached) ++coverage.drawsWithAtLeast[i];
-        }
-    });
+    coverage.draws = summary.draws;
+    // A draw whose best row has h hits has a row with at least T hits for every T up to h.
+    std::int64_t reached = 0;
+    for (std::size_t i = 0; i < coverage.drawsWithAtLeast.size(); ++i) {
+        reached += summary.drawsWithBest[i];
+        coverage.drawsWithAtLeast[i] = reached;
+    }
     return coverage;
 }
 

@@ -1,6 +1,10 @@
 #include "draw_hit_counts.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstring>
+#include <iterator>
+#include <vector>
 
 #include "fast_draw_walk.h"
 #include "fast_moments.h"
@@ -23,13 +27,11 @@ DrawHitCounts hitCountsFromMoments(std::uint64_t packed) {
     };
 }
 
-using Visit = std::function<void(std::span<const int>, const DrawHitCounts&)>;
-
-DrawHitCounts countRowByRow(const SystemTable& system, std::span<const int> draw) {
+DrawHitCounts countRowByRow(std::span<const SystemRow> rows, std::span<const int> draw) {
     std::array<bool, MAX_SYSTEM_NUMBER + 1> drawn{};
     for (const int number : draw) drawn[std::size_t(number)] = true;
     DrawHitCounts counts{};
-    for (const SystemRow& row : system.rows()) {
+    for (const SystemRow& row : rows) {
         int hits = 0;
         for (const std::int32_t number : row) hits += drawn[std::size_t(number)] ? 1 : 0;
         if (hits >= 3) ++counts[std::size_t(6 - hits)];
@@ -37,9 +39,23 @@ DrawHitCounts countRowByRow(const SystemTable& system, std::span<const int> draw
     return counts;
 }
 
-// Draws of up to two numbers: few enough (at most 1,225) to count every row entry by entry.
-void forEachSmallDraw(const SystemTable& system, int blockSize, const Visit& visit) {
-    const auto count = [&](std::span<const int> draw) { visit(draw, countRowByRow(system, draw)); };
+bool repeatsANumber(const SystemRow& row) {
+    for (auto at = row.begin(); at != row.end(); ++at) {
+        if (std::find(at + 1, row.end(), *at) != row.end()) return true;
+    }
+    return false;
+}
+
+// Draws of up to two numbers: few enough (at most 1,225) to count entry by entry. Only a row
+// that holds some number twice can score three hits with them, so only those rows are scanned.
+template <class Visit>
+void forEachSmallDraw(const SystemTable& system, int blockSize, Visit& visit) {
+    std::vector<SystemRow> repeating;
+    std::copy_if(system.rows().begin(), system.rows().end(), std::back_inserter(repeating),
+                 repeatsANumber);
+    const auto count = [&](std::span<const int> draw) {
+        visit(draw, countRowByRow(repeating, draw));
+    };
     if (blockSize == 0) {
         count({});
         return;
@@ -57,11 +73,9 @@ void forEachSmallDraw(const SystemTable& system, int blockSize, const Visit& vis
     }
 }
 
-}  // namespace
-
-void forEachDrawHitCounts(
-    const SystemTable& system, int blockSize,
-    const std::function<void(std::span<const int> draw, const DrawHitCounts& counts)>& visit) {
+// The walk behind both entry points; `visit` is inlined into the fast walk.
+template <class Visit>
+void walkDraws(const SystemTable& system, int blockSize, Visit& visit) {
     if (blockSize < 0 || blockSize > NUMBERS_PER_ROW || system.highestNumber() < blockSize) return;
     if (blockSize < 3) {
         forEachSmallDraw(system, blockSize, visit);
@@ -73,6 +87,29 @@ void forEachDrawHitCounts(
     };
     ProgressObserver silent;
     fast::DrawWalk(system, blockSize, silent, report).run();
+}
+
+}  // namespace
+
+void forEachDrawHitCounts(
+    const SystemTable& system, int blockSize,
+    const std::function<void(std::span<const int> draw, const DrawHitCounts& counts)>& visit) {
+    walkDraws(system, blockSize, visit);
+}
+
+BlockHitSummary summariseDrawHitCounts(const SystemTable& system, int blockSize) {
+    BlockHitSummary summary;
+    auto add = [&summary](std::span<const int>, const DrawHitCounts& counts) {
+        ++summary.draws;
+        // The first non-zero count, or 4 for none, without a branch that hit counts would
+        // mislead: bit 7 - i of `ranks` marks counts[i].
+        const unsigned ranks = unsigned(counts[0] != 0) << 7 | unsigned(counts[1] != 0) << 6 |
+                               unsigned(counts[2] != 0) << 5 | unsigned(counts[3] != 0) << 4;
+        ++summary.drawsWithBest[std::size_t(std::min(std::countl_zero(std::uint8_t(ranks)), 4))];
+        for (std::size_t i = 0; i < counts.size(); ++i) summary.rowsWith[i] += counts[i];
+    };
+    walkDraws(system, blockSize, add);
+    return summary;
 }
 
 }  // namespace lorvex

@@ -27,4 +27,14 @@ void forEachDrawHitCounts(
     const SystemTable& system, int blockSize,
     const std::function<void(std::span<const int> draw, const DrawHitCounts& counts)>& visit);
 
+// All draws of one block at once, as forEachDrawHitCounts sees them, without a call per draw.
+struct BlockHitSummary {
+    std::int64_t draws = 0;
+    // [0] draws whose best row scores 6 hits ... [3] 3 hits, [4] draws without a row of 3 or more
+    std::array<std::int64_t, 5> drawsWithBest{};
+    std::array<std::int64_t, 4> rowsWith{};  // [0] rows with exactly 6 hits, summed over the draws
+};
+
+BlockHitSummary summariseDrawHitCounts(const SystemTable& system, int blockSize);
+
 }  // namespace lorvex

@@ -23,17 +23,12 @@ DrawOdds computeDrawOdds(const SystemTable& system) {
     for (int j = 0; j <= std::min(NUMBERS_PER_ROW, m); ++j) {
         const std::int64_t weight = binomial(MAX_SYSTEM_NUMBER - m, NUMBERS_PER_ROW - j);
         if (weight == 0) continue;  // with 49 system numbers every real draw has six of them
-        forEachDrawHitCounts(system, j, [&](std::span<const int>, const DrawHitCounts& counts) {
-            const auto best = std::find_if(counts.begin(), counts.end(),
-                                           [](std::int32_t rows) { return rows > 0; });
-            if (best == counts.end()) {
-                odds.withoutWin += weight;
-            } else {
-                odds.bestRank[std::size_t(best - counts.begin())] += weight;
-            }
-            for (std::size_t i = 0; i < counts.size(); ++i)
-                odds.winningRows[i] += weight * counts[i];
-        });
+        const BlockHitSummary summary = summariseDrawHitCounts(system, j);
+        for (std::size_t i = 0; i < odds.bestRank.size(); ++i) {
+            odds.bestRank[i] += weight * summary.drawsWithBest[i];
+            odds.winningRows[i] += weight * summary.rowsWith[i];
+        }
+        odds.withoutWin += weight * summary.drawsWithBest.back();
     }
     return odds;
 }
