@@ -6,7 +6,7 @@ namespace lorvex {
 
 std::optional<BlockCoverage> computeCoverage(const SystemTable& system, int blockSize) {
     if (system.highestNumber() < blockSize) return std::nullopt;
-    const BlockHitSummary summary = summariseDrawHitCounts(system, blockSize);
+    const BlockHitSummary summary = summariseDrawHitCounts(system, blockSize, RowTotals::Skip);
     BlockCoverage coverage;
     coverage.blockSize = blockSize;
     coverage.draws = summary.draws;

@@ -89,15 +89,9 @@ void walkDraws(const SystemTable& system, int blockSize, Visit& visit) {
     fast::DrawWalk(system, blockSize, silent, report).run();
 }
 
-}  // namespace
-
-void forEachDrawHitCounts(
-    const SystemTable& system, int blockSize,
-    const std::function<void(std::span<const int> draw, const DrawHitCounts& counts)>& visit) {
-    walkDraws(system, blockSize, visit);
-}
-
-BlockHitSummary summariseDrawHitCounts(const SystemTable& system, int blockSize) {
+// Instantiated twice so that a walk without row totals does not pay for them per draw.
+template <bool countRowTotals>
+BlockHitSummary summarise(const SystemTable& system, int blockSize) {
     BlockHitSummary summary;
     auto add = [&summary](std::span<const int>, const DrawHitCounts& counts) {
         ++summary.draws;
@@ -106,10 +100,26 @@ BlockHitSummary summariseDrawHitCounts(const SystemTable& system, int blockSize)
         const unsigned ranks = unsigned(counts[0] != 0) << 7 | unsigned(counts[1] != 0) << 6 |
                                unsigned(counts[2] != 0) << 5 | unsigned(counts[3] != 0) << 4;
         ++summary.drawsWithBest[std::size_t(std::min(std::countl_zero(std::uint8_t(ranks)), 4))];
-        for (std::size_t i = 0; i < counts.size(); ++i) summary.rowsWith[i] += counts[i];
+        if constexpr (countRowTotals) {
+            for (std::size_t i = 0; i < counts.size(); ++i) summary.rowsWith[i] += counts[i];
+        }
     };
     walkDraws(system, blockSize, add);
     return summary;
+}
+
+}  // namespace
+
+void forEachDrawHitCounts(
+    const SystemTable& system, int blockSize,
+    const std::function<void(std::span<const int> draw, const DrawHitCounts& counts)>& visit) {
+    walkDraws(system, blockSize, visit);
+}
+
+BlockHitSummary summariseDrawHitCounts(const SystemTable& system, int blockSize,
+                                       RowTotals rowTotals) {
+    return rowTotals == RowTotals::Count ? summarise<true>(system, blockSize)
+                                         : summarise<false>(system, blockSize);
 }
 
 }  // namespace lorvex

@@ -35,6 +35,10 @@ struct BlockHitSummary {
     std::array<std::int64_t, 4> rowsWith{};  // [0] rows with exactly 6 hits, summed over the draws
 };
 
-BlockHitSummary summariseDrawHitCounts(const SystemTable& system, int blockSize);
+// Skip leaves rowsWith at 0, for callers that need only the best ranks.
+enum class RowTotals { Skip, Count };
+
+BlockHitSummary summariseDrawHitCounts(const SystemTable& system, int blockSize,
+                                       RowTotals rowTotals);
 
 }  // namespace lorvex

@@ -23,7 +23,7 @@ DrawOdds computeDrawOdds(const SystemTable& system) {
     for (int j = 0; j <= std::min(NUMBERS_PER_ROW, m); ++j) {
         const std::int64_t weight = binomial(MAX_SYSTEM_NUMBER - m, NUMBERS_PER_ROW - j);
         if (weight == 0) continue;  // with 49 system numbers every real draw has six of them
-        const BlockHitSummary summary = summariseDrawHitCounts(system, j);
+        const BlockHitSummary summary = summariseDrawHitCounts(system, j, RowTotals::Count);
         for (std::size_t i = 0; i < odds.bestRank.size(); ++i) {
             odds.bestRank[i] += weight * summary.drawsWithBest[i];
             odds.winningRows[i] += weight * summary.rowsWith[i];
