@@ -1,5 +1,6 @@
 #include "cli_options.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace lorvex {
@@ -8,6 +9,10 @@ std::string_view cliUsage() {
     return "Aufruf: lorvex-report [--only K] [--html | --csv | --guarantee] [-o DATEI]\n"
            "                      [--reference] SYSTEMDATEI\n"
            "       lorvex-report --holes K [--limit N] [-o DATEI] SYSTEMDATEI\n"
+           "       lorvex-report [--only K] --coverage [-o DATEI] SYSTEMDATEI\n"
+           "       lorvex-report --odds | --frequency [-o DATEI] SYSTEMDATEI\n"
+           "       lorvex-report [--map \"N1 ... NM\"] [--check \"D1 ... D6\"] [-o DATEI]\n"
+           "                      SYSTEMDATEI\n"
            "\n"
            "Liest ein Lottosystem (je Zeile eine Reihe aus sechs Zahlen von 1 bis 49),\n"
            "analysiert es f\u00fcr 6, 5, 4 und 3 gezogene Systemzahlen und schreibt den\n"
@@ -20,6 +25,17 @@ std::string_view cliUsage() {
            "  --holes K     die Ziehungen von K Zahlen mit dem schlechtesten Ergebnis\n"
            "  --limit N     mit --holes: h\u00f6chstens N Ziehungen auflisten (Vorgabe 100,\n"
            "                0 = alle)\n"
+           "  --coverage    je Block: wie viele Ziehungen mindestens einen 6er, 5er, 4er\n"
+           "                oder 3er bringen\n"
+           "  --odds        Gewinnchancen \u00fcber alle 13983816 Ziehungen 6 aus 49\n"
+           "  --frequency   in wie vielen Reihen jede Systemzahl vorkommt\n"
+           "  --map \"N1 ... NM\"\n"
+           "                das System auf eigenen Zahlen: Systemzahl i wird Ni (genau so\n"
+           "                viele verschiedene Zahlen von 1 bis 49, wie das System\n"
+           "                Systemzahlen hat)\n"
+           "  --check \"D1 ... D6\"\n"
+           "                die Reihen mit 3 oder mehr Richtigen bei dieser Ziehung (mit\n"
+           "                --map: im umgesetzten System)\n"
            "  -o DATEI      in DATEI schreiben statt auf die Standardausgabe\n"
            "  --reference   mit der einfachen Aufz\u00e4hlung rechnen (langsam, zum "
            "Gegenpr\u00fcfen)\n"
@@ -49,20 +65,73 @@ std::optional<std::int64_t> count(std::string_view text) {
     return value;
 }
 
+// Numbers separated as in a system line: runs of blanks, TABs, ",", ";" and "-". Each must be a
+// plain decimal number from 1 to 49, and none may repeat. `numbers` is empty after a problem.
+std::string parseNumberList(std::string_view option, std::string_view text,
+                            std::vector<int>& numbers) {
+    numbers.clear();
+    constexpr std::string_view separators = " \t,;-";
+    std::string problem;
+    for (std::size_t start = text.find_first_not_of(separators); start != std::string_view::npos;
+         start = text.find_first_not_of(separators, start)) {
+        const std::size_t end = std::min(text.find_first_of(separators, start), text.size());
+        const std::string_view field = text.substr(start, end - start);
+        start = end;
+        int value = 0;
+        const auto [stop, error] =
+            std::from_chars(field.data(), field.data() + field.size(), value);
+        if (error == std::errc::result_out_of_range ||
+            (error == std::errc() && (value < 1 || value > 49))) {
+            problem =
+                std::string(option) + ": " + std::string(field) + " liegt nicht zwischen 1 und 49.";
+        } else if (error != std::errc() || stop != field.data() + field.size()) {
+            problem = std::string(option) + ": \"" + std::string(field) +
+                      "\" ist keine Zahl (erlaubt sind Zahlen von 1 bis 49, getrennt durch "
+                      "Leerzeichen, Tabulatoren, \",\", \";\" oder \"-\").";
+        } else if (std::find(numbers.begin(), numbers.end(), value) != numbers.end()) {
+            problem =
+                std::string(option) + ": " + std::string(field) + " steht mehr als einmal da.";
+        }
+        if (!problem.empty()) {
+            numbers.clear();
+            return problem;
+        }
+        numbers.push_back(value);
+    }
+    if (numbers.empty()) return std::string(option) + " erwartet Zahlen von 1 bis 49.";
+    return {};
+}
+
 // Rules between options that each read fine on their own.
 std::string combinationProblem(const CliOptions& options, int outputKinds, bool limitGiven) {
-    if (outputKinds > 1)
-        return "Nur eine Ausgabeart w\u00e4hlen: --html, --csv, --guarantee oder --holes.";
+    if (outputKinds > 1) {
+        return "Nur eine Ausgabeart w\u00e4hlen: --html, --csv, --guarantee, --holes, --coverage, "
+               "--odds, --frequency oder --map/--check.";
+    }
     const bool holes = options.output == CliOutput::Holes;
     if (limitGiven && !holes) return "--limit gilt nur zusammen mit --holes.";
     if (holes && options.onlyBlock && *options.onlyBlock != options.holesBlock) {
         return "--only und --holes nennen verschiedene Bl\u00f6cke.";
     }
     if (holes && options.reference) return "--reference gilt nicht f\u00fcr --holes.";
+    const bool question = answersPlayerQuestion(options.output);
+    if (question && options.reference) {
+        return "--reference gilt nicht f\u00fcr --coverage, --odds, --frequency, --map und "
+               "--check.";
+    }
+    if (question && options.output != CliOutput::Coverage && options.onlyBlock) {
+        return "--only gilt nicht f\u00fcr --odds, --frequency, --map und --check.";
+    }
     return {};
 }
 
 }  // namespace
+
+bool answersPlayerQuestion(CliOutput output) {
+    return output == CliOutput::Coverage || output == CliOutput::Odds ||
+           output == CliOutput::Frequency || output == CliOutput::MappedSystem ||
+           output == CliOutput::DrawCheck;
+}
 
 CliParse parseCliArguments(std::span<const std::string_view> arguments) {
     CliParse parse;
@@ -70,6 +139,8 @@ CliParse parseCliArguments(std::span<const std::string_view> arguments) {
     bool filesOnly = false;
     bool limitGiven = false;
     int outputKinds = 0;
+    bool mapGiven = false;
+    bool checkGiven = false;
     std::optional<std::string> systemFile;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
@@ -88,6 +159,33 @@ CliParse parseCliArguments(std::span<const std::string_view> arguments) {
             options.output = argument == "--html"  ? CliOutput::HtmlReport
                              : argument == "--csv" ? CliOutput::Csv
                                                    : CliOutput::Guarantee;
+        } else if (argument == "--coverage" || argument == "--odds" || argument == "--frequency") {
+            ++outputKinds;
+            options.output = argument == "--coverage" ? CliOutput::Coverage
+                             : argument == "--odds"   ? CliOutput::Odds
+                                                      : CliOutput::Frequency;
+        } else if (argument == "--map") {
+            if (mapGiven) return usageError("--map nur einmal angeben.");
+            if (!value) return usageError("--map erwartet die eigenen Zahlen.");
+            if (std::string problem = parseNumberList("--map", *value, options.ownNumbers);
+                !problem.empty()) {
+                return usageError(std::move(problem));
+            }
+            mapGiven = true;
+            ++i;
+        } else if (argument == "--check") {
+            if (checkGiven) return usageError("--check nur einmal angeben.");
+            if (!value) return usageError("--check erwartet die sechs gezogenen Zahlen.");
+            std::vector<int> drawn;
+            if (std::string problem = parseNumberList("--check", *value, drawn); !problem.empty())
+                return usageError(std::move(problem));
+            if (drawn.size() != options.drawNumbers.size()) {
+                return usageError("--check erwartet sechs verschiedene Zahlen, nicht " +
+                                  std::to_string(drawn.size()) + ".");
+            }
+            std::copy(drawn.begin(), drawn.end(), options.drawNumbers.begin());
+            checkGiven = true;
+            ++i;
         } else if (argument == "--reference") {
             options.reference = true;
         } else if (argument == "--only") {
@@ -118,6 +216,10 @@ CliParse parseCliArguments(std::span<const std::string_view> arguments) {
     }
     if (!systemFile) return usageError("Keine Systemdatei angegeben.");
     options.systemFile = *systemFile;
+    if (mapGiven || checkGiven) {
+        ++outputKinds;
+        options.output = checkGiven ? CliOutput::DrawCheck : CliOutput::MappedSystem;
+    }
     if (std::string problem = combinationProblem(options, outputKinds, limitGiven);
         !problem.empty()) {
         return usageError(std::move(problem));

@@ -10,6 +10,7 @@
 #include "core/hit_analysis.h"
 #include "core/system_loader.h"
 #include "core/worst_draws.h"
+#include "player_questions_command.h"
 #include "report/guarantee.h"
 #include "report/hit_table_csv.h"
 #include "report/html_report.h"
@@ -131,6 +132,15 @@ int runReportCommand(const CliOptions& options, CliStreams streams) {
     }
     if (options.output == CliOutput::Holes)
         return emit(options, streams, holesText(system, options));
+    if (answersPlayerQuestion(options.output)) {
+        const PlayerAnswer answer = answerPlayerQuestion(system, options);
+        if (answer.kind == PlayerAnswer::Kind::Failure) return fail(streams, answer.text);
+        if (answer.kind == PlayerAnswer::Kind::UsageError) {
+            streams.err << "lorvex-report: " << answer.text << "\n\n" << cliUsage();
+            return 2;
+        }
+        return emit(options, streams, answer.text);
+    }
 
     const HitTable hits = analyse(system, options);
     switch (options.output) {
@@ -141,6 +151,11 @@ int runReportCommand(const CliOptions& options, CliStreams streams) {
         case CliOutput::TextReport:
         case CliOutput::HtmlReport:
         case CliOutput::Holes:
+        case CliOutput::Coverage:
+        case CliOutput::Odds:
+        case CliOutput::Frequency:
+        case CliOutput::MappedSystem:
+        case CliOutput::DrawCheck:
             break;
     }
     // The report keeps the desktop program's rule: nothing to save without an analysis.

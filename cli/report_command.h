@@ -14,7 +14,8 @@ struct CliStreams {
 };
 
 // Loads the system, analyses it and writes the report. Returns the exit status: 0 on success,
-// 1 on any failure, which has then been explained on `err` and written no output file.
+// 1 on any failure, which has then been explained on `err` and written no output file, 2 when
+// the arguments do not fit the loaded system (the usage follows the explanation).
 int runReportCommand(const CliOptions& options, CliStreams streams);
 
 }  // namespace lorvex

@@ -23,14 +23,17 @@ std::string FormatInteger(std::int64_t value) {
 }
 
 std::string FormatDecimal(float value, int decimals) {
+    return FormatDecimal(static_cast<double>(value), decimals);
+}
+
+std::string FormatDecimal(double value, int decimals) {
     if (std::isinf(value)) return value > 0 ? "+Infinity" : "-Infinity";
     if (std::isnan(value)) return "NaN";
     if (decimals == -1) decimals = 10;
     decimals = std::clamp(decimals, 0, 512);
-    if (value == 0.0f) value = 0.0f;  // drops the sign of negative zero
-    char buffer[600];                 // the widest result, FLT_MAX with 512 decimals, is 553 bytes
-    const int length =
-        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, static_cast<double>(value));
+    if (value == 0.0) value = 0.0;  // drops the sign of negative zero
+    char buffer[840];               // the widest result, -DBL_MAX with 512 decimals, is 823 bytes
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
     std::string text(buffer, static_cast<std::size_t>(std::max(length, 0)));
     // A negative value that rounds to zero ("-0.000") is zero too, and shown without a sign.
     if (text.starts_with('-') && text.find_first_not_of("0.", 1) == std::string::npos)

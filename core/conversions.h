@@ -14,6 +14,8 @@ std::string FormatInteger(std::int64_t value);
 // Fixed-point text with `decimals` digits after "." (-1 means 10; others clamped to 0..512).
 // Infinities give "+Infinity"/"-Infinity", NaN gives "NaN"; zero never carries a minus sign.
 std::string FormatDecimal(float value, int decimals);
+// The same for figures that single precision cannot hold to the last decimal shown.
+std::string FormatDecimal(double value, int decimals);
 
 // Decimal, "$" hexadecimal or "%" binary after optional blanks/tabs and one sign. Stops at the
 // first character that is no digit of the base; wraps around on overflow; no digit gives 0.

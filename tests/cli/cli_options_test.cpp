@@ -58,6 +58,47 @@ INSTANTIATE_TEST_SUITE_P(
                     std::vector<std::string_view>{"--holes", "5", "--only", "4", "s"},
                     std::vector<std::string_view>{"--holes", "5", "--reference", "s"}));
 
+struct QuestionUsageCase {
+    const char* name;
+    std::vector<std::string_view> arguments;
+    const char* problem;  // what the message must say
+};
+
+class CliQuestionUsageTest : public testing::TestWithParam<QuestionUsageCase> {};
+
+TEST_P(CliQuestionUsageTest, SaysWhatIsWrong) {
+    const CliParse result = parse(GetParam().arguments);
+    EXPECT_EQ(result.kind, CliParse::Kind::UsageError);
+    EXPECT_NE(result.problem.find(GetParam().problem), std::string::npos) << result.problem;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CliQuestionUsageTest,
+    testing::Values(
+        QuestionUsageCase{"MapWithoutNumbers", {"s", "--map"}, "--map erwartet"},
+        QuestionUsageCase{"MapOfOnlySeparators", {"--map", " ,;-", "s"}, "--map erwartet"},
+        QuestionUsageCase{"MapAboveFortyNine", {"--map", "1 2 50", "s"}, "50 liegt nicht"},
+        QuestionUsageCase{"MapOfZero", {"--map", "0 1 2", "s"}, "0 liegt nicht"},
+        QuestionUsageCase{"MapOfHugeNumber", {"--map", "99999999999", "s"}, "liegt nicht"},
+        QuestionUsageCase{"MapOfWord", {"--map", "1 zwei 3", "s"}, "\"zwei\" ist keine Zahl"},
+        QuestionUsageCase{"MapOfSignedNumber", {"--map", "+1 2", "s"}, "\"+1\" ist keine Zahl"},
+        QuestionUsageCase{"MapRepeated", {"--map", "1 2 2", "s"}, "2 steht mehr als einmal"},
+        QuestionUsageCase{"MapTwice", {"--map", "1", "--map", "2", "s"}, "nur einmal"},
+        QuestionUsageCase{"CheckOfFiveNumbers", {"--check", "1 2 3 4 5", "s"}, "nicht 5"},
+        QuestionUsageCase{"CheckOfSevenNumbers", {"--check", "1 2 3 4 5 6 7", "s"}, "nicht 7"},
+        QuestionUsageCase{"CheckRepeated", {"--check", "1 2 3 4 5 5", "s"}, "mehr als einmal"},
+        QuestionUsageCase{"CoverageAndOdds", {"--coverage", "--odds", "s"}, "Nur eine Ausgabeart"},
+        QuestionUsageCase{"FrequencyAndMap", {"--frequency", "--map", "1", "s"}, "Nur eine"},
+        QuestionUsageCase{"CheckAndHtml", {"--html", "--check", "1 2 3 4 5 6", "s"}, "Nur eine"},
+        QuestionUsageCase{"OnlyWithOdds", {"--only", "6", "--odds", "s"}, "--only gilt nicht"},
+        QuestionUsageCase{
+            "OnlyWithCheck", {"--only", "6", "--check", "1 2 3 4 5 6", "s"}, "--only gilt nicht"},
+        QuestionUsageCase{
+            "ReferenceWithCoverage", {"--reference", "--coverage", "s"}, "--reference gilt nicht"}),
+    [](const testing::TestParamInfo<QuestionUsageCase>& info) {
+        return std::string(info.param.name);
+    });
+
 TEST(CliOptions, HolesTakeTheirBlockAndLimit) {
     const CliParse result = parse({"--only", "5", "--holes", "5", "--limit", "0", "s"});
     ASSERT_EQ(result.kind, CliParse::Kind::Run);
@@ -65,6 +106,16 @@ TEST(CliOptions, HolesTakeTheirBlockAndLimit) {
     EXPECT_EQ(result.options.holesBlock, 5);
     EXPECT_EQ(result.options.holesLimit, 0);
     EXPECT_EQ(parse({"--holes", "3", "s"}).options.holesLimit, 100);
+}
+
+TEST(CliOptions, MapAndCheckReadNumbersSeparatedAsInASystemLine) {
+    const CliParse result = parse({"--map", " 07\t3,,9;-12 ", "--check", "1-2-3-4-5-49", "s"});
+    ASSERT_EQ(result.kind, CliParse::Kind::Run);
+    EXPECT_EQ(result.options.output, CliOutput::DrawCheck);
+    EXPECT_EQ(result.options.ownNumbers, (std::vector<int>{7, 3, 9, 12}));
+    EXPECT_EQ(result.options.drawNumbers, (std::array<int, 6>{1, 2, 3, 4, 5, 49}));
+    EXPECT_EQ(parse({"--map", "1", "s"}).options.output, CliOutput::MappedSystem);
+    EXPECT_EQ(parse({"--only", "4", "--coverage", "s"}).kind, CliParse::Kind::Run);
 }
 
 }  // namespace

@@ -24,7 +24,11 @@ expect 2 "$program" --bogus "$examples/Beispiel_7_2.txt"
 expect 1 "$program" "$work/missing.txt"
 expect 1 "$program" -o "$work/report.txt" "$work/missing.txt"
 [ -e "$work/report.txt" ] && { echo "FAIL: report left behind"; failures=$((failures + 1)); }
+expect 0 "$program" --coverage "$examples/Beispiel_7_2.txt"
+expect 2 "$program" --map "1 2 3 4 5 6" "$examples/Beispiel_7_2.txt"
+expect 2 "$program" --check "1 2 3 4 5 50" "$examples/Beispiel_7_2.txt"
+expect 2 "$program" --only 6 --odds "$examples/Beispiel_7_2.txt"
 printf '1 2 3 4 5 6\n' | "$program" - >/dev/null || { echo "FAIL: standard input"; failures=$((failures + 1)); }
 
-echo "$((9 - failures)) passed, $failures failed"
+echo "$((13 - failures)) passed, $failures failed"
 [ "$failures" = 0 ]

@@ -149,6 +149,72 @@ TEST_F(ReportCommandTest, GuaranteeSkipsBlocksWithoutDraws) {
               "Garantie bei 3 Treffern in den Systemzahlen: keine\n");
 }
 
+TEST_F(ReportCommandTest, MapPlaysTheSystemOnOwnNumbersAndCheckFindsTheWinningRows) {
+    // Rows keep the loaded (sorted) order; each row comes out ascending, the repeated 2 twice,
+    // and scores both of its entries when drawn.
+    const fs::path system = file("eigen.txt", "1 2 3 4 5 6\n2 2 7 1 3 4\n1 2 3 4 5 7\n");
+    CliOptions options{.systemFile = system.string(), .output = CliOutput::MappedSystem};
+    options.ownNumbers = {40, 3, 17, 8, 25, 31, 12};
+    ASSERT_EQ(run(options), 0);
+    EXPECT_EQ(out_.str(), "03 08 17 25 31 40\n03 08 12 17 25 40\n03 03 08 12 17 40\n");
+
+    options.output = CliOutput::DrawCheck;
+    options.drawNumbers = {3, 8, 17, 40, 49, 1};
+    ASSERT_EQ(run(options), 0);
+    EXPECT_EQ(out_.str(),
+              "Reihe 1: 03 08 17 25 31 40 - 4 Richtige\n"
+              "Reihe 2: 03 08 12 17 25 40 - 4 Richtige\n"
+              "Reihe 3: 03 03 08 12 17 40 - 5 Richtige\n"
+              "Summe: 6er 0, 5er 1, 4er 2, 3er 0\n");
+}
+
+TEST_F(ReportCommandTest, MapWithTheWrongCountIsAUsageError) {
+    CliOptions options{.systemFile = (kExamples / "Beispiel_7_2.txt").string(),
+                       .output = CliOutput::MappedSystem};
+    options.ownNumbers = {1, 2, 3, 4, 5, 6};
+    EXPECT_EQ(run(options), 2);
+    EXPECT_NE(err_.str().find("--map nennt 6 Zahlen, das System hat aber 7 Systemzahlen"),
+              std::string::npos);
+    EXPECT_TRUE(out_.str().empty());
+}
+
+TEST_F(ReportCommandTest, FrequencyNamesTheRarestAndCommonestNumbers) {
+    // Three system numbers; a number twice in a row counts that row once.
+    const fs::path system = file("haeufig.txt", "1 1 1 1 1 1\n1 2 2 2 2 2\n3 3 1 1 3 1\n");
+    ASSERT_EQ(run({.systemFile = system.string(), .output = CliOutput::Frequency}), 0);
+    EXPECT_EQ(out_.str(),
+              "01: 3 Reihen\n02: 1 Reihe\n03: 1 Reihe\n"
+              "seltenste: 02, 03 mit 1 Reihe\nh\u00e4ufigste: 01 mit 3 Reihen\n");
+}
+
+TEST_F(ReportCommandTest, CoverageAndOddsAlignTheirFigures) {
+    const fs::path system = (kExamples / "Beispiel_7_2.txt");
+    ASSERT_EQ(run({.systemFile = system.string(), .onlyBlock = 5, .output = CliOutput::Coverage}),
+              0);
+    EXPECT_EQ(out_.str(),
+              "Abdeckung bei 5 Treffern in den Systemzahlen\n"
+              "  mindestens ein 5er: 11 von 21 Ziehungen ( 52.381 %)\n"
+              "  mindestens ein 4er: 21 von 21 Ziehungen (100.000 %)\n"
+              "  mindestens ein 3er: 21 von 21 Ziehungen (100.000 %)\n");
+    ASSERT_EQ(run({.systemFile = system.string(), .output = CliOutput::Odds}), 0);
+    EXPECT_EQ(out_.str(),
+              "Gewinnchancen je Ziehung 6 aus 49 (13983816 Ziehungen, ohne Superzahl)\n"
+              "  bester Rang 6er:        2 Ziehungen, 1 zu 6991908.0\n"
+              "  bester Rang 5er:      467 Ziehungen, 1 zu 29943.9\n"
+              "  bester Rang 4er:    21945 Ziehungen, 1 zu 637.2\n"
+              "  bester Rang 3er:   353010 Ziehungen, 1 zu 39.6\n"
+              "  ohne Gewinn:     13608392 Ziehungen, 1 zu 1.0\n"
+              "Gewinnreihen je Ziehung im Mittel: 6er 0.000000, 5er 0.000037, 4er 0.001937, "
+              "3er 0.035301\n");
+}
+
+TEST_F(ReportCommandTest, CoverageWithoutAnyDrawFails) {
+    const fs::path system = file("klein.txt", "1 2 2 2 2 2\n");
+    EXPECT_EQ(run({.systemFile = system.string(), .output = CliOutput::Coverage}), 1);
+    EXPECT_NE(err_.str().find("Keine Ziehung von 3 Zahlen: das System hat nur 2 Systemzahlen."),
+              std::string::npos);
+}
+
 TEST_F(ReportCommandTest, NineThousandNineHundredNinetyNineRowsAreAccepted) {
     const fs::path system = file("gross.txt", manyRows(9999));
     EXPECT_EQ(run({.systemFile = system.string(), .onlyBlock = 3}), 0);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "core/coverage.h"
+#include "core/draw_check.h"
+#include "core/draw_odds.h"
+#include "core/system_row.h"
+
+// The answers to a player's questions after the hit table, as UTF-8 text with LF line ends.
+namespace lorvex {
+
+// One section per block, a blank line between them.
+std::string coverageText(std::span<const BlockCoverage> blocks);
+
+std::string drawOddsText(const DrawOdds& odds);
+
+// `rowsHolding[n - 1]`: the rows that hold the system number n.
+std::string numberFrequencyText(std::span<const std::int32_t> rowsHolding);
+
+// One row per line, its numbers ascending with two digits each: loads again as a system.
+std::string systemRowsText(std::span<const SystemRow> rows);
+
+// The rows with 3 or more hits, then the totals.
+std::string drawCheckText(std::span<const SystemRow> rows, const DrawCheck& check);
+
+}  // namespace lorvex
