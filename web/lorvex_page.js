@@ -177,7 +177,7 @@
     function blockChart(block) {
         const width = 320;
         const height = 120;
-        const top = 14;
+        const top = 20;
         const bars = block.rows.length;
         const slot = width / bars;
         const cases = block.rows.map((row) => Number(row.cells[5]));
@@ -202,7 +202,7 @@
                 `${i === 0 ? 'entweder' : 'oder'} ${outcomeText(row.cells)}: ` +
                 `${row.cells[5]} Fälle, ${row.cells[6]} %`;
         });
-        const label = svgElement('text', {x: 2, y: 11, class: 'chart-label'}, svg);
+        const label = svgElement('text', {x: 2, y: 16, class: 'chart-label'}, svg);
         label.textContent = `${largestShareText(block)} %`;
         return svg;
     }
@@ -312,7 +312,7 @@
             const article = document.createElement('article');
             article.className = 'block';
             const heading = document.createElement('h3');
-            heading.textContent = `${block.size} Treffer in den Systemzahlen`;
+            heading.textContent = `${block.size} Treffer`;
             const guarantee = document.createElement('p');
             guarantee.className = 'guarantee';
             guarantee.textContent = guarantees[i] || '';
