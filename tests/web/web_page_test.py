@@ -172,6 +172,23 @@ class WebPageTest:
         click(self.driver, "#paste-apply")
         assert self.counts() == ("3 Systemreihen", "18 Systemzahlen"), self.counts()
 
+    def test_a_file_dropped_onto_the_page_loads_and_dragged_text_does_not(self):
+        self.fresh_page()
+        drop = """
+            const transfer = new DataTransfer();
+            if (arguments[0]) transfer.items.add(new File([arguments[0]], 'drop.txt'));
+            else transfer.setData('text/plain', '1 2 3 4 5 6');
+            document.getElementById('hits-scroll').dispatchEvent(
+                new DragEvent('drop', {dataTransfer: transfer, bubbles: true, cancelable: true}));
+        """
+        self.driver.execute_script(drop, None)
+        wait_idle(self.driver)
+        assert self.counts() == ("0 Systemreihen", "0 Systemzahlen"), self.counts()
+        self.driver.execute_script(drop, "1 2 3 4 5 6\r\n1 2 3 4 5 7\r\n")
+        WebDriverWait(self.driver, 10).until(lambda d: self.counts()[0] == "2 Systemreihen")
+        wait_idle(self.driver)
+        assert self.counts() == ("2 Systemreihen", "7 Systemzahlen"), self.counts()
+
     def test_cancel_ends_the_analysis_and_the_next_one_runs(self):
         self.fresh_page()
         open_file(self.driver, write_random_system(self.scratch / "cancel.txt", 2000))
