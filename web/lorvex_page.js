@@ -173,44 +173,68 @@
         return parts.length ? parts.join(', ') : 'kein 3er oder besser';
     }
 
-    // One bar per outcome of the block, in the table's order; the height is its share of draws.
+    const MAX_BARS = 160;
+
+    // One bar per outcome of the block, in the table's order, its height the outcome's share of
+    // the draws. A block of more outcomes than bars gives each bar a run of neighbouring outcomes.
+    function chartBars(block) {
+        const cases = block.rows.map((row) => Number(row.cells[5]));
+        const run = Math.ceil(cases.length / MAX_BARS);
+        const bars = [];
+        for (let first = 0; first < cases.length; first += run) {
+            const last = Math.min(cases.length, first + run) - 1;
+            let sum = 0;
+            for (let i = first; i <= last; ++i) sum += cases[i];
+            bars.push({first, last, cases: sum});
+        }
+        return bars;
+    }
+
+    function barTitle(block, bar, total) {
+        const share = `${(100 * bar.cases / total).toFixed(3)} %`;
+        if (bar.first === bar.last) {
+            const row = block.rows[bar.first];
+            return `${bar.first === 0 ? 'entweder' : 'oder'} ${outcomeText(row.cells)}: ` +
+                `${row.cells[5]} Fälle, ${row.cells[6]} %`;
+        }
+        return `Ergebnisse ${bar.first + 1} bis ${bar.last + 1}: ${bar.cases} Fälle, ${share}`;
+    }
+
     function blockChart(block) {
         const width = 320;
         const height = 120;
         const top = 20;
-        const bars = block.rows.length;
-        const slot = width / bars;
-        const cases = block.rows.map((row) => Number(row.cells[5]));
-        const total = cases.reduce((a, b) => a + b, 0) || 1;
-        const highest = Math.max(...cases) / total;
+        const bars = chartBars(block);
+        const slot = width / bars.length;
+        const total = bars.reduce((sum, bar) => sum + bar.cases, 0) || 1;
+        const highest = bars.reduce((most, bar) => Math.max(most, bar.cases), 1);
         const svg = svgElement('svg', {
             viewBox: `0 0 ${width} ${height + top}`, class: 'chart', role: 'img',
-            'aria-label': `Balkendiagramm: ${bars} verschiedene Ergebnisse bei ${block.size} ` +
-                `Treffern, das häufigste in ${(100 * highest).toFixed(1)} % der Ziehungen`,
+            'aria-label': `Balkendiagramm: ${block.rows.length} verschiedene Ergebnisse bei ` +
+                `${block.size} Treffern; der höchste Balken steht für ` +
+                `${(100 * highest / total).toFixed(1)} % der Ziehungen`,
         });
         svgElement('line', {x1: 0, y1: height + top - 0.5, x2: width, y2: height + top - 0.5,
             class: 'axis'}, svg);
-        block.rows.forEach((row, i) => {
-            const share = cases[i] / total;
-            const barHeight = Math.max(1, (share / highest) * height);
+        bars.forEach((bar, i) => {
+            const barHeight = Math.max(1, (bar.cases / highest) * height);
             const rect = svgElement('rect', {
                 x: (i * slot + slot * 0.1).toFixed(2), y: (height + top - barHeight).toFixed(2),
                 width: Math.max(0.5, slot * 0.8).toFixed(2), height: barHeight.toFixed(2),
                 class: i === 0 ? 'bar best' : 'bar',
             }, svg);
-            svgElement('title', {}, rect).textContent =
-                `${i === 0 ? 'entweder' : 'oder'} ${outcomeText(row.cells)}: ` +
-                `${row.cells[5]} Fälle, ${row.cells[6]} %`;
+            svgElement('title', {}, rect).textContent = barTitle(block, bar, total);
         });
         const label = svgElement('text', {x: 2, y: 16, class: 'chart-label'}, svg);
-        label.textContent = `${largestShareText(block)} %`;
+        label.textContent = `${(100 * highest / total).toFixed(3)} %`;
         return svg;
     }
 
-    function largestShareText(block) {
-        let best = block.rows[0];
-        for (const row of block.rows) if (Number(row.cells[5]) > Number(best.cells[5])) best = row;
-        return best.cells[6];
+    function chartNote(block) {
+        const count = block.rows.length;
+        if (count === 1) return '1 Ergebnis, Höhe = Anteil der Ziehungen';
+        const runs = count > MAX_BARS ? `, je Balken bis zu ${Math.ceil(count / MAX_BARS)}` : '';
+        return `${count} Ergebnisse${runs}, Höhe = Anteil der Ziehungen`;
     }
 
     // --- The page ---------------------------------------------------------------------------
@@ -318,8 +342,7 @@
             guarantee.textContent = guarantees[i] || '';
             const note = document.createElement('p');
             note.className = 'chart-note';
-            note.textContent = `${block.rows.length} ${block.rows.length === 1 ? 'Ergebnis' :
-                'Ergebnisse'}, Höhe = Anteil der Ziehungen`;
+            note.textContent = chartNote(block);
             article.append(heading, guarantee, blockChart(block), note);
             list.appendChild(article);
         });
