@@ -245,6 +245,7 @@
         hasSystem: false,
         hitRows: [],
         busy: false,
+        focusBeforeBusy: null,
         rowsTable: new LazyTable($('rows-scroll'), 7),
         hitsTable: new LazyTable($('hits-scroll'), 7),
     };
@@ -261,7 +262,9 @@
         $('status').textContent = text;
     }
 
+    // A disabled button loses the focus; keyboard users get it back where they were.
     function setBusy(busy, analysing = false) {
+        if (busy) page.focusBeforeBusy = document.activeElement;
         page.busy = busy;
         document.body.dataset.state = busy ? 'busy' : 'idle';
         for (const element of document.querySelectorAll('.toolbar button, #paste-panel button')) {
@@ -271,6 +274,11 @@
         $('open-label').classList.toggle('disabled', busy);
         $('cancel').disabled = !analysing;
         document.body.setAttribute('aria-busy', busy ? 'true' : 'false');
+        const back = page.focusBeforeBusy;
+        if (!busy && back && back.isConnected && !back.disabled && !$('message').open &&
+            (document.activeElement === document.body || document.activeElement === null)) {
+            back.focus();
+        }
     }
 
     function showMessage(title, text) {
@@ -400,7 +408,8 @@
             $('progress').value = 1;
             showHits(answer.hitTable, answer.guarantees);
             setStatus(page.hitRows.length ? `Analyse fertig: ${page.hitRows.length} Zeilen in ` +
-                'der Treffertabelle.' : 'Analyse fertig: kein System geladen, keine Zeilen.');
+                'der Treffertabelle.' : page.hasSystem ? 'Analyse fertig: keine Zeilen, das ' +
+                'System hat weniger Systemzahlen als Treffer.' : 'Kein System geladen.');
             await afterPaint();
             performance.measure('lorvex-analyse', 'lorvex-analyse-start');
         } catch (error) {
