@@ -32,11 +32,12 @@
 
     // One worker at a time; cancelling ends it and starts a fresh one with the same system.
     class Engine {
-        constructor(onProgress) {
+        constructor(onProgress, onStartFailed) {
             const source = $('engine-script').textContent + '\n' + $('worker-script').textContent;
             this.url = URL.createObjectURL(new Blob([source], {type: 'text/javascript'}));
             this.wasm = base64Bytes($('engine-wasm').textContent);
             this.onProgress = onProgress;
+            this.onStartFailed = onStartFailed;
             this.nextId = 1;
             this.pending = new Map();
             this.start();
@@ -56,6 +57,10 @@
         answer(message) {
             if (message.progress !== undefined) {
                 this.onProgress(message.progress);
+                return;
+            }
+            if (message.startFailed !== undefined) {
+                this.onStartFailed(message.startFailed);
                 return;
             }
             const request = this.pending.get(message.id);
@@ -246,6 +251,7 @@
         hitRows: [],
         busy: false,
         focusBeforeBusy: null,
+        engineBroken: false,
         rowsTable: new LazyTable($('rows-scroll'), 7),
         hitsTable: new LazyTable($('hits-scroll'), 7),
     };
@@ -265,6 +271,7 @@
     // A disabled button loses the focus; keyboard users get it back where they were.
     function setBusy(busy, analysing = false) {
         if (busy) page.focusBeforeBusy = document.activeElement;
+        busy = busy || page.engineBroken;
         page.busy = busy;
         document.body.dataset.state = busy ? 'busy' : 'idle';
         for (const element of document.querySelectorAll('.toolbar button, #paste-panel button')) {
@@ -428,16 +435,27 @@
         if (page.source) {
             const bytes = page.source.bytes.slice();
             page.engine.call('load', {source: page.source.source, bytes}, [bytes.buffer])
-                .catch(engineFailed);
+                .catch((error) => {
+                    if (!error.cancelled) engineCannotStart(error);
+                });
         }
     }
 
     function engineFailed(error) {
-        if (error && error.cancelled) return;
+        if ((error && error.cancelled) || page.engineBroken) return;
         console.error(error);
         setStatus('');
         showMessage(TEXT.engineFailedTitle, TEXT.engineFailed);
         cancel();
+    }
+
+    // Without a working engine the page can do nothing; it says so once and stays disabled.
+    function engineCannotStart(error) {
+        console.error(error);
+        setBusy(true);
+        page.engineBroken = true;
+        setStatus('');
+        showMessage(TEXT.engineFailedTitle, TEXT.startFailed);
     }
 
     async function save(html) {
@@ -573,11 +591,9 @@
         try {
             page.engine = new Engine((share) => {
                 $('progress').value = share;
-            });
+            }, engineCannotStart);
         } catch (error) {
-            console.error(error);
-            showMessage(TEXT.engineFailedTitle, TEXT.startFailed);
-            setBusy(true);
+            engineCannotStart(error);
             return;
         }
         setBusy(false);

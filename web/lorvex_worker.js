@@ -3,7 +3,8 @@
 // script behind the engine's script (createLorvexEngine) into one blob.
 //
 // The first message is {command: 'init', wasm: ArrayBuffer}; every later one carries an id
-// that its answer repeats. Progress messages ({progress: share}) carry no id.
+// that its answer repeats. Progress messages ({progress: share}) and the news that the engine
+// cannot start ({startFailed}) carry no id.
 'use strict';
 
 let engine = null;
@@ -75,6 +76,9 @@ function start(wasm) {
     }).then((instance) => {
         engine = instance;
         session = engine._lorvex_session_create();
+    }, (error) => {
+        postMessage({startFailed: String(error)});
+        throw error;
     });
 }
 

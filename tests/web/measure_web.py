@@ -13,6 +13,7 @@ import sys
 import tempfile
 import time
 
+sys.dont_write_bytecode = True  # no bytecode files in the source tree
 from browser import click, open_file, open_page, start_browser, write_random_system
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]

@@ -8,6 +8,7 @@ import pathlib
 import sys
 import time
 
+sys.dont_write_bytecode = True  # no bytecode files in the source tree
 from browser import click, open_file, open_page, start_browser
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]

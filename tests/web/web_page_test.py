@@ -14,6 +14,7 @@ import traceback
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
+sys.dont_write_bytecode = True  # no bytecode files in the source tree
 from browser import (click, open_file, open_page, start_browser, wait_download, wait_idle,
                      write_random_system)
 
