@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Lorvex needs to build, test and run; quiet when all are there.
+# With --web: those the web page needs instead (scripts/build-web.sh and tests/web/).
 set -euo pipefail
 
-packages=(
+desktop_packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     libpng-dev zlib1g-dev
@@ -11,6 +12,16 @@ packages=(
     clang libclang-rt-dev
     dpkg-dev desktop-file-utils appstream lintian groff-base man-db
 )
+web_packages=(
+    emscripten cmake ninja-build python3
+    chromium chromium-driver python3-selenium
+)
+
+case "${1:-}" in
+    "") packages=("${desktop_packages[@]}") ;;
+    --web) packages=("${web_packages[@]}") ;;
+    *) echo "usage: $0 [--web]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

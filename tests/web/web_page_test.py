@@ -1,0 +1,251 @@
+#!/usr/bin/python3
+"""Drives build-web/lorvex.html in headless Chromium: loading, the hit table, the downloads
+(byte for byte against lorvex-report), the messages, cancelling, and that nothing is fetched.
+
+usage: web_page_test.py PAGE LORVEX_REPORT EXAMPLES_FOLDER
+Prints one line per case and closes with "N passed, N failed"; exits 1 on a failure.
+"""
+import pathlib
+import subprocess
+import sys
+import tempfile
+import traceback
+
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import WebDriverWait
+
+sys.dont_write_bytecode = True  # no bytecode files in the source tree
+from browser import (click, open_file, open_page, start_browser, wait_download, wait_idle,
+                     write_random_system)
+
+# The worked example's hit table after "Komplett": the seven cells and the grey first rows.
+WORKED_EXAMPLE = [
+    ("6", "1", "1", "", "", "2", "28.571", True),
+    ("6", "", "2", "", "", "5", "71.429", False),
+    ("5", "", "2", "", "", "1", "4.762", True),
+    ("5", "", "1", "1", "", "10", "47.619", False),
+    ("5", "", "", "2", "", "10", "47.619", False),
+    ("4", "", "", "2", "", "5", "14.286", True),
+    ("4", "", "", "1", "1", "20", "57.143", False),
+    ("4", "", "", "", "2", "10", "28.571", False),
+    ("3", "", "", "", "2", "10", "28.571", True),
+    ("3", "", "", "", "1", "20", "57.143", False),
+    ("3", "", "", "", "", "5", "14.286", False),
+]
+
+
+class WebPageTest:
+    def __init__(self, driver, page, report, examples, scratch):
+        self.driver = driver
+        self.page = page
+        self.report = report
+        self.examples = examples
+        self.scratch = scratch
+
+    # --- helpers -------------------------------------------------------------------------
+
+    def text(self, element_id):
+        return self.driver.find_element(By.ID, element_id).text
+
+    def counts(self):
+        return self.text("row-count"), self.text("number-count")
+
+    def hit_rows(self):
+        rows = []
+        for tr in self.driver.find_elements(By.CSS_SELECTOR, "#hits-table tbody tr:not(.spacer)"):
+            cells = [td.text for td in tr.find_elements(By.TAG_NAME, "td")]
+            rows.append(tuple(cells) + ("first" in (tr.get_attribute("class") or ""),))
+        return rows
+
+    def message(self):
+        dialog = self.driver.find_element(By.ID, "message")
+        WebDriverWait(self.driver, 10).until(lambda d: dialog.get_attribute("open") is not None)
+        shown = (self.text("message-title"), self.text("message-text"))
+        self.driver.find_element(By.ID, "message-ok").click()
+        return shown
+
+    def lorvex_report(self, *arguments):
+        return subprocess.run([self.report, *arguments], check=True,
+                              capture_output=True).stdout
+
+    def fresh_page(self):
+        open_page(self.driver, self.page)
+
+    # --- cases ---------------------------------------------------------------------------
+
+    def test_worked_example_shows_its_rows_and_eleven_hit_rows(self):
+        self.fresh_page()
+        open_file(self.driver, self.examples / "Beispiel_7_2.txt")
+        assert self.counts() == ("2 Systemreihen", "7 Systemzahlen"), self.counts()
+        rows = [[c.text for c in tr.find_elements(By.CSS_SELECTOR, "th, td")] for tr in
+                self.driver.find_elements(By.CSS_SELECTOR, "#rows-table tbody tr")]
+        assert rows == [["1", "1", "2", "3", "4", "5", "6"],
+                        ["2", "1", "2", "3", "4", "5", "7"]], rows
+        click(self.driver, "[data-blocks='6543']")
+        assert self.hit_rows() == WORKED_EXAMPLE, self.hit_rows()
+        guarantees = [p.text for p in self.driver.find_elements(By.CSS_SELECTOR, ".guarantee")]
+        assert guarantees == [line.decode() for line in
+                              self.lorvex_report("--guarantee", str(self.examples /
+                                                 "Beispiel_7_2.txt")).splitlines()], guarantees
+        assert len(self.driver.find_elements(By.CSS_SELECTOR, "#block-list svg rect")) == 11
+
+    def test_reports_of_a_real_system_are_the_bytes_lorvex_report_writes(self):
+        system = self.examples / "C10_6_5_50.txt"
+        self.fresh_page()
+        open_file(self.driver, system)
+        assert self.counts() == ("50 Systemreihen", "10 Systemzahlen"), self.counts()
+        click(self.driver, "[data-blocks='6543']")
+        click(self.driver, "#save-txt")
+        assert wait_download(self.driver, "10_0050.txt") == self.lorvex_report(str(system))
+        click(self.driver, "#save-html")
+        assert wait_download(self.driver, "10_0050.html") == \
+            self.lorvex_report("--html", str(system))
+
+    def test_a_single_block_report_matches_lorvex_report_only(self):
+        system = self.examples / "C12_6_5_132.txt"
+        self.fresh_page()
+        open_file(self.driver, system)
+        click(self.driver, "[data-blocks='5']")
+        click(self.driver, "#save-txt")
+        assert wait_download(self.driver, "12_0132.txt") == \
+            self.lorvex_report("--only", "5", str(system))
+
+    def test_ten_thousand_rows_overflow_and_leave_the_loaded_system(self):
+        self.fresh_page()
+        open_file(self.driver, self.examples / "Beispiel_7_2.txt")
+        click(self.driver, "[data-blocks='6543']")
+        open_file(self.driver, write_random_system(self.scratch / "10000.txt", 10000))
+        assert self.message() == ("Überlauf", "System über 9999 Reihen oder 49 Zahlen")
+        assert self.counts() == ("2 Systemreihen", "7 Systemzahlen"), self.counts()
+        assert len(self.hit_rows()) == 11
+
+    def test_9999_rows_load(self):
+        self.fresh_page()
+        open_file(self.driver, write_random_system(self.scratch / "9999.txt", 9999))
+        assert self.counts() == ("9999 Systemreihen", "49 Systemzahlen"), self.counts()
+        table = self.driver.find_element(By.ID, "rows-table")
+        assert table.get_attribute("aria-rowcount") == "10000"
+
+    def test_saving_without_an_analysis_says_so(self):
+        self.fresh_page()
+        click(self.driver, "#save-txt")
+        assert self.message() == ("Speichern", "Keine Analyse zum Speichern vorhanden")
+        open_file(self.driver, self.examples / "Beispiel_7_2.txt")
+        click(self.driver, "#save-html")
+        assert self.message() == ("Speichern", "Keine Analyse zum Speichern vorhanden")
+        assert not list(self.driver.downloads.glob("07_0002*"))
+
+    def test_a_text_without_a_valid_row_changes_nothing(self):
+        self.fresh_page()
+        open_file(self.driver, self.examples / "Beispiel_7_2.txt")
+        click(self.driver, "[data-blocks='3']")
+        before = self.hit_rows()
+        nothing = self.scratch / "nothing.txt"
+        nothing.write_bytes(b"Reihe 1: 1 2 3 4 5 6\n1 2 3 4 5 50\n\x00\xff\n")
+        open_file(self.driver, nothing)
+        assert self.counts() == ("2 Systemreihen", "7 Systemzahlen"), self.counts()
+        assert self.hit_rows() == before
+        click(self.driver, "#save-txt")
+        assert wait_download(self.driver, "07_0002.txt") == self.lorvex_report(
+            "--only", "3", str(self.examples / "Beispiel_7_2.txt"))
+
+    def test_utf16_and_utf8_marks_read_as_on_the_desktop(self):
+        self.fresh_page()
+        utf16 = self.scratch / "utf16.txt"
+        utf16.write_bytes("1 2 3 4 5 6\r\n7 8 9 10 11 12\r\n".encode("utf-16"))
+        open_file(self.driver, utf16)
+        assert self.counts() == ("2 Systemreihen", "12 Systemzahlen"), self.counts()
+        utf8 = self.scratch / "utf8.txt"
+        utf8.write_bytes(b"\xef\xbb\xbf1 2 3 4 5 6\n1 2 3 4 5 9\n1 2 3 4 5 8\n")
+        open_file(self.driver, utf8)
+        assert self.counts() == ("3 Systemreihen", "9 Systemzahlen"), self.counts()
+
+    def test_pasted_text_is_cut_at_bars_and_line_ends(self):
+        self.fresh_page()
+        click(self.driver, "#paste")
+        panel = self.driver.find_element(By.ID, "paste-panel")
+        if not panel.is_displayed():
+            return  # the browser handed over its clipboard; nothing to paste into
+        field = self.driver.find_element(By.ID, "paste-text")
+        self.driver.execute_script(
+            "arguments[0].value = '1 2 3 4 5 6|7 8 9 10 11 12\\r\\n\\u20ac 1 2 3 4 5\\n"
+            "13 14 15 16 17 18\\u20ac'", field)
+        click(self.driver, "#paste-apply")
+        assert self.counts() == ("3 Systemreihen", "18 Systemzahlen"), self.counts()
+
+    def test_a_file_dropped_onto_the_page_loads_and_dragged_text_does_not(self):
+        self.fresh_page()
+        drop = """
+            const transfer = new DataTransfer();
+            if (arguments[0]) transfer.items.add(new File([arguments[0]], 'drop.txt'));
+            else transfer.setData('text/plain', '1 2 3 4 5 6');
+            document.getElementById('hits-scroll').dispatchEvent(
+                new DragEvent('drop', {dataTransfer: transfer, bubbles: true, cancelable: true}));
+        """
+        self.driver.execute_script(drop, None)
+        wait_idle(self.driver)
+        assert self.counts() == ("0 Systemreihen", "0 Systemzahlen"), self.counts()
+        self.driver.execute_script(drop, "1 2 3 4 5 6\r\n1 2 3 4 5 7\r\n")
+        WebDriverWait(self.driver, 10).until(lambda d: self.counts()[0] == "2 Systemreihen")
+        wait_idle(self.driver)
+        assert self.counts() == ("2 Systemreihen", "7 Systemzahlen"), self.counts()
+
+    def test_cancel_ends_the_analysis_and_the_next_one_runs(self):
+        self.fresh_page()
+        open_file(self.driver, write_random_system(self.scratch / "cancel.txt", 2000))
+        self.driver.execute_script(
+            "document.querySelector(\"[data-blocks='6543']\").click();"
+            "document.getElementById('cancel').click();")
+        wait_idle(self.driver)
+        assert self.text("status") == "Analyse abgebrochen.", self.text("status")
+        assert self.hit_rows() == []
+        click(self.driver, "[data-blocks='3']")
+        assert self.hit_rows() and self.hit_rows()[0][0] == "3"
+        assert self.counts() == ("2000 Systemreihen", "49 Systemzahlen")
+
+    def test_nothing_is_fetched_and_the_policy_forbids_connections(self):
+        self.fresh_page()
+        open_file(self.driver, self.examples / "Beispiel_7_2.txt")
+        click(self.driver, "[data-blocks='6543']")
+        policy = self.driver.find_element(
+            By.CSS_SELECTOR, "meta[http-equiv='Content-Security-Policy']").get_attribute("content")
+        assert "connect-src 'none'" in policy and "default-src 'none'" in policy, policy
+        resources = self.driver.execute_script(
+            "return performance.getEntriesByType('resource').map(e => e.name)")
+        assert resources == [], resources
+        blocked = self.driver.execute_script(
+            "return fetch('data:text/plain,x').then(() => 'fetched', () => 'refused')")
+        assert blocked == "refused", blocked
+        errors = [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"
+                  and "data:text/plain,x" not in e["message"]]
+        assert errors == [], errors
+
+
+def main():
+    if len(sys.argv) != 4:
+        sys.exit(__doc__)
+    page, report, examples = pathlib.Path(sys.argv[1]), sys.argv[2], pathlib.Path(sys.argv[3])
+    passed = failed = 0
+    driver = start_browser()
+    try:
+        with tempfile.TemporaryDirectory(prefix="lorvex-web-test-") as scratch:
+            suite = WebPageTest(driver, page, report, examples, pathlib.Path(scratch))
+            for name in [n for n in dir(suite) if n.startswith("test_")]:
+                for old in driver.downloads.iterdir():
+                    old.unlink()
+                try:
+                    getattr(suite, name)()
+                    passed += 1
+                    print(f"PASS {name}")
+                except Exception:  # every failure is reported and the next case runs
+                    failed += 1
+                    print(f"FAIL {name}")
+                    traceback.print_exc()
+    finally:
+        driver.quit()
+    print(f"{passed} passed, {failed} failed")
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == "__main__":
+    main()

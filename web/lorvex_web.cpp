@@ -1,0 +1,223 @@
+// The web page's engine: the desktop program's load, analysis and reports behind a few C
+// functions that the worker script (web/lorvex_worker.js) calls. Data flow: bytes or pasted text
+// -> FileLines / ClipboardLines -> loadSystemLines -> SystemTable -> HitAnalysis -> HitTable ->
+// cell texts for the page, or writeTextReport / writeHtmlReport -> reportBytes for a download.
+//
+// Texts for the page leave as UTF-8, report files as their ISO 8859-1 bytes. Every function that
+// hands out text puts it into the session's output buffer, which the caller copies at once.
+
+#include <emscripten/emscripten.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/conversions.h"
+#include "core/hit_analysis.h"
+#include "core/hit_table.h"
+#include "core/progress_observer.h"
+#include "core/system_loader.h"
+#include "core/system_table.h"
+#include "core/system_text.h"
+#include "report/guarantee.h"
+#include "report/html_report.h"
+#include "report/report_content.h"
+#include "report/report_file.h"
+#include "report/text_report.h"
+
+// Tells the worker how far the analysis has come, as a share from 0 to 1.
+EM_JS(void, lorvex_progress, (double share), {
+    if (Module.onAnalysisProgress) Module.onAnalysisProgress(share);
+});
+
+namespace lorvex {
+
+namespace {
+
+std::string latin1ToUtf8(std::string_view latin1) {
+    std::string utf8;
+    utf8.reserve(latin1.size());
+    for (const char c : latin1) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            utf8 += c;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (byte >> 6));
+            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+std::int64_t drawCount(int numbers, int blockSize) {
+    std::int64_t count = 1;
+    for (int i = 0; i < blockSize; ++i) count = count * (numbers - i) / (i + 1);
+    return count;
+}
+
+// Adds up the draws of all blocks of one command and reports each new tenth of a percent.
+class ShareObserver final : public ProgressObserver {
+public:
+    explicit ShareObserver(std::int64_t totalDraws) : totalDraws_(totalDraws) {}
+
+    void drawsReached(std::int64_t draws) override {
+        done_ += draws;
+        const auto permille = static_cast<int>(done_ * 1000 / totalDraws_);
+        if (permille == lastPermille_) return;
+        lastPermille_ = permille;
+        lorvex_progress(permille / 1000.0);
+    }
+
+private:
+    std::int64_t totalDraws_;
+    std::int64_t done_ = 0;
+    int lastPermille_ = -1;
+};
+
+}  // namespace
+
+// What one page holds: the loaded system and the hit table of the last analysis.
+class WebSession {
+public:
+    LoadOutcome load(LineSource& source) {
+        SystemTable fresh;
+        const LoadOutcome outcome = loadSystemLines(source, fresh);
+        // As on the desktop, a text without a row and an overflow leave the loaded system.
+        if (outcome != LoadOutcome::Loaded) return outcome;
+        system_ = std::move(fresh);
+        hits_.clear();
+        return outcome;
+    }
+
+    // `blocks` holds block sizes as digits, such as "6543" for "Komplett".
+    void analyse(std::string_view blocks) {
+        hits_.clear();
+        std::int64_t totalDraws = 0;
+        for (const char block : blocks)
+            totalDraws += drawCount(system_.highestNumber(), block - '0');
+        if (system_.rowCount() == 0 || totalDraws == 0) return;
+        ShareObserver observer(totalDraws);
+        HitAnalysis analysis(system_, hits_);
+        for (const char block : blocks) analysis.run(block - '0', &observer);
+    }
+
+    const SystemTable& system() const { return system_; }
+    const HitTable& hits() const { return hits_; }
+
+    const std::string& setOutput(std::string text) {
+        output_ = std::move(text);
+        return output_;
+    }
+    const std::string& output() const { return output_; }
+
+private:
+    SystemTable system_;
+    HitTable hits_;
+    std::string output_;
+};
+
+namespace {
+
+// The hit table for the page: one line per row, the seven cells separated by TABs, and a "*"
+// in front of the first row of each block.
+std::string hitTableText(const HitTable& hits) {
+    std::string text;
+    for (const HitRow& row : hits.rows()) {
+        if (row.firstOfBlock) text += '*';
+        for (int column = 0; column < HIT_COLUMNS; ++column) {
+            if (column > 0) text += '\t';
+            text += row.cells[column];
+        }
+        text += '\n';
+    }
+    return latin1ToUtf8(text);
+}
+
+}  // namespace
+
+}  // namespace lorvex
+
+using lorvex::WebSession;
+
+extern "C" {
+
+WebSession* lorvex_session_create() {
+    return std::make_unique<WebSession>().release();
+}
+
+void lorvex_session_destroy(WebSession* session) {
+    std::unique_ptr<WebSession> owned(session);
+}
+
+// 0 loaded, 1 no valid row (nothing changed), 2 overflow (nothing changed).
+int lorvex_load_file(WebSession* session, const char* bytes, std::size_t size) {
+    const std::string text = lorvex::decodeSystemFileBytes(std::string(bytes, size));
+    lorvex::FileLines lines(text);
+    return static_cast<int>(session->load(lines));
+}
+
+// `latin1` is the pasted text already narrowed to one byte per character, as the desktop's
+// clipboard hands it over.
+int lorvex_load_text(WebSession* session, const char* latin1, std::size_t size) {
+    lorvex::ClipboardLines lines(std::string_view(latin1, size));
+    return static_cast<int>(session->load(lines));
+}
+
+int lorvex_row_count(const WebSession* session) {
+    return session->system().rowCount();
+}
+
+int lorvex_highest_number(const WebSession* session) {
+    return session->system().highestNumber();
+}
+
+// rowCount times six numbers, row after row, in the table's order.
+const std::int32_t* lorvex_rows(const WebSession* session) {
+    return session->system().rows().empty() ? nullptr : session->system().rows().front().data();
+}
+
+void lorvex_analyse(WebSession* session, const char* blocks) {
+    session->analyse(blocks);
+}
+
+int lorvex_hit_row_count(const WebSession* session) {
+    return session->hits().rowCount();
+}
+
+const char* lorvex_hit_table_text(WebSession* session) {
+    return session->setOutput(lorvex::hitTableText(session->hits())).c_str();
+}
+
+// One line per block, ended by LF.
+const char* lorvex_guarantee_text(WebSession* session) {
+    std::string text;
+    for (const std::string& line : lorvex::guaranteeLines(session->hits())) text += line + '\n';
+    return session->setOutput(lorvex::latin1ToUtf8(text)).c_str();
+}
+
+// The report file's bytes in the output buffer; its size is lorvex_output_size. Nothing when
+// there is no analysis to save.
+const char* lorvex_report(WebSession* session, int html) {
+    if (session->hits().rowCount() == 0) return session->setOutput({}).c_str();
+    const lorvex::ReportData data{session->system(), session->hits()};
+    const auto lines = html ? lorvex::writeHtmlReport(data) : lorvex::writeTextReport(data);
+    return session->setOutput(lorvex::reportBytes(lines)).data();
+}
+
+// The name the desktop proposes, without a folder: "07_0002.txt".
+const char* lorvex_report_name(WebSession* session, int html) {
+    const auto& system = session->system();
+    return session
+        ->setOutput(lorvex::proposedReportName("", system.highestNumber(), system.rowCount(),
+                                               html ? ".html" : ".txt"))
+        .c_str();
+}
+
+std::size_t lorvex_output_size(const WebSession* session) {
+    return session->output().size();
+}
+
+}  // extern "C"
