@@ -7,8 +7,8 @@ namespace lorvex {
 namespace {
 
 std::string guaranteeLine(const HitRow& worst) {
-    std::string line = "Garantie bei " + FormatInteger(worst.blockSize) +
-                       " Treffern in den Systemzahlen: ";
+    std::string line =
+        "Garantie bei " + FormatInteger(worst.blockSize) + " Treffern in den Systemzahlen: ";
     for (int hits = 6; hits >= 3; --hits) {
         if (worst.outcome.hits(hits) != 0) {
             return line + "mindestens ein " + FormatInteger(hits) + "er";

@@ -1,6 +1,5 @@
 #include "ui/progress_display.h"
 
-
 namespace lorvex {
 
 void ProgressDisplay::runStarted() {

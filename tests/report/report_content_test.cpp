@@ -31,9 +31,9 @@ TEST(ReportContent, EachBlockOpensItsSectionAtItsFirstRow) {
         const bool first = hits.rowCount() == 0 || hits.rows().back().blockSize != block;
         hits.append({block, {}, 1, 100.0f, first});
     }
-    EXPECT_EQ(sections(hits), (std::vector<std::string>{"6 entweder", "6 oder", "5 entweder",
-                                                        "4 entweder", "4 oder", "4 oder",
-                                                        "3 entweder"}));
+    EXPECT_EQ(sections(hits),
+              (std::vector<std::string>{"6 entweder", "6 oder", "5 entweder", "4 entweder",
+                                        "4 oder", "4 oder", "3 entweder"}));
 }
 
 }  // namespace

@@ -65,7 +65,8 @@ TEST_F(CommandDispatcherTest, EachSingleAnalysisRunsItsOwnBlock) {
     for (const auto& [command, block] : blocks) {
         dispatcher.dispatch(command);
         ASSERT_GT(app.hits.rowCount(), 0) << block;
-        for (const HitRow& hit : app.hits.rows()) EXPECT_EQ(hitCellText(hit, HitColumn::BlockSize), block);
+        for (const HitRow& hit : app.hits.rows())
+            EXPECT_EQ(hitCellText(hit, HitColumn::BlockSize), block);
     }
 }
 
