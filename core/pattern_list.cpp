@@ -76,26 +76,24 @@ std::vector<std::pair<Outcome, std::int64_t>> PatternList::contents() const {
     return patterns;
 }
 
-void PatternList::finish(int blockSize, HitTable& table) const {
-    std::vector<Slot> patterns;
-    patterns.reserve(used_);
+void PatternList::finish(int blockSize, HitTable& table) {
+    // The patterns are sorted where they stand, so a run of millions of them needs no copy.
+    const auto end = std::remove_if(slots_.begin(), slots_.end(),
+                                    [](const Slot& entry) { return entry.cases == 0; });
+    std::sort(slots_.begin(), end, [](const Slot& a, const Slot& b) { return a.key > b.key; });
     std::int64_t total = 0;
-    for (const Slot& entry : slots_) {
-        if (entry.cases == 0) continue;
-        patterns.push_back(entry);
-        total += entry.cases;
+    for (auto pattern = slots_.begin(); pattern != end; ++pattern) total += pattern->cases;
+    if (total > 0) {
+        const float factor = 100.0f / static_cast<float>(total);
+        table.reserve(table.rowCount() + static_cast<std::size_t>(end - slots_.begin()));
+        bool first = true;
+        for (auto pattern = slots_.begin(); pattern != end; ++pattern) {
+            table.append({blockSize, unpack(pattern->key), pattern->cases,
+                          static_cast<float>(pattern->cases) * factor, first});
+            first = false;
+        }
     }
-    if (total == 0) return;
-    std::sort(patterns.begin(), patterns.end(),
-              [](const Slot& a, const Slot& b) { return a.key > b.key; });
-    const float factor = 100.0f / static_cast<float>(total);
-    table.reserve(table.rowCount() + patterns.size());
-    bool first = true;
-    for (const Slot& pattern : patterns) {
-        table.append({blockSize, unpack(pattern.key), pattern.cases,
-                      static_cast<float>(pattern.cases) * factor, first});
-        first = false;
-    }
+    clear();
 }
 
 }  // namespace lorvex

@@ -16,7 +16,8 @@ public:
     void clear();
     void record(const Outcome& outcome, std::int64_t cases = 1);
     // Orders the patterns by their counts, most hits first, and appends one row per pattern.
-    void finish(int blockSize, HitTable& table) const;
+    // The list is used up by it: empty afterwards.
+    void finish(int blockSize, HitTable& table);
     std::size_t size() const { return used_; }
     // Each pattern with its cases, in no particular order.
     std::vector<std::pair<Outcome, std::int64_t>> contents() const;
