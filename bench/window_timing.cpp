@@ -34,7 +34,7 @@ double medianMs(std::vector<double> samples) {
     return samples[samples.size() / 2];
 }
 
-double timeCommand(lorvex::CommandDispatcher& dispatcher, int command) {
+double timeCommand(lorvex::CommandDispatcher& dispatcher, lorvex::Command command) {
     QElapsedTimer timer;
     timer.start();
     dispatcher.dispatch(command);
@@ -65,8 +65,8 @@ int main(int argc, char* argv[]) {
 
     std::vector<double> load, analyse;
     for (int run = 0; run < 5; ++run) {
-        load.push_back(timeCommand(dispatcher, lorvex::CMD_OPEN));
-        analyse.push_back(timeCommand(dispatcher, lorvex::CMD_ANALYSE_ALL));
+        load.push_back(timeCommand(dispatcher, lorvex::Command::CMD_OPEN));
+        analyse.push_back(timeCommand(dispatcher, lorvex::Command::CMD_ANALYSE_ALL));
     }
     std::printf("platform %s, %d rows, highest number %d, %d hit rows\n",
                 qPrintable(QApplication::platformName()), application.system.rowCount(),

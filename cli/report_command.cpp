@@ -16,6 +16,7 @@
 #include "report/html_report.h"
 #include "report/report_content.h"
 #include "report/report_file.h"
+#include "report/report_stream.h"
 #include "report/text_report.h"
 
 namespace lorvex {
@@ -162,8 +163,7 @@ int runReportCommand(const CliOptions& options, CliStreams streams) {
     if (hits.rowCount() == 0) return fail(streams, "Keine Analyse zum Speichern vorhanden");
     const ReportData data{system, hits};
     const bool html = options.output == CliOutput::HtmlReport;
-    return emit(options, streams,
-                reportBytes(html ? writeHtmlReport(data) : writeTextReport(data)));
+    return emit(options, streams, reportBytes(html ? writeHtmlReport : writeTextReport, data));
 }
 
 }  // namespace lorvex

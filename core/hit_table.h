@@ -1,28 +1,43 @@
 #pragma once
 
-#include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "outcome.h"
 
 namespace lorvex {
 
 inline constexpr int HIT_COLUMNS = 7;
 
-// One row as the hit list shows it: "Treffer", "6er", "5er", "4er", "3er", "Fälle", "%".
+// The hit list's columns: "Treffer", "6er", "5er", "4er", "3er", "Fälle", "%".
+enum class HitColumn { BlockSize, Six, Five, Four, Three, Cases, Percent };
+
+// One pattern of a block: how many rows score 6, 5, 4 and 3 hits, in how many draws, and that
+// share of the block's draws in percent (single precision, as it is shown).
 struct HitRow {
-    std::array<std::string, HIT_COLUMNS> cells;
+    std::int32_t blockSize = 0;  // 6, 5, 4 or 3
+    Outcome outcome;
+    std::int64_t cases = 0;
+    float percent = 0.0f;
     bool firstOfBlock = false;  // the block's best pattern, drawn grey
+
+    bool operator==(const HitRow&) const = default;
 };
+
+// A cell as the hit list and the reports show it: counts without leading zeros and empty when
+// 0, the percentage with three decimals and `decimalMark` between its parts.
+std::string hitCellText(const HitRow& row, HitColumn column, char decimalMark = '.');
 
 // The analysis result: blocks of rows appended one run after the other.
 class HitTable {
 public:
-    void clear() { rows_.clear(); }
-    void append(HitRow row) { rows_.push_back(std::move(row)); }
+    // Gives the rows' memory back, so that a huge table does not outlive its system.
+    void clear() { rows_ = {}; }
+    void append(const HitRow& row) { rows_.push_back(row); }
+    void reserve(std::size_t rows) { rows_.reserve(rows); }
     int rowCount() const { return static_cast<int>(rows_.size()); }
-    // Row and column counted from 0.
-    const std::string& cell(int row, int column) const { return rows_[row].cells[column]; }
     std::span<const HitRow> rows() const { return rows_; }
 
 private:

@@ -1,9 +1,8 @@
 #include "pattern_list.h"
 
 #include <algorithm>
-#include <vector>
 
-#include "conversions.h"
+#include "system_row.h"
 
 namespace lorvex {
 
@@ -11,56 +10,90 @@ namespace {
 
 // A row count never exceeds 9,999, so 16 bits hold each count, and comparing the packed
 // values compares the tuples with the six-hit count first.
+static_assert(MAX_SYSTEM_ROWS < (1 << 16));
+
 std::uint64_t pack(const Outcome& outcome) {
     std::uint64_t key = 0;
     for (const std::int32_t count : outcome.rowsWith) key = (key << 16) | std::uint16_t(count);
     return key;
 }
 
-std::int32_t unpackCount(std::uint64_t key, int hits) {
-    return static_cast<std::int32_t>((key >> (16 * (hits - 3))) & 0xFFFF);
+Outcome unpack(std::uint64_t key) {
+    Outcome outcome;
+    for (int hits = 3; hits <= 6; ++hits, key >>= 16)
+        outcome.hits(hits) = static_cast<std::int32_t>(key & 0xFFFF);
+    return outcome;
 }
 
-std::string countCell(std::int32_t count) {
-    return count == 0 ? "" : FormatInteger(count);
+std::size_t home(std::uint64_t key, std::size_t mask) {
+    return std::size_t((key * 0x9E3779B97F4A7C15u) >> 17) & mask;
 }
 
 }  // namespace
 
+void PatternList::clear() {
+    slots_ = {};
+    used_ = 0;
+}
+
 void PatternList::record(const Outcome& outcome, std::int64_t cases) {
-    cases_[pack(outcome)] += cases;
+    if (cases <= 0) return;
+    if (2 * (used_ + 1) > slots_.size()) grow();
+    const std::uint64_t key = pack(outcome);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = home(key, mask);; slot = (slot + 1) & mask) {
+        Slot& entry = slots_[slot];
+        if (entry.cases == 0) {
+            entry = {key, cases};
+            ++used_;
+            return;
+        }
+        if (entry.key == key) {
+            entry.cases += cases;
+            return;
+        }
+    }
+}
+
+void PatternList::grow() {
+    std::vector<Slot> old(std::max<std::size_t>(64, 2 * slots_.size()));
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& entry : old) {
+        if (entry.cases == 0) continue;
+        std::size_t slot = home(entry.key, mask);
+        while (slots_[slot].cases != 0) slot = (slot + 1) & mask;
+        slots_[slot] = entry;
+    }
 }
 
 std::vector<std::pair<Outcome, std::int64_t>> PatternList::contents() const {
     std::vector<std::pair<Outcome, std::int64_t>> patterns;
-    for (const auto& [key, cases] : cases_) {
-        Outcome outcome;
-        for (int hits = 6; hits >= 3; --hits) outcome.hits(hits) = unpackCount(key, hits);
-        patterns.emplace_back(outcome, cases);
+    patterns.reserve(used_);
+    for (const Slot& entry : slots_) {
+        if (entry.cases != 0) patterns.emplace_back(unpack(entry.key), entry.cases);
     }
     return patterns;
 }
 
-void PatternList::finish(int blockSize, HitTable& table) const {
-    std::vector<std::pair<std::uint64_t, std::int64_t>> patterns(cases_.begin(), cases_.end());
-    std::sort(patterns.begin(), patterns.end(),
-              [](const auto& a, const auto& b) { return a.first > b.first; });
+void PatternList::finish(int blockSize, HitTable& table) {
+    // The patterns are sorted where they stand, so a run of millions of them needs no copy.
+    const auto end = std::remove_if(slots_.begin(), slots_.end(),
+                                    [](const Slot& entry) { return entry.cases == 0; });
+    std::sort(slots_.begin(), end, [](const Slot& a, const Slot& b) { return a.key > b.key; });
     std::int64_t total = 0;
-    for (const auto& pattern : patterns) total += pattern.second;
-    if (total == 0) return;
-    const float factor = 100.0f / static_cast<float>(total);
-    bool first = true;
-    for (const auto& [key, cases] : patterns) {
-        HitRow row;
-        row.cells[0] = FormatInteger(blockSize);
-        for (int hits = 6; hits >= 3; --hits)
-            row.cells[7 - hits] = countCell(unpackCount(key, hits));
-        row.cells[5] = FormatInteger(cases);
-        row.cells[6] = FormatDecimal(static_cast<float>(cases) * factor, 3);
-        row.firstOfBlock = first;
-        first = false;
-        table.append(std::move(row));
+    for (auto pattern = slots_.begin(); pattern != end; ++pattern) total += pattern->cases;
+    if (total > 0) {
+        const float factor = 100.0f / static_cast<float>(total);
+        table.reserve(table.rowCount() + static_cast<std::size_t>(end - slots_.begin()));
+        bool first = true;
+        for (auto pattern = slots_.begin(); pattern != end; ++pattern) {
+            table.append({blockSize, unpack(pattern->key), pattern->cases,
+                          static_cast<float>(pattern->cases) * factor, first});
+            first = false;
+        }
     }
+    clear();
 }
 
 }  // namespace lorvex

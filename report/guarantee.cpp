@@ -7,11 +7,11 @@ namespace lorvex {
 namespace {
 
 std::string guaranteeLine(const HitRow& worst) {
-    std::string line = "Garantie bei " + worst.cells[0] + " Treffern in den Systemzahlen: ";
-    // Cells 1 to 4 hold the rows with 6, 5, 4 and 3 hits.
-    for (int column = 1; column <= 4; ++column) {
-        if (!worst.cells[column].empty()) {
-            return line + "mindestens ein " + FormatInteger(7 - column) + "er";
+    std::string line =
+        "Garantie bei " + FormatInteger(worst.blockSize) + " Treffern in den Systemzahlen: ";
+    for (int hits = 6; hits >= 3; --hits) {
+        if (worst.outcome.hits(hits) != 0) {
+            return line + "mindestens ein " + FormatInteger(hits) + "er";
         }
     }
     return line + "keine";

@@ -1,6 +1,7 @@
 #include "html_report.h"
 
 #include <array>
+#include <initializer_list>
 #include <string_view>
 
 #include "core/conversions.h"
@@ -28,73 +29,79 @@ constexpr std::array<std::string_view, 11> kHeadRest = {
 };
 
 std::string hitLine(const HitRow& row, bool opensSection) {
-    std::string line = opensSection ? "  <tr><td><b>" + row.cells[0] + "</b> entweder</td>"
+    std::string line = opensSection ? "  <tr><td><b>" + hitCellText(row, HitColumn::BlockSize) +
+                                          "</b> entweder</td>"
                                     : "  <tr><td>oder</td>";
-    for (int column = 1; column < HIT_COLUMNS; ++column)
-        line += "<td>" + row.cells[column] + "</td>";
+    for (const HitColumn column : {HitColumn::Six, HitColumn::Five, HitColumn::Four,
+                                   HitColumn::Three, HitColumn::Cases, HitColumn::Percent}) {
+        line += "<td>" + hitCellText(row, column) + "</td>";
+    }
     line += "</tr>";
     return line;
 }
 
+void writeAll(const LineSink& sink, std::initializer_list<std::string_view> lines) {
+    for (const std::string_view line : lines) sink(line);
+}
+
 }  // namespace
 
-std::vector<std::string> writeHtmlReport(const ReportData& data) {
+void writeHtmlReport(const ReportData& data, const LineSink& sink) {
     const int highest = data.system.highestNumber();
     const int rows = data.system.rowCount();
     const std::string sizeWords = " f\xFCr " + FormatInteger(highest) + " Zahlen in " +
                                   FormatInteger(rows) + " Reihen mit Treffertabelle";
-    std::vector<std::string> lines = {
-        "<!doctype html public '-//W3C//DTD HTML 4.01 Transitional//EN'>",
-        "<html>",
-        "<head>",
-        "<title>Lottosystem" + sizeWords + "</title>",
-        "<meta name='author' content='Tessmar'>",
-        "<meta name='generator' content='Tessmars Lorvex'>",
-        "<meta name='description' content='Lottosystem" + sizeWords + "'>",
-    };
-    lines.insert(lines.end(), kHeadRest.begin(), kHeadRest.end());
-    lines.insert(lines.end(),
-                 {
-                     "</head>",
-                     "<body>",
-                     "<center>",
-                     "<table cellspacing='2' cellpadding='4'>",
-                     "<tr><td colspan='2'><b>Lottosystem</b>" + sizeWords + "</td></tr>",
-                     "<tr><th valign='top'>",
-                     "  <table cellspacing='2' cellpadding='4'>",
-                     "  <tr><td><b>Reihe</b></td><td><b>Systemzahlen</b></td></tr>",
-                 });
+    writeAll(sink, {
+                       "<!doctype html public '-//W3C//DTD HTML 4.01 Transitional//EN'>",
+                       "<html>",
+                       "<head>",
+                   });
+    sink("<title>Lottosystem" + sizeWords + "</title>");
+    writeAll(sink, {
+                       "<meta name='author' content='Tessmar'>",
+                       "<meta name='generator' content='Tessmars Lorvex'>",
+                   });
+    sink("<meta name='description' content='Lottosystem" + sizeWords + "'>");
+    for (const std::string_view line : kHeadRest) sink(line);
+    writeAll(sink, {
+                       "</head>",
+                       "<body>",
+                       "<center>",
+                       "<table cellspacing='2' cellpadding='4'>",
+                   });
+    sink("<tr><td colspan='2'><b>Lottosystem</b>" + sizeWords + "</td></tr>");
+    writeAll(sink, {
+                       "<tr><th valign='top'>",
+                       "  <table cellspacing='2' cellpadding='4'>",
+                       "  <tr><td><b>Reihe</b></td><td><b>Systemzahlen</b></td></tr>",
+                   });
     for (int i = 1; i <= rows; ++i) {
-        if ((i - 1) % kRowsPerGroup == 0) lines.emplace_back("  <tr><td colspan='2'></td></tr>");
-        lines.push_back("  <tr><td><b>" + FormatInteger(i) + "</b></td><td>" +
-                        systemRowText(data.system.row(i)) + "</td></tr>");
+        if ((i - 1) % kRowsPerGroup == 0) sink("  <tr><td colspan='2'></td></tr>");
+        sink("  <tr><td><b>" + FormatInteger(i) + "</b></td><td>" +
+             systemRowText(data.system.row(i)) + "</td></tr>");
     }
-    lines.insert(
-        lines.end(),
-        {
-            "  </table>",
-            "</th><th valign='top'>",
-            "  <table cellspacing='2' cellpadding='4'>",
-            "  <tr><td><b>Treffer</b></td><td><b>6er</b></td><td><b>5er</b></td><td><b>4er</b></td>"
-            "<td><b>3er</b></td><td><b>F\xE4lle</b></td><td><b>Prozent</b></td></tr>",
-        });
-    forEachSectionRow(data.hits, [&lines](const HitRow& row, bool opensSection) {
-        if (opensSection) lines.emplace_back("  <tr><td colspan='7'></td></tr>");
-        lines.push_back(hitLine(row, opensSection));
+    writeAll(sink, {
+                       "  </table>",
+                       "</th><th valign='top'>",
+                       "  <table cellspacing='2' cellpadding='4'>",
+                       "  <tr><td><b>Treffer</b></td><td><b>6er</b></td><td><b>5er</b></td>"
+                       "<td><b>4er</b></td><td><b>3er</b></td><td><b>F\xE4lle</b></td>"
+                       "<td><b>Prozent</b></td></tr>",
+                   });
+    forEachSectionRow(data.hits, [&sink](const HitRow& row, bool opensSection) {
+        if (opensSection) sink("  <tr><td colspan='7'></td></tr>");
+        sink(hitLine(row, opensSection));
     });
-    lines.insert(
-        lines.end(),
-        {
-            "  </table>",
-            "</th></tr>",
-            "<tr><td colspan='2'>Alle Angaben wurden sorgf\xE4ltig ermittelt erfolgen aber ohne "
-            "Gew\xE4hr!</td></tr>",
-            "</table>",
-            "</center>",
-            "</body>",
-            "</html>",
-        });
-    return lines;
+    writeAll(sink, {
+                       "  </table>",
+                       "</th></tr>",
+                       "<tr><td colspan='2'>Alle Angaben wurden sorgf\xE4ltig ermittelt erfolgen "
+                       "aber ohne Gew\xE4hr!</td></tr>",
+                       "</table>",
+                       "</center>",
+                       "</body>",
+                       "</html>",
+                   });
 }
 
 }  // namespace lorvex

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "report_content.h"
 
 namespace lorvex {
 
-// The HTML 4.01 page, line by line, without line ends.
-std::vector<std::string> writeHtmlReport(const ReportData& data);
+// The HTML 4.01 page, line by line.
+void writeHtmlReport(const ReportData& data, const LineSink& sink);
 
 }  // namespace lorvex

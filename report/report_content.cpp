@@ -1,7 +1,5 @@
 #include "report_content.h"
 
-#include <array>
-
 #include "core/conversions.h"
 
 namespace lorvex {
@@ -30,18 +28,15 @@ std::string proposedReportName(std::string_view programDirectory, int highestNum
     return name;
 }
 
+std::vector<std::string> reportLines(ReportWriter writer, const ReportData& data) {
+    std::vector<std::string> lines;
+    writer(data, [&lines](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
 void forEachSectionRow(const HitTable& hits,
                        const std::function<void(const HitRow& row, bool opensSection)>& visit) {
-    static constexpr std::array<std::string_view, 4> kBlocks = {"6", "5", "4", "3"};
-    std::array<bool, kBlocks.size()> opened{};
-    for (const HitRow& row : hits.rows()) {
-        for (std::size_t i = 0; i < kBlocks.size(); ++i) {
-            if (!TextEquals(row.cells[0], kBlocks[i])) continue;
-            visit(row, !opened[i]);
-            opened[i] = true;
-            break;
-        }
-    }
+    for (const HitRow& row : hits.rows()) visit(row, row.firstOfBlock);
 }
 
 }  // namespace lorvex

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/hit_table.h"
 #include "core/system_row.h"
@@ -26,8 +27,14 @@ std::string systemRowText(const SystemRow& row);
 std::string proposedReportName(std::string_view programDirectory, int highestNumber, int rowCount,
                                std::string_view extension);
 
-// Walks the hit rows in order. A row whose "Treffer" cell is 6, 5, 4 or 3 is handed on with
-// `opensSection` set the first time its value is met; other rows are left out.
+// Takes a report line by line, without line ends.
+using LineSink = std::function<void(std::string_view line)>;
+using ReportWriter = void (*)(const ReportData& data, const LineSink& sink);
+
+// The lines a writer writes, for looking at a report as a whole.
+std::vector<std::string> reportLines(ReportWriter writer, const ReportData& data);
+
+// Walks the hit rows in order; each block's section opens at its first row.
 void forEachSectionRow(const HitTable& hits,
                        const std::function<void(const HitRow& row, bool opensSection)>& visit);
 

@@ -18,34 +18,36 @@ void appendField(std::string& line, const std::string& cell, int width) {
 std::string hitLine(const HitRow& row, bool opensSection) {
     std::string line;
     if (opensSection) {
-        line.append(" ").append(row.cells[0]).append(" entweder |");
+        line.append(" ").append(hitCellText(row, HitColumn::BlockSize)).append(" entweder |");
     } else {
         line.append("       oder |");
     }
-    for (int column = 1; column <= 4; ++column) appendField(line, row.cells[column], 4);
-    appendField(line, row.cells[5], 7);
+    for (const HitColumn count :
+         {HitColumn::Six, HitColumn::Five, HitColumn::Four, HitColumn::Three}) {
+        appendField(line, hitCellText(row, count), 4);
+    }
+    appendField(line, hitCellText(row, HitColumn::Cases), 7);
     line += ' ';
-    line += PadLeft(row.cells[6], 7);
+    line += PadLeft(hitCellText(row, HitColumn::Percent), 7);
     return line;
 }
 
 }  // namespace
 
-std::vector<std::string> writeTextReport(const ReportData& data) {
-    std::vector<std::string> lines;
+void writeTextReport(const ReportData& data, const LineSink& sink) {
     const std::string title = reportTitle(data.system.highestNumber(), data.system.rowCount());
-    lines.push_back(title);
-    lines.push_back(PadLeft("", static_cast<int>(title.size()), "-"));
-    for (const SystemRow& row : data.system.rows()) lines.push_back(systemRowText(row));
-    lines.emplace_back();
-    lines.emplace_back("    Treffer |  6er |  5er |  4er |  3er |  Faelle | Prozent");
-    forEachSectionRow(data.hits, [&lines](const HitRow& row, bool opensSection) {
-        if (opensSection) lines.push_back(std::string(kSeparatorWidth, '-'));
-        lines.push_back(hitLine(row, opensSection));
+    sink(title);
+    sink(PadLeft("", static_cast<int>(title.size()), "-"));
+    for (const SystemRow& row : data.system.rows()) sink(systemRowText(row));
+    sink("");
+    sink("    Treffer |  6er |  5er |  4er |  3er |  Faelle | Prozent");
+    const std::string separator(kSeparatorWidth, '-');
+    forEachSectionRow(data.hits, [&](const HitRow& row, bool opensSection) {
+        if (opensSection) sink(separator);
+        sink(hitLine(row, opensSection));
     });
-    lines.emplace_back();
-    lines.emplace_back("Alle Angaben wurden sorgfaeltig ermittelt erfolgen aber ohne Gewaehr!");
-    return lines;
+    sink("");
+    sink("Alle Angaben wurden sorgfaeltig ermittelt erfolgen aber ohne Gewaehr!");
 }
 
 }  // namespace lorvex

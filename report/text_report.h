@@ -1,13 +1,10 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "report_content.h"
 
 namespace lorvex {
 
-// The fixed-width text report, line by line, without line ends.
-std::vector<std::string> writeTextReport(const ReportData& data);
+// The fixed-width text report, line by line.
+void writeTextReport(const ReportData& data, const LineSink& sink);
 
 }  // namespace lorvex

@@ -28,7 +28,7 @@ void analyse(Application& app, UserInterface& ui, int blockSize) {
 
 }  // namespace
 
-void CommandDispatcher::dispatch(int command) {
+void CommandDispatcher::dispatch(Command command) {
     if (busy_) return;
     const BusyFlag running(busy_);
     run(command);
@@ -40,7 +40,8 @@ void CommandDispatcher::dropFiles(std::span<const std::string> localPaths) {
     loadSystemFile(app_, ui_, localPaths.front());
 }
 
-void CommandDispatcher::run(int command) {
+void CommandDispatcher::run(Command command) {
+    using enum Command;
     switch (command) {
         case CMD_OPEN:
             return openSystemFile(app_, ui_);
@@ -74,8 +75,6 @@ void CommandDispatcher::run(int command) {
             return OpenExternal(ui_, std::string(HOMEPAGE_ADDRESS));
         case CMD_INFO:
             return showAbout(ui_);
-        default:
-            return;
     }
 }
 

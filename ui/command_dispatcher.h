@@ -16,14 +16,14 @@ public:
     CommandDispatcher(Application& app, UserInterface& ui) : app_(app), ui_(ui) {}
 
     // Numbers outside CMD_OPEN..CMD_INFO do nothing.
-    void dispatch(int command);
+    void dispatch(Command command);
     // Files dropped onto the main window: the first is loaded just as CMD_OPEN loads the file
     // the user chose. Nothing happens without a file or while a command runs.
     void dropFiles(std::span<const std::string> localPaths);
     bool busy() const { return busy_; }
 
 private:
-    void run(int command);
+    void run(Command command);
 
     Application& app_;
     UserInterface& ui_;

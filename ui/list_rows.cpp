@@ -15,7 +15,8 @@ ListRow systemListRow(int rowNumber, const SystemRow& row) {
 
 ListRow hitListRow(const HitRow& row) {
     ListRow listRow;
-    listRow.texts = row.cells;
+    for (int column = 0; column < HIT_COLUMNS; ++column)
+        listRow.texts[column] = hitCellText(row, static_cast<HitColumn>(column));
     listRow.grey = row.firstOfBlock;
     return listRow;
 }

@@ -1,9 +1,5 @@
 #include "ui/progress_display.h"
 
-#include <vector>
-
-#include "ui/list_rows.h"
-
 namespace lorvex {
 
 void ProgressDisplay::runStarted() {
@@ -34,11 +30,7 @@ void ProgressDisplay::runFinished() {
 void ProgressDisplay::showNewHitRows() {
     const auto newRows = hits_.rows().subspan(static_cast<std::size_t>(shownRows_));
     shownRows_ = hits_.rowCount();
-    if (newRows.empty()) return;
-    std::vector<ListRow> rows;
-    rows.reserve(newRows.size());
-    for (const HitRow& row : newRows) rows.push_back(hitListRow(row));
-    ui_.appendRows(ListId::HitList, rows);
+    if (!newRows.empty()) ui_.appendHitRows(newRows);
 }
 
 }  // namespace lorvex

@@ -3,6 +3,7 @@
 #include "core/conversions.h"
 #include "report/html_report.h"
 #include "report/report_file.h"
+#include "report/report_stream.h"
 #include "report/text_report.h"
 #include "ui/failure_reason.h"
 #include "ui/path_text.h"
@@ -17,7 +18,7 @@ constexpr std::string_view kSaveDialogTitle = "Analyse speichern...";
 }  // namespace
 
 void saveReport(const Application& app, UserInterface& ui, std::string_view filter,
-                std::string_view extension, ReportProducer produce) {
+                std::string_view extension, ReportWriter writer) {
     if (app.hits.rowCount() == 0) {
         ui.ShowMessageBox(kSaveTitle, "Keine Analyse zum Speichern vorhanden");
         return;
@@ -28,9 +29,8 @@ void saveReport(const Application& app, UserInterface& ui, std::string_view filt
                                                fileNamePart(proposed));
     if (path.empty()) return;
 
-    const std::vector<std::string> lines = produce(ReportData{app.system, app.hits});
-    const WriteResult written =
-        writeFileReplacing(path, reportBytes(lines), DirectFallback::Allowed);
+    const WriteResult written = writeFileReplacing(
+        path, reportBytes(writer, ReportData{app.system, app.hits}), DirectFallback::Allowed);
     if (written.ok) return;
     ui.ShowMessageBox(kSaveTitle, "Datei kann nicht gespeichert werden:\n" + Utf8ToLatin1(path) +
                                       "\n" + saveFailureReason(written.error));

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "report/report_content.h"
 #include "ui/application.h"
@@ -10,13 +8,11 @@
 
 namespace lorvex {
 
-using ReportProducer = std::vector<std::string> (*)(const ReportData& data);
-
 // Asks for a file name and writes the current analysis there. An empty hit table is answered
 // with a message and no dialog. The file is replaced only once the report is completely
 // written, and a failure is always reported with the path and the reason.
 void saveReport(const Application& app, UserInterface& ui, std::string_view filter,
-                std::string_view extension, ReportProducer produce);
+                std::string_view extension, ReportWriter writer);
 
 // CMD_SAVE_TXT and CMD_SAVE_HTML.
 void saveTextReport(const Application& app, UserInterface& ui);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/hit_table.h"
 #include "ui/object_numbers.h"
 
 namespace lorvex {
@@ -39,6 +40,8 @@ public:
 
     virtual void removeAllRows(ListId list) = 0;
     virtual void appendRows(ListId list, std::span<const ListRow> rows) = 0;
+    // Hit-table rows for the hit list, which makes their texts only when it shows them.
+    virtual void appendHitRows(std::span<const HitRow> rows) = 0;
     virtual void setProgressMaximum(ProgressBarId bar, int maximum) = 0;
     virtual void setProgressPosition(ProgressBarId bar, int position) = 0;
     virtual void setStatusText(StatusField field, std::string_view text) = 0;

@@ -1,4 +1,4 @@
-#include "report_command.h"
+#include "cli/report_command.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

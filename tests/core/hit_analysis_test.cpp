@@ -19,7 +19,11 @@ SystemTable systemOf(std::initializer_list<SystemRow> rows) {
 
 std::vector<Cells> cellsOf(const HitTable& table) {
     std::vector<Cells> rows;
-    for (const HitRow& row : table.rows()) rows.emplace_back(row.cells.begin(), row.cells.end());
+    for (const HitRow& row : table.rows()) {
+        Cells& cells = rows.emplace_back();
+        for (int column = 0; column < HIT_COLUMNS; ++column)
+            cells.push_back(hitCellText(row, static_cast<HitColumn>(column)));
+    }
     return rows;
 }
 
@@ -122,9 +126,9 @@ TEST(HitAnalysisProgress, PercentagesOfTheFullLotteryBlock) {
     HitTable hits;
     HitAnalysis(system, hits).run(6);
     ASSERT_EQ(hits.rowCount(), 5);
-    EXPECT_EQ(hits.rows()[0].cells[5], "1");
-    EXPECT_EQ(hits.rows()[0].cells[6], "0.000");
-    EXPECT_EQ(hits.rows()[4].cells[5], "13723192");  // fewer than three hits
+    EXPECT_EQ(cellsOf(hits)[0][5], "1");
+    EXPECT_EQ(cellsOf(hits)[0][6], "0.000");
+    EXPECT_EQ(cellsOf(hits)[4][5], "13723192");  // fewer than three hits
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "report/html_report.h"
 #include "report/report_content.h"
 #include "report/report_file.h"
+#include "report/report_stream.h"
 #include "report/text_report.h"
 
 namespace {
@@ -46,36 +47,31 @@ void fillSystem(FuzzInput& input, lorvex::SystemTable& table) {
     table.sortRows();
 }
 
-// A count as the analysis writes it: empty for none, plain decimal otherwise; usually small,
-// sometimes any 32-bit value.
-std::string countCell(FuzzInput& input, std::uint32_t usualLimit) {
+// A count as the analysis makes it: often none, usually small, sometimes any 32-bit value.
+std::int32_t count(FuzzInput& input, std::uint32_t usualLimit) {
     const std::uint8_t kind = input.byte();
-    if (kind % 4 == 0) return "";
-    if (kind == 0xFF)
-        return lorvex::FormatInteger(static_cast<std::int32_t>(input.bits<std::uint32_t>()));
-    return lorvex::FormatInteger(1 + input.below(usualLimit));
+    if (kind % 4 == 0) return 0;
+    if (kind == 0xFF) return static_cast<std::int32_t>(input.bits<std::uint32_t>());
+    return static_cast<std::int32_t>(1 + input.below(usualLimit));
 }
 
-std::string percentCell(FuzzInput& input) {
+float percent(FuzzInput& input) {
     const std::uint8_t kind = input.byte();
-    if (kind == 0xFF)
-        return lorvex::FormatDecimal(std::bit_cast<float>(input.bits<std::uint32_t>()), 3);
-    return lorvex::FormatDecimal(static_cast<float>(input.below(100001)) / 1000.0f, 3);
+    if (kind == 0xFF) return std::bit_cast<float>(input.bits<std::uint32_t>());
+    return static_cast<float>(input.below(100001)) / 1000.0f;
 }
 
 void fillHits(FuzzInput& input, lorvex::HitTable& hits) {
-    static constexpr std::array<std::string_view, 8> kHitLabels = {"6", "5", "4", "3",
-                                                                   "",  "2", "7", "6 "};
     const int rows = input.byte() % 17;
     for (int i = 0; i < rows; ++i) {
         lorvex::HitRow row;
         const std::uint8_t label = input.byte();
-        row.cells[0] = kHitLabels[label % kHitLabels.size()];
+        row.blockSize = 3 + label % 4;
         row.firstOfBlock = (label & 0x80) != 0;
-        for (int column = 1; column <= 4; ++column) row.cells[column] = countCell(input, 9999);
-        row.cells[5] = countCell(input, 13983816);
-        row.cells[6] = percentCell(input);
-        hits.append(std::move(row));
+        for (std::int32_t& rowsWith : row.outcome.rowsWith) rowsWith = count(input, 9999);
+        row.cases = count(input, 13983816);
+        row.percent = percent(input);
+        hits.append(row);
     }
 }
 
@@ -109,10 +105,11 @@ void requireSingleLines(const std::vector<std::string>& lines) {
 
 void checkHitLine(std::string_view line, const lorvex::HitRow& row) {
     std::size_t excess = 0;
-    for (std::size_t column = 1; column < kCellWidths.size(); ++column)
-        excess += row.cells[column].size() > kCellWidths[column]
-                      ? row.cells[column].size() - kCellWidths[column]
-                      : 0;
+    for (std::size_t column = 1; column < kCellWidths.size(); ++column) {
+        const std::size_t width =
+            lorvex::hitCellText(row, static_cast<lorvex::HitColumn>(column)).size();
+        excess += width > kCellWidths[column] ? width - kCellWidths[column] : 0;
+    }
     // The label's cell is the block's single digit, so only wide counts widen the line.
     require(line.size() == kTextLineWidth + excess, "hit lines have the header width");
     if (excess != 0) return;
@@ -160,8 +157,16 @@ void checkHtmlReport(const lorvex::SystemTable& system, const lorvex::HitTable& 
     }
 }
 
-void checkFileBytes(const std::vector<std::string>& lines) {
-    const std::string bytes = lorvex::reportBytes(lines);
+void checkFileBytes(const std::vector<std::string>& lines, lorvex::ReportWriter writer,
+                    const lorvex::ReportData& data) {
+    const std::string bytes = lorvex::reportBytes(writer, data);
+    std::string streamed;
+    lorvex::streamReportBytes(writer, data, [&streamed](std::string_view chunk) {
+        streamed += chunk;
+        return true;
+    });
+    require(streamed == bytes && bytes == lorvex::reportBytes(lines),
+            "streamed, whole and line-joined bytes agree");
     std::size_t expectedSize = 0;
     for (const std::string& line : lines) expectedSize += line.size() + 2;
     require(bytes.size() == expectedSize, "each line and its CR LF, nothing else");
@@ -193,12 +198,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fillSystem(input, system);
     lorvex::HitTable hits;
     fillHits(input, hits);
-    const std::vector<std::string> text = lorvex::writeTextReport({system, hits});
+    const std::vector<std::string> text =
+        lorvex::reportLines(lorvex::writeTextReport, {system, hits});
     checkTextReport(system, hits, text);
-    checkFileBytes(text);
-    const std::vector<std::string> html = lorvex::writeHtmlReport({system, hits});
+    checkFileBytes(text, lorvex::writeTextReport, {system, hits});
+    const std::vector<std::string> html =
+        lorvex::reportLines(lorvex::writeHtmlReport, {system, hits});
     checkHtmlReport(system, hits, html);
-    checkFileBytes(html);
+    checkFileBytes(html, lorvex::writeHtmlReport, {system, hits});
     checkExports(hits);
     return 0;
 }

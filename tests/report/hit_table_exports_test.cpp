@@ -32,8 +32,8 @@ TEST(Guarantee, ReadsTheWorstPatternOfEachBlock) {
 TEST(Guarantee, SingleBlockAndEmptyTable) {
     HitTable hits;
     EXPECT_TRUE(guaranteeLines(hits).empty());
-    hits.append({{"5", "", "1", "", "", "3", "50.000"}, true});
-    hits.append({{"5", "", "", "", "7", "3", "50.000"}, false});
+    hits.append({5, {{0, 1, 0, 0}}, 3, 50.0f, true});
+    hits.append({5, {{0, 0, 0, 7}}, 3, 50.0f, false});
     EXPECT_EQ(guaranteeLines(hits),
               (std::vector<std::string>{"Garantie bei 5 Treffern in den Systemzahlen: "
                                         "mindestens ein 3er"}));

@@ -20,21 +20,20 @@ TEST(ReportContent, TitleRowTextAndProposedName) {
 std::vector<std::string> sections(const HitTable& hits) {
     std::vector<std::string> seen;
     forEachSectionRow(hits, [&seen](const HitRow& row, bool opens) {
-        seen.push_back(row.cells[0] + (opens ? " entweder" : " oder"));
+        seen.push_back(std::to_string(row.blockSize) + (opens ? " entweder" : " oder"));
     });
     return seen;
 }
 
-HitRow rowOf(const char* block) {
-    return {{block, "", "", "", "1", "1", "100.000"}, false};
-}
-
-TEST(ReportContent, SectionsOpenOnceAndSkipUnknownBlocks) {
+TEST(ReportContent, EachBlockOpensItsSectionAtItsFirstRow) {
     HitTable hits;
-    for (const char* block : {"6", "6", "x", "5", "6", " 4", "4", "3"}) hits.append(rowOf(block));
-    // A value that comes back continues its section; " 4" is not "4" and is left out.
-    EXPECT_EQ(sections(hits), (std::vector<std::string>{"6 entweder", "6 oder", "5 entweder",
-                                                        "6 oder", "4 entweder", "3 entweder"}));
+    for (const int block : {6, 6, 5, 4, 4, 4, 3}) {
+        const bool first = hits.rowCount() == 0 || hits.rows().back().blockSize != block;
+        hits.append({block, {}, 1, 100.0f, first});
+    }
+    EXPECT_EQ(sections(hits),
+              (std::vector<std::string>{"6 entweder", "6 oder", "5 entweder", "4 entweder",
+                                        "4 oder", "4 oder", "3 entweder"}));
 }
 
 }  // namespace

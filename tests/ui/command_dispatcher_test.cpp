@@ -18,13 +18,14 @@ protected:
 };
 
 TEST_F(CommandDispatcherTest, NumbersOutsideTheCommandsDoNothing) {
-    for (const int number : {-1, 0, 1, 2, 19, 27, 33, 1000}) dispatcher.dispatch(number);
+    for (const int number : {-1, 0, 1, 2, 19, 27, 33, 1000})
+        dispatcher.dispatch(static_cast<Command>(number));
     EXPECT_TRUE(ui.events.empty());
 }
 
 struct CommandCase {
     const char* name;
-    int command;
+    Command command;
     const char* firstEvent;
 };
 
@@ -33,7 +34,7 @@ class CommandNumberTest : public CommandDispatcherTest,
 
 TEST_P(CommandNumberTest, RunsItsCommand) {
     ui.clipboard = kExampleSystem;
-    dispatcher.dispatch(CMD_PASTE);
+    dispatcher.dispatch(Command::CMD_PASTE);
     const std::size_t start = ui.events.size();
     dispatcher.dispatch(GetParam().command);
     ASSERT_GT(ui.events.size(), start);
@@ -43,45 +44,49 @@ TEST_P(CommandNumberTest, RunsItsCommand) {
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, CommandNumberTest,
-    ::testing::Values(CommandCase{"Open", CMD_OPEN, "open dialog"},
-                      CommandCase{"Paste", CMD_PASTE, "clipboard"},
-                      CommandCase{"SaveTxt", CMD_SAVE_TXT, "message Speichern"},
-                      CommandCase{"SaveHtml", CMD_SAVE_HTML, "message Speichern"},
-                      CommandCase{"Exit", CMD_EXIT, "exit"},
-                      CommandCase{"AnalyseAll", CMD_ANALYSE_ALL, "clear 28"},
-                      CommandCase{"Analyse6", CMD_ANALYSE_6, "clear 28"},
-                      CommandCase{"Analyse5", CMD_ANALYSE_5, "clear 28"},
-                      CommandCase{"Analyse4", CMD_ANALYSE_4, "clear 28"},
-                      CommandCase{"Analyse3", CMD_ANALYSE_3, "clear 28"},
-                      CommandCase{"Help", CMD_HELP, "desktop /opt/lorvex/hilfe.txt"},
-                      CommandCase{"Info", CMD_INFO, "message Info"}),
+    ::testing::Values(CommandCase{"Open", Command::CMD_OPEN, "open dialog"},
+                      CommandCase{"Paste", Command::CMD_PASTE, "clipboard"},
+                      CommandCase{"SaveTxt", Command::CMD_SAVE_TXT, "message Speichern"},
+                      CommandCase{"SaveHtml", Command::CMD_SAVE_HTML, "message Speichern"},
+                      CommandCase{"Exit", Command::CMD_EXIT, "exit"},
+                      CommandCase{"AnalyseAll", Command::CMD_ANALYSE_ALL, "clear 28"},
+                      CommandCase{"Analyse6", Command::CMD_ANALYSE_6, "clear 28"},
+                      CommandCase{"Analyse5", Command::CMD_ANALYSE_5, "clear 28"},
+                      CommandCase{"Analyse4", Command::CMD_ANALYSE_4, "clear 28"},
+                      CommandCase{"Analyse3", Command::CMD_ANALYSE_3, "clear 28"},
+                      CommandCase{"Help", Command::CMD_HELP, "desktop /opt/lorvex/hilfe.txt"},
+                      CommandCase{"Info", Command::CMD_INFO, "message Info"}),
     [](const ::testing::TestParamInfo<CommandCase>& info) { return info.param.name; });
 
 TEST_F(CommandDispatcherTest, EachSingleAnalysisRunsItsOwnBlock) {
     ui.clipboard = kExampleSystem;
-    dispatcher.dispatch(CMD_PASTE);
-    const std::pair<int, const char*> blocks[] = {
-        {CMD_ANALYSE_6, "6"}, {CMD_ANALYSE_5, "5"}, {CMD_ANALYSE_4, "4"}, {CMD_ANALYSE_3, "3"}};
+    dispatcher.dispatch(Command::CMD_PASTE);
+    const std::pair<Command, const char*> blocks[] = {{Command::CMD_ANALYSE_6, "6"},
+                                                      {Command::CMD_ANALYSE_5, "5"},
+                                                      {Command::CMD_ANALYSE_4, "4"},
+                                                      {Command::CMD_ANALYSE_3, "3"}};
     for (const auto& [command, block] : blocks) {
         dispatcher.dispatch(command);
         ASSERT_GT(app.hits.rowCount(), 0) << block;
-        for (const HitRow& hit : app.hits.rows()) EXPECT_EQ(hit.cells[0], block);
+        for (const HitRow& hit : app.hits.rows())
+            EXPECT_EQ(hitCellText(hit, HitColumn::BlockSize), block);
     }
 }
 
 TEST_F(CommandDispatcherTest, NoCommandStartsWhileAnotherRuns) {
     ui.clipboard = kExampleSystem;
-    dispatcher.dispatch(CMD_PASTE);
+    dispatcher.dispatch(Command::CMD_PASTE);
     int pollsWhileBusy = 0;
     ui.onPoll = [this, &pollsWhileBusy] {
         ++pollsWhileBusy;
         EXPECT_TRUE(dispatcher.busy());
         // What the windows deliver meanwhile: another analysis, a load, the about box, exit.
-        for (const int command : {CMD_ANALYSE_3, CMD_PASTE, CMD_INFO, CMD_EXIT}) {
+        for (const Command command :
+             {Command::CMD_ANALYSE_3, Command::CMD_PASTE, Command::CMD_INFO, Command::CMD_EXIT}) {
             dispatcher.dispatch(command);
         }
     };
-    dispatcher.dispatch(CMD_ANALYSE_ALL);
+    dispatcher.dispatch(Command::CMD_ANALYSE_ALL);
 
     EXPECT_GT(pollsWhileBusy, 0);
     EXPECT_FALSE(dispatcher.busy());
@@ -90,7 +95,7 @@ TEST_F(CommandDispatcherTest, NoCommandStartsWhileAnotherRuns) {
     EXPECT_EQ(ui.exitRequests, 0);
 
     ui.onPoll = nullptr;
-    dispatcher.dispatch(CMD_INFO);
+    dispatcher.dispatch(Command::CMD_INFO);
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
@@ -118,8 +123,8 @@ protected:
         RecordingUserInterface ui;
         CommandDispatcher dispatcher(app, ui);
         ui.clipboard = kExampleSystem;
-        dispatcher.dispatch(CMD_PASTE);
-        dispatcher.dispatch(CMD_ANALYSE_ALL);
+        dispatcher.dispatch(Command::CMD_PASTE);
+        dispatcher.dispatch(Command::CMD_ANALYSE_ALL);
         const std::size_t start = ui.events.size();
         load(dispatcher, ui);
         return {ui.eventsAfter(start), ui.messages,        ui.lists, ui.status,
@@ -133,7 +138,7 @@ TEST_P(DropFilesTest, DroppedFileLoadsAsTheOpenDialogsChoiceWould) {
     const Outcome opened =
         outcomeOf([&](CommandDispatcher& dispatcher, RecordingUserInterface& ui) {
             ui.openAnswer = path;
-            dispatcher.dispatch(CMD_OPEN);
+            dispatcher.dispatch(Command::CMD_OPEN);
         });
     const std::string dropped[] = {path};
     const Outcome droppedOutcome =
@@ -193,14 +198,14 @@ TEST_F(CommandDispatcherTest, DropWithoutFilesDoesNothing) {
 
 TEST_F(CommandDispatcherTest, DropWhileACommandRunsDoesNothing) {
     ui.clipboard = kExampleSystem;
-    dispatcher.dispatch(CMD_PASTE);
+    dispatcher.dispatch(Command::CMD_PASTE);
     const std::string files[] = {LORVEX_EXAMPLES_DIR "/C12_6_5_132.txt"};
     int drops = 0;
     ui.onPoll = [&] {
         ++drops;
         dispatcher.dropFiles(files);
     };
-    dispatcher.dispatch(CMD_ANALYSE_ALL);
+    dispatcher.dispatch(Command::CMD_ANALYSE_ALL);
     ui.onPoll = nullptr;
 
     EXPECT_GT(drops, 0);

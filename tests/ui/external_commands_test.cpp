@@ -12,7 +12,7 @@ using Events = std::vector<std::string>;
 
 struct LinkCase {
     const char* name;
-    int command;
+    Command command;
     const char* address;
 };
 
@@ -27,11 +27,11 @@ TEST_P(LinkCommandTest, AddressGoesToTheDesktopAndNothingElseHappens) {
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, LinkCommandTest,
-    ::testing::Values(LinkCase{"Link1", CMD_LINK_1,
-                               "https://en.wikipedia.org/wiki/Lottery_wheeling"},
-                      LinkCase{"Link2", CMD_LINK_2, "https://ljcr.dmgordon.org/cover/table.html"},
-                      LinkCase{"Link3", CMD_LINK_3, "https://de.wikipedia.org/wiki/Lotto_6_aus_49"},
-                      LinkCase{"Homepage", CMD_HOMEPAGE, "https://ljcr.dmgordon.org/cover.html"}),
+    ::testing::Values(
+        LinkCase{"Link1", Command::CMD_LINK_1, "https://en.wikipedia.org/wiki/Lottery_wheeling"},
+        LinkCase{"Link2", Command::CMD_LINK_2, "https://ljcr.dmgordon.org/cover/table.html"},
+        LinkCase{"Link3", Command::CMD_LINK_3, "https://de.wikipedia.org/wiki/Lotto_6_aus_49"},
+        LinkCase{"Homepage", Command::CMD_HOMEPAGE, "https://ljcr.dmgordon.org/cover.html"}),
     [](const ::testing::TestParamInfo<LinkCase>& info) { return info.param.name; });
 
 TEST(OpenExternalTest, ExistingExecutableIsStartedAsAProgram) {
@@ -60,7 +60,7 @@ TEST(HelpCommandTest, OpensHilfeTxtBesideTheProgramWhetherOrNotItExists) {
     Application app;
     RecordingUserInterface ui;
     ui.programDirectory = "/nowhere/lorvex/";
-    CommandDispatcher(app, ui).dispatch(CMD_HELP);
+    CommandDispatcher(app, ui).dispatch(Command::CMD_HELP);
     EXPECT_EQ(ui.events, (Events{"desktop /nowhere/lorvex/hilfe.txt"}));
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -69,8 +69,8 @@ TEST(AboutCommandTest, ShowsNameLicenceAndToolkitEveryTime) {
     Application app;
     RecordingUserInterface ui;
     CommandDispatcher dispatcher(app, ui);
-    dispatcher.dispatch(CMD_INFO);
-    dispatcher.dispatch(CMD_INFO);
+    dispatcher.dispatch(Command::CMD_INFO);
+    dispatcher.dispatch(Command::CMD_INFO);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].title, "Info");
     EXPECT_EQ(ui.messages[0].text,

@@ -104,7 +104,7 @@ private slots:
     void exitEndsTheEventLoopWithStatusZero();
 
 private:
-    QAction& action(int command) { return *window->commandAction(command); }
+    QAction& action(Command command) { return *window->commandAction(command); }
     bool dropOntoSystemList(const QMimeData& data);
     QString statusText();
 
@@ -170,8 +170,8 @@ void MainWindowTest::menusHaveTheirCaptionsSeparatorsAndSubmenus() {
 }
 
 void MainWindowTest::menuItemsHaveNoShortcutsAndNoChecks() {
-    for (int command = CMD_OPEN; command <= CMD_INFO; ++command) {
-        const QAction& item = action(command);
+    for (int index = 0; index < COMMAND_COUNT; ++index) {
+        const QAction& item = action(static_cast<Command>(int(FIRST_COMMAND) + index));
         QVERIFY(item.shortcut().isEmpty());
         QVERIFY(!item.text().contains(u'&'));
         QVERIFY(!item.isCheckable());
@@ -296,7 +296,7 @@ void MainWindowTest::waitWindowIsHiddenOwnedAndHasATitleBarOnly() {
 
 void MainWindowTest::openActionLoadsTheChosenFile() {
     ui->openAnswer = LORVEX_EXAMPLES_DIR "/Beispiel_7_2.txt";
-    action(CMD_OPEN).trigger();
+    action(Command::CMD_OPEN).trigger();
 
     const RowListModel& rows = window->listModel(ListId::SystemList);
     QCOMPARE(rows.rowCount(), 2);
@@ -315,9 +315,9 @@ void MainWindowTest::openActionLoadsTheChosenFile() {
 
 void MainWindowTest::komplettButtonFillsTheHitListWithGreyFirstRows() {
     ui->openAnswer = LORVEX_EXAMPLES_DIR "/Beispiel_7_2.txt";
-    action(CMD_OPEN).trigger();
-    auto* button =
-        qobject_cast<QToolButton*>(window->toolbar().widgetForAction(&action(CMD_ANALYSE_ALL)));
+    action(Command::CMD_OPEN).trigger();
+    auto* button = qobject_cast<QToolButton*>(
+        window->toolbar().widgetForAction(&action(Command::CMD_ANALYSE_ALL)));
     QVERIFY(button != nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
 
@@ -350,7 +350,7 @@ void MainWindowTest::pasteTakesClipboardTextAsLatin1() {
     QCOMPARE(ui->clipboardText(), std::string("1 2 3 4 5 6 ? \xFC\n11 12"));
 
     QGuiApplication::clipboard()->setText(QStringLiteral("5 4 3 2 1 49\n"));
-    action(CMD_PASTE).trigger();
+    action(Command::CMD_PASTE).trigger();
     QCOMPARE(window->listModel(ListId::SystemList).rowCount(), 1);
     QCOMPARE(window->statusField(StatusField::Numbers).text(), QStringLiteral("49 Systemzahlen"));
 }
@@ -429,7 +429,7 @@ void MainWindowTest::dropWhileACommandRunsIsRefused() {
     data.setUrls({QUrl::fromLocalFile(LORVEX_EXAMPLES_DIR "/Beispiel_7_2.txt")});
     std::optional<bool> taken;
     ui->duringMessage = [&] { taken = dropOntoSystemList(data); };
-    action(CMD_INFO).trigger();
+    action(Command::CMD_INFO).trigger();
     QCOMPARE(taken, std::optional<bool>(false));
     QCoreApplication::processEvents();
     QCOMPARE(window->listModel(ListId::SystemList).rowCount(), 0);
@@ -453,20 +453,20 @@ void MainWindowTest::tabMovesTheFocusBetweenTheTwoLists() {
 void MainWindowTest::closeRequestWhileACommandRunsIsDropped() {
     std::optional<bool> closed;
     ui->duringMessage = [this, &closed] { closed = window->close(); };
-    action(CMD_INFO).trigger();
+    action(Command::CMD_INFO).trigger();
     QCOMPARE(closed, std::optional<bool>(false));
     QVERIFY(window->isVisible());
 }
 
 void MainWindowTest::beendenAndCloseButtonEndTheProgramTheSameWay() {
-    action(CMD_EXIT).trigger();
+    action(Command::CMD_EXIT).trigger();
     QCOMPARE(ui->exitRequests, 1);
     QVERIFY(window->close());
     QCOMPARE(ui->exitRequests, 2);
 }
 
 void MainWindowTest::aboutBoxNamesTheQtVersion() {
-    action(CMD_INFO).trigger();
+    action(Command::CMD_INFO).trigger();
     QCOMPARE(ui->messages.size(), 1);
     QVERIFY(ui->messages[0].startsWith(QStringLiteral("Info|Lorvex 1.3.3\n")));
     QVERIFY(
@@ -477,7 +477,7 @@ void MainWindowTest::aboutBoxNamesTheQtVersion() {
 void MainWindowTest::exitEndsTheEventLoopWithStatusZero() {
     ui->reallyExit = true;
     QEventLoop loop;
-    QTimer::singleShot(0, &*window, [this] { action(CMD_EXIT).trigger(); });
+    QTimer::singleShot(0, &*window, [this] { action(Command::CMD_EXIT).trigger(); });
     QTimer::singleShot(5000, &loop, [&loop] { loop.exit(99); });
     QCOMPARE(loop.exec(), 0);
 }

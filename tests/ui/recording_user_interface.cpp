@@ -1,5 +1,7 @@
 #include "tests/ui/recording_user_interface.h"
 
+#include "ui/list_rows.h"
+
 namespace lorvex::testing {
 
 namespace {
@@ -34,6 +36,12 @@ void RecordingUserInterface::removeAllRows(ListId id) {
 void RecordingUserInterface::appendRows(ListId id, std::span<const ListRow> rows) {
     list(id).insert(list(id).end(), rows.begin(), rows.end());
     log("append " + number(id) + " x" + std::to_string(rows.size()));
+}
+
+void RecordingUserInterface::appendHitRows(std::span<const HitRow> rows) {
+    std::vector<ListRow> shown;
+    for (const HitRow& row : rows) shown.push_back(hitListRow(row));
+    appendRows(ListId::HitList, shown);
 }
 
 void RecordingUserInterface::setProgressMaximum(ProgressBarId bar, int maximum) {

@@ -60,6 +60,7 @@ public:
 
     void removeAllRows(ListId list) override;
     void appendRows(ListId list, std::span<const ListRow> rows) override;
+    void appendHitRows(std::span<const HitRow> rows) override;
     void setProgressMaximum(ProgressBarId bar, int maximum) override;
     void setProgressPosition(ProgressBarId bar, int position) override;
     void setStatusText(StatusField field, std::string_view text) override;

@@ -11,6 +11,7 @@
 
 #include "report/html_report.h"
 #include "report/report_file.h"
+#include "report/report_stream.h"
 #include "report/text_report.h"
 #include "tests/ui/recording_user_interface.h"
 #include "tests/ui/test_support.h"
@@ -40,7 +41,7 @@ protected:
     }
 
     std::string expectedText() const {
-        return reportBytes(writeTextReport(ReportData{app.system, app.hits}));
+        return reportBytes(writeTextReport, ReportData{app.system, app.hits});
     }
 
     TempFolder folder;
@@ -105,7 +106,7 @@ TEST_F(SaveReportTest, HtmlReportIsWritten) {
     ui.saveAnswer = folder.file("page.html");
     saveHtmlReport(app, ui);
     EXPECT_EQ(readBytes(ui.saveAnswer),
-              reportBytes(writeHtmlReport(ReportData{app.system, app.hits})));
+              reportBytes(writeHtmlReport, ReportData{app.system, app.hits}));
     EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -82,8 +82,8 @@ TEST(ListRowsTest, SystemRowShowsItsNumberAndNumbersWithoutLeadingZeros) {
     EXPECT_EQ(systemListRow(12, {7, 49, 1, 2, 3, 4}), row({"12", "7", "49", "1", "2", "3", "4"}));
 }
 
-TEST(ListRowsTest, HitRowKeepsItsCellsAndIsGreyWhenItOpensABlock) {
-    const HitRow hit{{"6", "1", "", "", "", "2", "28.571"}, true};
+TEST(ListRowsTest, HitRowShowsItsCountsAndIsGreyWhenItOpensABlock) {
+    const HitRow hit{6, {{1, 0, 0, 0}}, 2, 28.571428f, true};
     EXPECT_EQ(hitListRow(hit), row({"6", "1", "", "", "", "2", "28.571"}, true));
 }
 

@@ -133,9 +133,10 @@ void MainWindow::attach(CommandDispatcher& dispatcher) {
     dispatcher_ = &dispatcher;
 }
 
-QAction* MainWindow::commandAction(int command) const {
-    if (command < CMD_OPEN || command > CMD_INFO) return nullptr;
-    return actions_[static_cast<std::size_t>(command - CMD_OPEN)];
+QAction* MainWindow::commandAction(Command command) const {
+    const int index = commandIndex(command);
+    if (index < 0 || index >= COMMAND_COUNT) return nullptr;
+    return actions_[static_cast<std::size_t>(index)];
 }
 
 QTableView& MainWindow::listView(ListId list) {
@@ -162,7 +163,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-    if (dispatcher_ != nullptr) dispatcher_->dispatch(CMD_EXIT);
+    if (dispatcher_ != nullptr) dispatcher_->dispatch(Command::CMD_EXIT);
 }
 
 std::vector<std::string> MainWindow::droppableFiles(const QMimeData* data) const {
@@ -192,16 +193,17 @@ void MainWindow::dropEvent(QDropEvent* event) {
         Qt::QueuedConnection);
 }
 
-void MainWindow::addCommand(QMenu& menu, int command, std::string_view caption) {
+void MainWindow::addCommand(QMenu& menu, Command command, std::string_view caption) {
     QAction* action = menu.addAction(fromLatin1(caption));
     action->setIconVisibleInMenu(false);
     connect(action, &QAction::triggered, this, [this, command] {
         if (dispatcher_ != nullptr) dispatcher_->dispatch(command);
     });
-    actions_[static_cast<std::size_t>(command - CMD_OPEN)] = action;
+    actions_[static_cast<std::size_t>(commandIndex(command))] = action;
 }
 
 void MainWindow::buildMenu() {
+    using enum Command;
     QMenu& system = *menuBar_.addMenu(QStringLiteral("System"));
     addCommand(system, CMD_OPEN,
                "\xD6"
@@ -235,11 +237,12 @@ void MainWindow::buildMenu() {
 
 void MainWindow::buildToolbar(const ProgramImages& images) {
     struct Button {
-        int command;
+        std::optional<Command> command;  // none for a separator
         std::size_t image;
         std::string_view tooltip;
     };
-    constexpr int kSeparator = 0;
+    using enum Command;
+    constexpr std::nullopt_t kSeparator = std::nullopt;
     const std::array<Button, 10> buttons = {{
         {CMD_OPEN, 0,
          " \xD6"
@@ -262,11 +265,11 @@ void MainWindow::buildToolbar(const ProgramImages& images) {
     toolbar_.setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolbar_.setContextMenuPolicy(Qt::PreventContextMenu);
     for (const Button& button : buttons) {
-        if (button.command == kSeparator) {
+        if (!button.command) {
             toolbar_.addSeparator();
             continue;
         }
-        QAction* action = commandAction(button.command);
+        QAction* action = commandAction(*button.command);
         action->setIcon(images.toolbar[button.image]);
         action->setToolTip(fromLatin1(button.tooltip));
         toolbar_.addAction(action);

@@ -38,7 +38,7 @@ public:
     void attach(CommandDispatcher& dispatcher);
 
     // The menu item (and toolbar button, where there is one) of a command number.
-    QAction* commandAction(int command) const;
+    QAction* commandAction(Command command) const;
     const QToolBar& toolbar() const { return toolbar_; }
     QTableView& listView(ListId list);
     RowListModel& listModel(ListId list);
@@ -62,7 +62,7 @@ private:
     void buildProgressBars();
     void buildStatusBar();
     void placeWindows();
-    void addCommand(QMenu& menu, int command, std::string_view caption);
+    void addCommand(QMenu& menu, Command command, std::string_view caption);
 
     // Declared in the order of building; children are destroyed before their parents.
     QMenuBar menuBar_;
@@ -79,7 +79,7 @@ private:
     std::array<QLabel, 2> statusLabels_;
     WaitWindow waitWindow_;
 
-    std::array<QAction*, CMD_INFO - CMD_OPEN + 1> actions_{};  // owned by their menus
+    std::array<QAction*, COMMAND_COUNT> actions_{};  // owned by their menus
     CommandDispatcher* dispatcher_ = nullptr;
 };
 

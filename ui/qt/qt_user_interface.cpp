@@ -56,6 +56,10 @@ void QtUserInterface::appendRows(ListId list, std::span<const ListRow> rows) {
     window_.listModel(list).appendRows(rows);
 }
 
+void QtUserInterface::appendHitRows(std::span<const HitRow> rows) {
+    window_.listModel(ListId::HitList).appendHitRows(rows);
+}
+
 void QtUserInterface::setProgressMaximum(ProgressBarId bar, int maximum) {
     showPendingPositions();
     window_.progressBar(bar).setMaximum(maximum);

@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+#include "ui/list_rows.h"
 #include "ui/qt/qt_text.h"
 
 namespace lorvex::qt {
@@ -16,22 +17,50 @@ constexpr Qt::Alignment kTextAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 RowListModel::RowListModel(QStringList columnTitles) : columnTitles_(std::move(columnTitles)) {}
 
 void RowListModel::removeAllRows() {
-    if (rows_.empty()) return;
+    if (textRows_.empty() && hitRows_.empty()) return;
     beginResetModel();
-    rows_.clear();
+    // Fresh vectors give the memory of a huge hit table back.
+    textRows_ = {};
+    hitRows_ = {};
     endResetModel();
 }
 
 void RowListModel::appendRows(std::span<const ListRow> rows) {
     if (rows.empty()) return;
-    const int first = static_cast<int>(rows_.size());
+    const int first = static_cast<int>(textRows_.size());
     beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
-    rows_.insert(rows_.end(), rows.begin(), rows.end());
+    textRows_.insert(textRows_.end(), rows.begin(), rows.end());
     endInsertRows();
 }
 
+void RowListModel::appendHitRows(std::span<const HitRow> rows) {
+    if (rows.empty()) return;
+    const int first = rowCount();
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    hitRows_.insert(hitRows_.end(), rows.begin(), rows.end());
+    endInsertRows();
+}
+
+ListRow RowListModel::row(int index) const {
+    const auto at = static_cast<std::size_t>(index);
+    if (at < textRows_.size()) return textRows_[at];
+    return hitListRow(hitRows_[at - textRows_.size()]);
+}
+
 int RowListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : static_cast<int>(textRows_.size() + hitRows_.size());
+}
+
+std::string RowListModel::cellText(int index, int column) const {
+    const auto at = static_cast<std::size_t>(index);
+    if (at < textRows_.size()) return textRows_[at].texts[static_cast<std::size_t>(column)];
+    return hitCellText(hitRows_[at - textRows_.size()], static_cast<HitColumn>(column));
+}
+
+bool RowListModel::isGrey(int index) const {
+    const auto at = static_cast<std::size_t>(index);
+    if (at < textRows_.size()) return textRows_[at].grey;
+    return hitRows_[at - textRows_.size()].firstOfBlock;
 }
 
 int RowListModel::columnCount(const QModelIndex& parent) const {
@@ -40,12 +69,11 @@ int RowListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant RowListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    const ListRow& listRow = row(index.row());
     switch (role) {
         case Qt::DisplayRole:
-            return fromLatin1(listRow.texts[static_cast<std::size_t>(index.column())]);
+            return fromLatin1(cellText(index.row(), index.column()));
         case Qt::BackgroundRole:
-            return listRow.grey ? QVariant(QColor(kGreyRow)) : QVariant();
+            return isGrey(index.row()) ? QVariant(QColor(kGreyRow)) : QVariant();
         case Qt::TextAlignmentRole:
             return static_cast<int>(kTextAlignment);
         default:

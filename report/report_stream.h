@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "report_content.h"
+
+namespace lorvex {
+
+// Takes the bytes of a report in pieces; false stops the report.
+using ChunkSink = std::function<bool(std::string_view bytes)>;
+
+// A report's file bytes (every line followed by CR LF, the last one too), handed on in pieces
+// of about a megabyte as the writer makes them, so that a report of millions of lines never
+// stands whole in memory. False when the sink stopped it.
+bool streamReportBytes(ReportWriter writer, const ReportData& data, const ChunkSink& sink);
+
+// The same bytes in one piece.
+std::string reportBytes(ReportWriter writer, const ReportData& data);
+
+}  // namespace lorvex

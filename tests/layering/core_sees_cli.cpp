@@ -1,0 +1,2 @@
+// Must not compile: core/ cannot see the command line.
+#include "cli/cli_options.h"

@@ -1,0 +1,2 @@
+// Must not compile: core/ cannot see Qt.
+#include <QtCore/QString>
