@@ -25,7 +25,7 @@
 #include "report/guarantee.h"
 #include "report/html_report.h"
 #include "report/report_content.h"
-#include "report/report_file.h"
+#include "report/report_stream.h"
 #include "report/text_report.h"
 
 // Tells the worker how far the analysis has come, as a share from 0 to 1.
@@ -129,7 +129,7 @@ std::string hitTableText(const HitTable& hits) {
         if (row.firstOfBlock) text += '*';
         for (int column = 0; column < HIT_COLUMNS; ++column) {
             if (column > 0) text += '\t';
-            text += row.cells[column];
+            text += hitCellText(row, static_cast<HitColumn>(column));
         }
         text += '\n';
     }
@@ -203,8 +203,10 @@ const char* lorvex_guarantee_text(WebSession* session) {
 const char* lorvex_report(WebSession* session, int html) {
     if (session->hits().rowCount() == 0) return session->setOutput({}).c_str();
     const lorvex::ReportData data{session->system(), session->hits()};
-    const auto lines = html ? lorvex::writeHtmlReport(data) : lorvex::writeTextReport(data);
-    return session->setOutput(lorvex::reportBytes(lines)).data();
+    return session
+        ->setOutput(
+            lorvex::reportBytes(html ? lorvex::writeHtmlReport : lorvex::writeTextReport, data))
+        .data();
 }
 
 // The name the desktop proposes, without a folder: "07_0002.txt".
