@@ -74,6 +74,7 @@ std::string cLibraryFixed(float value, int decimals) {
 }
 
 TEST(FormatDecimal, MatchesTheCLibraryDigitForDigit) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
     ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
     std::mt19937 random(20240611);
     std::uniform_int_distribution<int> fewDecimals(0, 24);
@@ -90,6 +91,7 @@ TEST(FormatDecimal, MatchesTheCLibraryDigitForDigit) {
                 << std::hexfloat << value << " with " << decimals << " decimals";
         }
     }
+    std::setlocale(LC_NUMERIC, previous.c_str());
 }
 
 // The desktop toolkit sets the locale from the environment; a German one has a decimal comma.
