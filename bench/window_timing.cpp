@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/synthetic_systems.h"
+#include "core/conversions.h"
 #include "report/report_content.h"
 #include "ui/application.h"
 #include "ui/command_dispatcher.h"
@@ -71,7 +72,10 @@ int main(int argc, char* argv[]) {
     std::printf("platform %s, %d rows, highest number %d, %d hit rows\n",
                 qPrintable(QApplication::platformName()), application.system.rowCount(),
                 application.system.highestNumber(), application.hits.rowCount());
-    std::printf("Oeffnen (load and show)  median %.1f ms\n", medianMs(load));
-    std::printf("Komplett (analyse, show) median %.1f ms\n", medianMs(analyse));
+    // Qt has set the locale from the environment; the figures keep their decimal point.
+    std::printf("Oeffnen (load and show)  median %s ms\n",
+                lorvex::FormatDecimal(static_cast<float>(medianMs(load)), 1).c_str());
+    std::printf("Komplett (analyse, show) median %s ms\n",
+                lorvex::FormatDecimal(static_cast<float>(medianMs(analyse)), 1).c_str());
     return 0;
 }

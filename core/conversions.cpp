@@ -1,9 +1,10 @@
 #include "conversions.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
+#include <cstdint>
+#include <limits>
 
 namespace lorvex {
 
@@ -22,26 +23,81 @@ std::string FormatInteger(std::int64_t value) {
     return std::string(digits + pos, digits + sizeof digits);
 }
 
-std::string FormatDecimal(float value, int decimals) {
-    return FormatDecimal(static_cast<double>(value), decimals);
-}
-
-std::string FormatDecimal(double value, int decimals) {
-    if (std::isinf(value)) return value > 0 ? "+Infinity" : "-Infinity";
-    if (std::isnan(value)) return "NaN";
-    if (decimals == -1) decimals = 10;
-    decimals = std::clamp(decimals, 0, 512);
-    if (value == 0.0) value = 0.0;  // drops the sign of negative zero
-    char buffer[840];               // the widest result, -DBL_MAX with 512 decimals, is 823 bytes
-    const int length = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string text(buffer, static_cast<std::size_t>(std::max(length, 0)));
-    // A negative value that rounds to zero ("-0.000") is zero too, and shown without a sign.
-    if (text.starts_with('-') && text.find_first_not_of("0.", 1) == std::string::npos)
-        text.erase(0, 1);
-    return text;
-}
-
 namespace {
+
+// The exact decimal value of a finite, non-negative float or double: digits * 10^-fractionDigits.
+// Such a value is an integer mantissa times a power of two, and 2^-k is 5^k * 10^-k, so it has a
+// finite decimal expansion: for a float at most 39 integer digits (FLT_MAX) or 112 digits in all
+// (2^-149 with a full mantissa), for a double at most 309 integer digits or 767 digits in all.
+template <class Float>
+class ExactDecimal {
+public:
+    explicit ExactDecimal(Float magnitude) {
+        int exponent = 0;
+        const Float fraction = std::frexp(magnitude, &exponent);  // in [0.5, 1), or 0
+        auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
+        exponent -= kMantissaBits;
+        // A subnormal's mantissa, normalised, has trailing zero bits below the smallest step;
+        // dropping them keeps the digit count as small as the value needs.
+        for (; mantissa != 0 && mantissa % 2 == 0 && exponent < 0; mantissa /= 2) ++exponent;
+        for (; mantissa != 0; mantissa /= 10) {
+            digits_[static_cast<std::size_t>(count_++)] = static_cast<std::uint8_t>(mantissa % 10);
+        }
+        // In steps whose factor fits 32 bits: 2^29 and 5^13.
+        while (exponent > 0) {
+            const int step = std::min(exponent, 29);
+            multiplyBy(std::uint32_t{1} << step);
+            exponent -= step;
+        }
+        while (exponent < 0) {
+            const int step = std::min(-exponent, 13);
+            multiplyBy(powerOfFive(step));
+            fractionDigits_ += step;
+            exponent += step;
+        }
+    }
+
+    // The digit at `position` places left of the decimal point (0 is the units, -1 the tenths).
+    int digit(int position) const {
+        const int index = position + fractionDigits_;
+        return index >= 0 && index < count_ ? digits_[static_cast<std::size_t>(index)] : 0;
+    }
+    int integerDigits() const { return std::max(count_ - fractionDigits_, 1); }
+
+    // Whether any digit right of `position` is not zero.
+    bool nonZeroBelow(int position) const {
+        for (int index = std::min(position + fractionDigits_, count_) - 1; index >= 0; --index) {
+            if (digits_[static_cast<std::size_t>(index)] != 0) return true;
+        }
+        return false;
+    }
+
+private:
+    static constexpr int kMantissaBits = std::numeric_limits<Float>::digits;
+    static constexpr std::size_t kMaxDigits = sizeof(Float) == sizeof(float) ? 120 : 780;
+
+    static std::uint32_t powerOfFive(int exponent) {
+        std::uint32_t power = 1;
+        while (exponent-- > 0) power *= 5;
+        return power;
+    }
+
+    void multiplyBy(std::uint32_t factor) {
+        std::uint64_t carry = 0;
+        for (int i = 0; i < count_; ++i) {
+            carry += std::uint64_t{digits_[static_cast<std::size_t>(i)]} * factor;
+            digits_[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(carry % 10);
+            carry /= 10;
+        }
+        for (; carry != 0; carry /= 10) {
+            digits_[static_cast<std::size_t>(count_++)] = static_cast<std::uint8_t>(carry % 10);
+        }
+    }
+
+    std::array<std::uint8_t, kMaxDigits> digits_{};  // least significant first
+    int count_ = 0;
+    int fractionDigits_ = 0;
+};
 
 int digitValue(char c, int base) {
     int digit = -1;
@@ -51,7 +107,55 @@ int digitValue(char c, int base) {
     return digit < base ? digit : -1;
 }
 
+// Adds one unit in the last place of a text of digits and at most one ".".
+void roundUp(std::string& text) {
+    for (std::size_t i = text.size(); i-- > 0;) {
+        if (text[i] == '.') continue;
+        if (text[i] != '9') {
+            ++text[i];
+            return;
+        }
+        text[i] = '0';
+    }
+    text.insert(text.begin(), '1');
+}
+
+template <class Float>
+std::string formatDecimal(Float value, int decimals) {
+    if (std::isinf(value)) return value > 0 ? "+Infinity" : "-Infinity";
+    if (std::isnan(value)) return "NaN";
+    if (decimals == -1) decimals = 10;
+    decimals = std::clamp(decimals, 0, 512);
+    // Written from the exact value by the program's own rule, as the C library's "%.*f" does in
+    // the "C" locale, but never with the decimal mark of the locale the toolkit has set.
+    const ExactDecimal<Float> exact(std::fabs(value));
+    std::string text;
+    text.reserve(static_cast<std::size_t>(exact.integerDigits() + decimals + 2));
+    for (int position = exact.integerDigits() - 1; position >= -decimals; --position) {
+        if (position == -1) text += '.';
+        text += static_cast<char>('0' + exact.digit(position));
+    }
+    // Round to nearest on the exact value; a tie goes to the even neighbour.
+    const int firstDropped = -decimals - 1;
+    const int dropped = exact.digit(firstDropped);
+    const bool lastKeptOdd = (text.back() - '0') % 2 != 0;
+    if (dropped > 5 || (dropped == 5 && (exact.nonZeroBelow(firstDropped) || lastKeptOdd))) {
+        roundUp(text);
+    }
+    // Zero, and a negative value that rounds to zero, are shown without a sign.
+    if (value < 0 && text.find_first_not_of("0.") != std::string::npos) text.insert(0, 1, '-');
+    return text;
+}
+
 }  // namespace
+
+std::string FormatDecimal(float value, int decimals) {
+    return formatDecimal(value, decimals);
+}
+
+std::string FormatDecimal(double value, int decimals) {
+    return formatDecimal(value, decimals);
+}
 
 std::int64_t ParseInteger(std::string_view text) {
     std::size_t i = 0;

@@ -1,11 +1,27 @@
 #include "error_text.h"
 
+#include <locale.h>
+
 #include <cerrno>
 #include <cstring>
 
 #include "conversions.h"
 
 namespace lorvex {
+
+namespace {
+
+// The C library's own text for an error, always from the "C" locale: the process locale, which
+// the desktop toolkit sets from the environment, may give another language or character set.
+std::string cLocaleErrorText(int errorNumber) {
+    const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    if (cLocale == static_cast<locale_t>(0)) return "unbekannt";
+    std::string text = strerror_l(errorNumber, cLocale);
+    freelocale(cLocale);
+    return text;
+}
+
+}  // namespace
 
 std::string SystemErrorText(int errorNumber) {
     switch (errorNumber) {
@@ -41,7 +57,7 @@ std::string SystemErrorText(int errorNumber) {
             return "Die Datei wird gerade benutzt.";
         default:
             return "Systemfehler " + FormatInteger(errorNumber) + " (" +
-                   Utf8ToLatin1(std::strerror(errorNumber)) + ").";
+                   Utf8ToLatin1(cLocaleErrorText(errorNumber)) + ").";
     }
 }
 

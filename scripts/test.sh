@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything twice, plainly and with AddressSanitizer + UndefinedBehaviorSanitizer, and
-# runs every test in both builds. Qt window tests run on Qt's offscreen platform. Then builds the
-# libFuzzer targets with clang and runs each for a bounded number of inputs.
+# runs every test in both builds. Qt window tests run on Qt's offscreen platform, one of them also
+# under the openbox window manager on a virtual X display. The tests labelled "locale" (numbers,
+# reports, commands, windows) run once more in a German locale, as on a German desktop. Then
+# builds the libFuzzer targets with clang and runs each for a bounded number of inputs.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -14,12 +16,22 @@ run_build() {
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$folder" -j "$jobs" --output-on-failure
 }
 
+german_pass() {
+    local folder=$1
+    LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen \
+        ctest --test-dir "$folder" -j "$jobs" -L locale --output-on-failure
+}
+
 echo "== Release build and tests"
 run_build "$root/build" -DCMAKE_BUILD_TYPE=Release
+echo "== Release tests in a German locale (LANG=de_DE.UTF-8)"
+german_pass "$root/build"
 echo "== Sanitizer build (ASan + UBSan) and tests"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_build "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DLORVEX_SANITIZE=ON -DLORVEX_BUILD_BENCH=OFF
+echo "== Sanitizer tests in a German locale"
+german_pass "$root/build-sanitize"
 echo "== Fuzz targets (clang, libFuzzer): the kept corpus and a bounded number of new inputs"
 cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DLORVEX_FUZZ=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

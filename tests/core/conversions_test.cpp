@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <clocale>
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace lorvex {
 namespace {
@@ -39,6 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
                     DecimalCase{-0.0001f, 3, "0.000"}, DecimalCase{-0.4f, 0, "0"},
                     DecimalCase{-1e-45f, -1, "0.0000000000"}, DecimalCase{-1.5f, 1, "-1.5"},
                     DecimalCase{2.5f, 0, "2"},
+                    // an exact half goes to the even neighbour; a carry may add a digit
+                    DecimalCase{0.0625f, 3, "0.062"}, DecimalCase{0.375f, 2, "0.38"},
+                    DecimalCase{9.5f, 0, "10"}, DecimalCase{99.99951f, 3, "100.000"},
+                    DecimalCase{1e-45f, 50, "0.00000000000000000000000000000000000000000000140130"},
                     DecimalCase{0.25f, -1, "0.2500000000"},  // -1 decimals means ten
                     DecimalCase{1.0f, -5, "1"},              // negative widths clamp to none
                     DecimalCase{std::numeric_limits<float>::infinity(), 3, "+Infinity"},
@@ -49,6 +59,50 @@ TEST(FormatDecimal, LargestValueWithMostDecimalsIsWhole) {
     const std::string text = FormatDecimal(std::numeric_limits<float>::max(), 10000);
     EXPECT_EQ(text.size(), 552u);  // 553 with the terminating NUL
     EXPECT_EQ(text.substr(0, 10), "3402823466");
+}
+
+// The C library's "%.*f" in the "C" locale, the rule FormatDecimal follows, less the minus sign
+// on a value that rounds to zero.
+std::string cLibraryFixed(float value, int decimals) {
+    char buffer[600];
+    const int length =
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, static_cast<double>(value));
+    std::string text(buffer, static_cast<std::size_t>(length));
+    if (text.starts_with('-') && text.find_first_not_of("0.", 1) == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
+TEST(FormatDecimal, MatchesTheCLibraryDigitForDigit) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int> fewDecimals(0, 24);
+    std::uniform_int_distribution<int> anyDecimals(0, 512);
+    for (int i = 0; i < 200000; ++i) {
+        // Any bit pattern, and small binary fractions, which give exact halves at few decimals.
+        const float anyFloat = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+        const float binaryFraction =
+            std::ldexp(static_cast<float>(random() % 8192 + 1), -static_cast<int>(random() % 24));
+        for (const float value : {anyFloat, -binaryFraction, binaryFraction}) {
+            if (!std::isfinite(value)) continue;
+            const int decimals = i % 50 == 0 ? anyDecimals(random) : fewDecimals(random);
+            ASSERT_EQ(FormatDecimal(value, decimals), cLibraryFixed(value, decimals))
+                << std::hexfloat << value << " with " << decimals << " decimals";
+        }
+    }
+    std::setlocale(LC_NUMERIC, previous.c_str());
+}
+
+// The desktop toolkit sets the locale from the environment; a German one has a decimal comma.
+TEST(FormatDecimal, IgnoresTheProcessLocale) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
+    }
+    const std::string text = FormatDecimal(28.571428f, 3);
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    EXPECT_EQ(text, "28.571");
 }
 
 struct ParseCase {

@@ -1,10 +1,12 @@
 // The number rules: ParseInteger on any text against a plain reading of its rule, the
 // FormatInteger/ParseInteger round trip over all 64-bit values, and FormatDecimal's shape for any
-// single-precision value and any number of decimals.
+// single-precision value and any number of decimals, digit for digit against the C library's
+// "%.*f" (the fuzzer runs in the "C" locale).
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -53,6 +55,15 @@ bool isNegativeZeroText(std::string_view text) {
     return text.starts_with('-') && text.find_first_not_of("0.", 1) == std::string_view::npos;
 }
 
+std::string cLibraryFixed(float value, int decimals) {
+    char buffer[600];
+    const int length =
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, static_cast<double>(value));
+    std::string text(buffer, static_cast<std::size_t>(length));
+    if (isNegativeZeroText(text)) text.erase(0, 1);
+    return text;
+}
+
 void checkDecimal(float value, int decimals) {
     const std::string text = lorvex::FormatDecimal(value, decimals);
     require(!text.empty() && text.size() <= kLongestDecimalText, "FormatDecimal length 1..553");
@@ -67,6 +78,7 @@ void checkDecimal(float value, int decimals) {
     require(std::fabs(readBack - static_cast<double>(value)) <=
                 0.5 * std::pow(10.0, -shown) * (1 + 1e-9) + std::fabs(value) * 1e-15,
             "the text is the value rounded to the decimals shown");
+    require(text == cLibraryFixed(value, shown), "the same digits as the C library's %.*f");
 }
 
 }  // namespace

@@ -3,18 +3,23 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
+#include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <QtTest>
+#include <clocale>
 #include <functional>
 #include <optional>
 
 #include "ui/application.h"
 #include "ui/command_dispatcher.h"
+#include "ui/external_commands.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/program_images.h"
 #include "ui/qt/qt_text.h"
@@ -29,6 +34,7 @@ public:
     using QtUserInterface::QtUserInterface;
 
     std::string openAnswer;
+    std::string saveAnswer;
     QStringList messages;  // "title|text"
     std::function<void()> duringMessage;
     int exitRequests = 0;
@@ -39,7 +45,7 @@ public:
     }
     std::string saveFileDialog(std::string_view, std::string_view, const std::string&,
                                const std::string&) override {
-        return {};
+        return saveAnswer;
     }
     void ShowMessageBox(std::string_view title, std::string_view text) override {
         messages.append(fromLatin1(title) + u'|' + fromLatin1(text));
@@ -53,6 +59,11 @@ public:
 
 QString latin1(const char* text) {
     return QString::fromLatin1(text);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
 // A menu as "caption" lines, submenus as "caption>" followed by their items indented.
@@ -101,6 +112,10 @@ private slots:
     void closeRequestWhileACommandRunsIsDropped();
     void beendenAndCloseButtonEndTheProgramTheSameWay();
     void aboutBoxNamesTheQtVersion();
+    void percentagesAndReportsKeepTheDecimalPointInAGermanLocale();
+    void messageBoxKeepsEachLineWhole();
+    void toolbarButtonIsNotLeftRaisedByAMessageBox();
+    void eachListShowsWhenItHasTheFocus();
     void exitEndsTheEventLoopWithStatusZero();
 
 private:
@@ -272,6 +287,10 @@ void MainWindowTest::statusBarHasTwoCentredFieldsWithTheirInitialTexts() {
         QCOMPARE(field->alignment(), Qt::AlignCenter);
     }
     QCOMPARE(numbers.x() - rows.x(), 120);
+    // In the window: field 0 from 0 to 120, field 1 from 120 to 240.
+    QCOMPARE(rows.mapTo(&*window, QPoint(0, 0)).x(), 0);
+    QCOMPARE(numbers.mapTo(&*window, QPoint(0, 0)).x(), 120);
+    QVERIFY(rows.mapTo(&*window, QPoint(0, 0)).y() >= window->statusBar()->y());
 }
 
 void MainWindowTest::waitWindowIsHiddenOwnedAndHasATitleBarOnly() {
@@ -471,6 +490,88 @@ void MainWindowTest::aboutBoxNamesTheQtVersion() {
     QVERIFY(ui->messages[0].startsWith(QStringLiteral("Info|Lorvex 1.3.3\n")));
     QVERIFY(
         ui->messages[0].endsWith(QStringLiteral("\nErstellt mit C++20 und Qt " QT_VERSION_STR)));
+}
+
+// Qt sets the process locale from the environment; a German one writes "28,571" with printf.
+void MainWindowTest::percentagesAndReportsKeepTheDecimalPointInAGermanLocale() {
+    const QByteArray previous = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "de_DE.UTF-8");  // where installed; the environment's otherwise
+    QGuiApplication::clipboard()->setText(QStringLiteral("1 2 3 4 5 6\r\n1 2 3 4 5 7\r\n"));
+    action(Command::CMD_PASTE).trigger();
+    action(Command::CMD_ANALYSE_ALL).trigger();
+
+    const RowListModel& hits = window->listModel(ListId::HitList);
+    QStringList percentages;
+    for (int row = 0; row < hits.rowCount(); ++row) {
+        percentages.append(hits.data(hits.index(row, 6), Qt::DisplayRole).toString());
+    }
+    QCOMPARE(percentages, (QStringList{"28.571", "71.429", "4.762", "47.619", "47.619", "14.286",
+                                       "57.143", "28.571", "28.571", "57.143", "14.286"}));
+    const QTemporaryDir folder;
+    for (const auto& [command, golden] :
+         {std::pair{Command::CMD_SAVE_TXT, "beispiel_7_2_komplett.txt"},
+          std::pair{Command::CMD_SAVE_HTML, "beispiel_7_2_komplett.html"}}) {
+        const QString saved = folder.filePath(QString::fromLatin1(golden));
+        ui->saveAnswer = toPath(saved);
+        action(command).trigger();
+        QCOMPARE(fileBytes(saved), fileBytes(QStringLiteral(LORVEX_TEST_DATA_DIR "/reports/") +
+                                             QString::fromLatin1(golden)));
+    }
+    std::setlocale(LC_ALL, previous.constData());
+    QVERIFY(ui->messages.isEmpty());
+}
+
+// The text box of the real message box, while it is open.
+QLabel* openMessageLabel() {
+    QWidget* box = QApplication::activeModalWidget();
+    return box != nullptr ? box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")) : nullptr;
+}
+
+void MainWindowTest::messageBoxKeepsEachLineWhole() {
+    const std::string text = aboutText("Qt " QT_VERSION_STR);
+    std::optional<int> labelWidth;
+    QTimer::singleShot(0, &*window, [&labelWidth] {
+        if (QLabel* label = openMessageLabel()) labelWidth = label->contentsRect().width();
+        QApplication::activeModalWidget()->close();
+    });
+    ui->QtUserInterface::ShowMessageBox("Info", text);
+    QVERIFY(labelWidth.has_value());
+    const QFontMetrics metrics(QApplication::font("QMessageBox"));
+    for (const QString& line : QString::fromLatin1(text.c_str()).split(u'\n')) {
+        QVERIFY2(metrics.horizontalAdvance(line) <= *labelWidth, qPrintable(line));
+    }
+}
+
+void MainWindowTest::toolbarButtonIsNotLeftRaisedByAMessageBox() {
+    auto* button =
+        qobject_cast<QToolButton*>(window->toolbar().widgetForAction(&action(Command::CMD_INFO)));
+    QVERIFY(button != nullptr);
+    // The button was under the mouse when it was clicked; the box then took the mouse, which
+    // is elsewhere once the box has closed.
+    button->setAttribute(Qt::WA_UnderMouse, true);
+    QCursor::setPos(window->mapToGlobal(QPoint(200, 400)));
+    QTimer::singleShot(0, &*window, [] { QApplication::activeModalWidget()->close(); });
+    ui->QtUserInterface::ShowMessageBox("Info", "Text");
+    QVERIFY(!button->underMouse());
+}
+
+void MainWindowTest::eachListShowsWhenItHasTheFocus() {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&*window));
+    QGuiApplication::clipboard()->setText(QStringLiteral("1 2 3 4 5 6\r\n1 2 3 4 5 7\r\n"));
+    action(Command::CMD_PASTE).trigger();
+    for (const ListId list : {ListId::SystemList, ListId::HitList}) {
+        QTableView& view = window->listView(list);
+        QTableView& other =
+            window->listView(list == ListId::SystemList ? ListId::HitList : ListId::SystemList);
+        other.setFocus();
+        QVERIFY(other.hasFocus());
+        const QImage unfocused = view.viewport()->grab().toImage();
+        QTest::keyClick(&other, Qt::Key_Tab);
+        QVERIFY(view.hasFocus());
+        QVERIFY2(view.viewport()->grab().toImage() != unfocused,
+                 qPrintable(QStringLiteral("list %1").arg(int(list))));
+    }
 }
 
 // Last, since once the event loops have been told to end, no later one runs in this process.

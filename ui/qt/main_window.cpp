@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -10,12 +11,14 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
+#include <QToolButton>
 #include <QWindow>
 #include <vector>
 
 #include "core/system_row.h"
 #include "ui/program_title.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/x11_window_type.h"
 #include "ui/window_placement.h"
 
 namespace lorvex::qt {
@@ -153,6 +156,17 @@ QProgressBar& MainWindow::progressBar(ProgressBarId bar) {
 
 QLabel& MainWindow::statusField(StatusField field) {
     return statusLabels_[static_cast<std::size_t>(field)];
+}
+
+void MainWindow::forgetStaleToolbarHover() {
+    for (QToolButton* button : toolbar_.findChildren<QToolButton*>()) {
+        if (!button->testAttribute(Qt::WA_UnderMouse)) continue;
+        if (button->rect().contains(button->mapFromGlobal(QCursor::pos()))) continue;
+        button->setAttribute(Qt::WA_UnderMouse, false);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(button, &leave);
+        button->update();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -297,9 +311,12 @@ void MainWindow::buildProgressBars() {
     }
 }
 
+// The fields are a plain child of the status bar, not one of its items: the bar sets its items
+// two pixels in from the left edge, and the fields belong at 0 and 120.
 void MainWindow::buildStatusBar() {
     setStatusBar(&statusBar_);
     statusBar_.setSizeGripEnabled(false);
+    statusFields_.setParent(&statusBar_);
     statusFields_.setFixedWidth(2 * kStatusFieldWidth);
     const std::array<std::string_view, 2> initialTexts = {"0 Systemreihen", "0 Systemzahlen"};
     for (std::size_t i = 0; i < statusLabels_.size(); ++i) {
@@ -315,7 +332,11 @@ void MainWindow::buildStatusBar() {
         statusLabels_[i].setGeometry(static_cast<int>(i) * kStatusFieldWidth, 0, kStatusFieldWidth,
                                      height);
     }
-    statusBar_.addWidget(&statusFields_);
+    // The bar keeps the height it had with the fields as its item: its spacing above and below.
+    constexpr int kStatusBarTopSpacing = 3;
+    constexpr int kStatusBarBottomSpacing = 2;
+    statusFields_.move(0, kStatusBarTopSpacing);
+    statusBar_.setFixedHeight(kStatusBarTopSpacing + height + kStatusBarBottomSpacing);
 }
 
 // The window gets the size its parts need, is centred on the screen, and the wait window's
@@ -334,6 +355,7 @@ void MainWindow::placeWindows() {
     waitWindow_.winId();
     winId();
     waitWindow_.windowHandle()->setTransientParent(windowHandle());
+    markAsHelperWindow(waitWindow_);
     const Point waitCorner =
         centredOver({windowCorner.x, windowCorner.y, width(), height()}, kWaitWindowSize, {0, 0});
     waitWindow_.move(waitCorner.x, waitCorner.y);

@@ -16,6 +16,7 @@
 #include "ui/qt/program_images.h"
 #include "ui/qt/row_list_delegate.h"
 #include "ui/qt/row_list_model.h"
+#include "ui/qt/row_list_view.h"
 #include "ui/qt/wait_window.h"
 #include "ui/user_interface.h"
 
@@ -46,6 +47,10 @@ public:
     QLabel& statusField(StatusField field);
     WaitWindow& waitWindow() { return waitWindow_; }
 
+    // After a modal box has closed: a toolbar button that was under the mouse when the box
+    // opened is no longer drawn raised unless the mouse is still over it.
+    void forgetStaleToolbarHover();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     // A local file dropped onto the window is loaded as if chosen in the open dialog; other
@@ -71,8 +76,8 @@ private:
     RowListModel systemModel_;
     RowListModel hitModel_;
     RowListDelegate listDelegate_;
-    QTableView systemList_;
-    QTableView hitList_;
+    RowListView systemList_;
+    RowListView hitList_;
     std::array<QProgressBar, 3> progressBars_;  // top, middle, bottom
     QStatusBar statusBar_;
     QWidget statusFields_;

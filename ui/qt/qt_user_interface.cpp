@@ -5,8 +5,10 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 
 #include "ui/file_types.h"
 #include "ui/qt/qt_text.h"
@@ -40,6 +42,24 @@ std::string chosenPath(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? std::string() : toPath(files.front());
+}
+
+// A message box wraps any text wider than about half the screen, leaving single words on lines
+// of their own. Each line of the text stays whole as long as it fits on the screen.
+void keepLinesWhole(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (label == nullptr) return;
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString& line : box.text().split(u'\n')) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    // Room for the icon, the margins and the frame beside the text.
+    constexpr int kBesideText = 160;
+    const QScreen* screen = box.screen();
+    const int available =
+        screen != nullptr ? screen->availableGeometry().width() - kBesideText : widest;
+    label->setMinimumWidth(std::min(widest + 1, available));
 }
 
 }  // namespace
@@ -80,14 +100,21 @@ void QtUserInterface::setMainWindowEnabled(bool enabled) {
 
 void QtUserInterface::showWaitWindow() {
     WaitWindow& wait = window_.waitWindow();
+    // Minimised during an earlier load, it would come back minimised, and take the main window
+    // with it.
+    wait.setWindowState(wait.windowState() & ~Qt::WindowMinimized);
     wait.show();
     wait.raise();
     wait.activateWindow();
 }
 
 void QtUserInterface::hideWaitWindow() {
-    window_.activateWindow();
     window_.waitWindow().hide();
+    // A window manager minimises the owner together with the wait window (openbox does); the
+    // loaded system is shown all the same.
+    if (window_.isMinimized()) window_.showNormal();
+    window_.raise();
+    window_.activateWindow();
 }
 
 void QtUserInterface::ShowMessageBox(std::string_view title, std::string_view text) {
@@ -95,7 +122,9 @@ void QtUserInterface::ShowMessageBox(std::string_view title, std::string_view te
     QMessageBox box(QMessageBox::Information, fromLatin1(title), fromLatin1(text), QMessageBox::Ok,
                     owner != nullptr ? owner : &window_);
     box.setTextFormat(Qt::PlainText);
+    keepLinesWhole(box);
     box.exec();
+    window_.forgetStaleToolbarHover();
 }
 
 void QtUserInterface::PollEvent() {
