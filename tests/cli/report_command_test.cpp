@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -31,11 +33,18 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
+    // `input` is what standard input holds.
     int run(CliOptions options, const std::string& input = {}) {
-        std::istringstream in(input);
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::tmpfile(), std::fclose);
+        std::fwrite(input.data(), 1, input.size(), in.get());
+        std::fflush(in.get());
+        ::lseek(::fileno(in.get()), 0, SEEK_SET);
+        return runWithInput(options, ::fileno(in.get()));
+    }
+    int runWithInput(const CliOptions& options, int standardInput) {
         out_.str({});
         err_.str({});
-        return runReportCommand(options, {in, out_, err_});
+        return runReportCommand(options, {standardInput, out_, err_});
     }
     fs::path file(const std::string& name, const std::string& bytes) const {
         const fs::path path = folder_ / name;
