@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "tests/ui/recording_user_interface.h"
 #include "tests/ui/test_support.h"
 
@@ -209,6 +211,93 @@ TEST_F(CommandDispatcherTest, DropWhileACommandRunsDoesNothing) {
     EXPECT_EQ(app.hits.rowCount(), 11);
     EXPECT_TRUE(ui.messages.empty());
 }
+
+// Too little memory, at the first poll of a command and at its last one (for a load: while the
+// list rows are made; for an analysis: in its last block).
+struct MemoryCase {
+    const char* name;
+    void (*issue)(CommandDispatcher& dispatcher, const std::string& otherSystemFile);
+};
+
+class OutOfMemoryTest : public ::testing::TestWithParam<MemoryCase> {
+protected:
+    // An analysed example system on screen; another system on the clipboard and in a file.
+    struct Session {
+        explicit Session(const std::string& otherSystemFile) {
+            ui.clipboard = kExampleSystem;
+            dispatcher.dispatch(CMD_PASTE);
+            dispatcher.dispatch(CMD_ANALYSE_ALL);
+            ui.clipboard = validLines(30);
+            ui.openAnswer = otherSystemFile;
+        }
+        Application app;
+        RecordingUserInterface ui;
+        CommandDispatcher dispatcher{app, ui};
+    };
+
+    static std::vector<std::array<std::string, HIT_COLUMNS>> cellsOf(const HitTable& hits) {
+        std::vector<std::array<std::string, HIT_COLUMNS>> cells;
+        for (const HitRow& hit : hits.rows()) cells.push_back(hit.cells);
+        return cells;
+    }
+};
+
+TEST_P(OutOfMemoryTest, CommandEndsWithAMessageAndNothingIsLost) {
+    const TempFolder folder;
+    const std::string otherSystem = folder.file("other.txt");
+    writeBytes(otherSystem, validLines(30));
+    int polls = 0;
+    {
+        Session dryRun(otherSystem);
+        const int before = dryRun.ui.polls;
+        GetParam().issue(dryRun.dispatcher, otherSystem);
+        polls = dryRun.ui.polls - before;
+    }
+    ASSERT_GT(polls, 1);
+    for (const int failingPoll : {1, polls}) {
+        SCOPED_TRACE(failingPoll);
+        Session session(otherSystem);
+        RecordingUserInterface& ui = session.ui;
+        const auto lists = ui.lists;
+        const auto status = ui.status;
+        const auto hits = cellsOf(session.app.hits);
+        const int rows = session.app.system.rowCount();
+        int count = 0;
+        ui.onPoll = [&count, failingPoll] {
+            if (++count == failingPoll) throw std::bad_alloc();
+        };
+        GetParam().issue(session.dispatcher, otherSystem);
+
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_EQ(ui.messages.back().title, "Arbeitsspeicher");
+        EXPECT_TRUE(ui.messages.back().text.starts_with("Nicht genug Arbeitsspeicher.\n"));
+        EXPECT_EQ(ui.lists, lists);
+        EXPECT_EQ(ui.status, status);
+        EXPECT_EQ(cellsOf(session.app.hits), hits);
+        EXPECT_EQ(session.app.system.rowCount(), rows);
+        EXPECT_TRUE(ui.mainWindowEnabled);
+        EXPECT_FALSE(ui.waitWindowShown);
+        EXPECT_EQ(ui.barPosition, (std::array<int, 3>{1, 1, 1}));
+        EXPECT_FALSE(session.dispatcher.busy());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, OutOfMemoryTest,
+    ::testing::Values(
+        MemoryCase{"Paste",
+                   [](CommandDispatcher& d, const std::string&) { d.dispatch(CMD_PASTE); }},
+        MemoryCase{"Open", [](CommandDispatcher& d, const std::string&) { d.dispatch(CMD_OPEN); }},
+        MemoryCase{"Drop",
+                   [](CommandDispatcher& d, const std::string& file) {
+                       const std::string files[] = {file};
+                       d.dropFiles(files);
+                   }},
+        MemoryCase{"AnalyseAll",
+                   [](CommandDispatcher& d, const std::string&) { d.dispatch(CMD_ANALYSE_ALL); }},
+        MemoryCase{"Analyse3",
+                   [](CommandDispatcher& d, const std::string&) { d.dispatch(CMD_ANALYSE_3); }}),
+    [](const ::testing::TestParamInfo<MemoryCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace lorvex::testing
