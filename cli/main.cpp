@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -19,5 +21,5 @@ int main(int argc, char** argv) {
         case lorvex::CliParse::Kind::Run:
             break;
     }
-    return lorvex::runReportCommand(parse.options, {std::cin, std::cout, std::cerr});
+    return lorvex::runReportCommand(parse.options, {STDIN_FILENO, std::cout, std::cerr});
 }

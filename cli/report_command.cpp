@@ -1,6 +1,8 @@
 #include "report_command.h"
 
-#include <iterator>
+#include <cerrno>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -38,7 +40,10 @@ std::string latin1ToUtf8(std::string_view latin1) {
     return utf8;
 }
 
-int fail(CliStreams& streams, const std::string& utf8Message) {
+constexpr std::string_view kOutOfMemory =
+    "Nicht genug Arbeitsspeicher. Bitte andere Programme beenden und es erneut versuchen.";
+
+int fail(CliStreams& streams, std::string_view utf8Message) {
     streams.err << "lorvex-report: " << utf8Message << '\n';
     return 1;
 }
@@ -47,22 +52,26 @@ std::string displayName(const std::string& path) {
     return path == "-" ? "Standardeingabe" : path;
 }
 
-FileBytes readSystemBytes(const std::string& path, std::istream& in) {
-    if (path != "-") return readFileBytes(path);
-    FileBytes input;
-    input.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) input.error = EIO;
-    return input;
+std::string reason(int error) {
+    return latin1ToUtf8(SystemErrorText(error));
 }
 
-// The system from the named file, or the German reason why there is none.
-std::string loadSystem(const std::string& path, std::istream& in, SystemTable& system) {
-    const FileBytes input = readSystemBytes(path, in);
-    if (input.error != 0) {
-        return "Datei kann nicht ge\u00f6ffnet werden: " + displayName(path) + ": " +
-               latin1ToUtf8(SystemErrorText(input.error));
-    }
-    const std::string text = decodeSystemFileBytes(input.bytes);
+std::string unreadableInput(const std::string& path, int error) {
+    if (error == ENOMEM) return std::string(kOutOfMemory);
+    if (path != "-") return "Datei kann nicht ge\u00f6ffnet werden: " + path + ": " + reason(error);
+    if (error == EBADF) return "Standardeingabe kann nicht gelesen werden: Sie ist geschlossen.";
+    return "Standardeingabe kann nicht gelesen werden: " + reason(error);
+}
+
+std::string unwritableOutput(const std::string& path, int error) {
+    return "Datei kann nicht gespeichert werden: " + path + ": " + reason(error);
+}
+
+// The system from the named file or standard input, or the German reason why there is none.
+std::string loadSystem(const std::string& path, int standardInput, SystemTable& system) {
+    FileBytes input = path == "-" ? readOpenFileBytes(standardInput) : readFileBytes(path);
+    if (input.error != 0) return unreadableInput(path, input.error);
+    const std::string text = decodeSystemFileBytes(std::move(input.bytes));
     FileLines lines(text);
     switch (loadSystemLines(lines, system)) {
         case LoadOutcome::Overflow:
@@ -116,16 +125,17 @@ int emit(const CliOptions& options, CliStreams& streams, const std::string& byte
     }
     const WriteResult written =
         writeFileReplacing(*options.outputFile, bytes, DirectFallback::Forbidden);
-    if (!written.ok) {
-        return fail(streams, "Datei kann nicht gespeichert werden: " + *options.outputFile + ": " +
-                                 latin1ToUtf8(SystemErrorText(written.error)));
-    }
+    if (!written.ok) return fail(streams, unwritableOutput(*options.outputFile, written.error));
     return 0;
 }
 
-}  // namespace
-
-int runReportCommand(const CliOptions& options, CliStreams streams) {
+int runReport(const CliOptions& options, CliStreams& streams) {
+    // A target that cannot take the report is named before a long analysis, not after it.
+    if (options.outputFile) {
+        if (const int error = writeTargetProblem(*options.outputFile)) {
+            return fail(streams, unwritableOutput(*options.outputFile, error));
+        }
+    }
     SystemTable system;
     if (const std::string problem = loadSystem(options.systemFile, streams.in, system);
         !problem.empty()) {
@@ -164,6 +174,18 @@ int runReportCommand(const CliOptions& options, CliStreams streams) {
     const ReportData data{system, hits};
     const bool html = options.output == CliOutput::HtmlReport;
     return emit(options, streams, reportBytes(html ? writeHtmlReport : writeTextReport, data));
+}
+
+}  // namespace
+
+int runReportCommand(const CliOptions& options, CliStreams streams) {
+    // Any allocation may fail, from reading the input to the last report line; none aborts.
+    try {
+        return runReport(options, streams);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    return fail(streams, kOutOfMemory);
 }
 
 }  // namespace lorvex

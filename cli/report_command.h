@@ -1,6 +1,5 @@
 #pragma once
 
-#include <istream>
 #include <ostream>
 
 #include "cli_options.h"
@@ -8,14 +7,15 @@
 namespace lorvex {
 
 struct CliStreams {
-    std::istream& in;
+    int in;  // the descriptor that SYSTEMDATEI "-" reads
     std::ostream& out;
     std::ostream& err;  // German messages, UTF-8
 };
 
 // Loads the system, analyses it and writes the report. Returns the exit status: 0 on success,
-// 1 on any failure, which has then been explained on `err` and written no output file, 2 when
-// the arguments do not fit the loaded system (the usage follows the explanation).
+// 1 on any failure, which has then been explained on `err` and written no output file (too
+// little memory included), 2 when the arguments do not fit the loaded system (the usage follows
+// the explanation).
 int runReportCommand(const CliOptions& options, CliStreams streams);
 
 }  // namespace lorvex

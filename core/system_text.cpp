@@ -61,18 +61,22 @@ std::string_view FileLines::nextLine() {
 }
 
 std::string decodeSystemFileBytes(std::string bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) return bytes.substr(3);
+    // Decoded where the bytes lie, so that a file of 200 MB is not held twice.
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.erase(0, 3);
+        return bytes;
+    }
     const bool littleEndian = bytes.starts_with("\xFF\xFE");
     if (!littleEndian && !bytes.starts_with("\xFE\xFF")) return bytes;
-    std::string decoded;
-    decoded.reserve(bytes.size() / 2);
+    std::size_t decoded = 0;
     for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
         const auto first = static_cast<unsigned char>(bytes[i]);
         const auto second = static_cast<unsigned char>(bytes[i + 1]);
         const unsigned unit = littleEndian ? first | (second << 8) : (first << 8) | second;
-        decoded += unit < 0x100 ? static_cast<char>(unit) : '?';
+        bytes[decoded++] = unit < 0x100 ? static_cast<char>(unit) : '?';
     }
-    return decoded;
+    bytes.resize(decoded);
+    return bytes;
 }
 
 namespace {

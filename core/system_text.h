@@ -51,7 +51,8 @@ private:
 };
 
 // A file's raw bytes as the line reader takes them: a UTF-8 byte-order mark is dropped, and a
-// file with a UTF-16 mark is turned into one byte per code unit ("?" above 255).
+// file with a UTF-16 mark is turned into one byte per code unit ("?" above 255). The bytes are
+// decoded where they lie: moved in, they are never copied.
 std::string decodeSystemFileBytes(std::string bytes);
 
 // The first six fields (separated by runs of blanks, TABs, ",", ";" and "-") as a row when

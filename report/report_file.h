@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace lorvex {
 
@@ -10,15 +11,27 @@ std::string reportBytes(std::span<const std::string> lines);
 
 struct WriteResult {
     bool ok = true;
-    int error = 0;  // errno of the failure
+    int error = 0;  // errno of the failure; EINTR when a signal to end the program came
 };
 
 enum class DirectFallback { Allowed, Forbidden };
 
-// Replaces `path` with `bytes` only once they are completely written: a temporary file beside
-// it, then a rename, so a failure leaves an existing file as it was. Where the folder takes no
-// new file but the file itself is writable, it is overwritten in place when allowed.
+// Writes `bytes` to `path`.
+// - A regular file, or a new one, is replaced only once the bytes are completely written: a
+//   temporary file beside it, then a rename, so a failure leaves an existing file as it was.
+//   Through a symbolic link the file it points to is replaced, never the link.
+// - Where the folder refuses the temporary file for lack of permission but the file itself is
+//   writable, it is overwritten in place when allowed; the room for the new bytes is secured
+//   first, and on any failure the file gets its old bytes back.
+// - Anything else that exists (a device, a FIFO, a terminal) is written into as it is.
+// SIGINT, SIGTERM and SIGHUP wait while a temporary or half-written file exists: the write is
+// abandoned, the file cleaned up, and then the signal takes its usual effect.
 WriteResult writeFileReplacing(const std::string& path, std::string_view bytes,
                                DirectFallback fallback);
+
+// Why writeFileReplacing(path, ..., DirectFallback::Forbidden) would fail, where that can be
+// told before anything is written (a missing folder, a folder, no write permission): the
+// errno, or 0.
+int writeTargetProblem(const std::string& path);
 
 }  // namespace lorvex

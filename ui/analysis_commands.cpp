@@ -1,16 +1,40 @@
 #include "ui/analysis_commands.h"
 
+#include <utility>
+#include <vector>
+
 #include "core/hit_analysis.h"
+#include "ui/list_rows.h"
 #include "ui/progress_display.h"
 
 namespace lorvex {
 
+namespace {
+
+void showHitTable(UserInterface& ui, const HitTable& hits) {
+    std::vector<ListRow> rows;
+    rows.reserve(hits.rows().size());
+    for (const HitRow& row : hits.rows()) rows.push_back(hitListRow(row));
+    ui.removeAllRows(ListId::HitList);
+    ui.appendRows(ListId::HitList, rows);
+}
+
+}  // namespace
+
 void analyseBlocks(Application& app, UserInterface& ui, std::span<const int> blockSizes) {
+    HitTable previous = std::move(app.hits);
     app.hits.clear();
     ui.removeAllRows(ListId::HitList);
-    ProgressDisplay progress(ui, app.hits);
-    HitAnalysis analysis(app.system, app.hits);
-    for (const int blockSize : blockSizes) analysis.run(blockSize, &progress);
+    try {
+        ProgressDisplay progress(ui, app.hits);
+        HitAnalysis analysis(app.system, app.hits);
+        for (const int blockSize : blockSizes) analysis.run(blockSize, &progress);
+    } catch (...) {
+        // Out of memory midway: the earlier result is worth more than a part of the new one.
+        app.hits = std::move(previous);
+        showHitTable(ui, app.hits);
+        throw;
+    }
 }
 
 }  // namespace lorvex

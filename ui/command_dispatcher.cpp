@@ -1,5 +1,8 @@
 #include "ui/command_dispatcher.h"
 
+#include <new>
+#include <stdexcept>
+
 #include "ui/analysis_commands.h"
 #include "ui/external_commands.h"
 #include "ui/link_addresses.h"
@@ -26,18 +29,34 @@ void analyse(Application& app, UserInterface& ui, int blockSize) {
     analyseBlocks(app, ui, blockSizes);
 }
 
+// Every command that runs out of memory leaves the system, the hit table and the windows as
+// they were (the commands see to that), so the user is only told.
+template <typename Command>
+void runTellingOfMemory(UserInterface& ui, Command command) {
+    try {
+        command();
+        return;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    ui.ShowMessageBox("Arbeitsspeicher",
+                      "Nicht genug Arbeitsspeicher.\n"
+                      "Bitte andere Programme beenden und es erneut versuchen.\n"
+                      "Das geladene System und die Treffertabelle sind unver\xE4ndert.");
+}
+
 }  // namespace
 
 void CommandDispatcher::dispatch(Command command) {
     if (busy_) return;
     const BusyFlag running(busy_);
-    run(command);
+    runTellingOfMemory(ui_, [this, command] { run(command); });
 }
 
 void CommandDispatcher::dropFiles(std::span<const std::string> localPaths) {
     if (busy_ || localPaths.empty()) return;
     const BusyFlag running(busy_);
-    loadSystemFile(app_, ui_, localPaths.front());
+    runTellingOfMemory(ui_, [this, &localPaths] { loadSystemFile(app_, ui_, localPaths.front()); });
 }
 
 void CommandDispatcher::run(Command command) {

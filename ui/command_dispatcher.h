@@ -10,7 +10,8 @@ namespace lorvex {
 
 // Runs a command by its number, to its end. While one runs, the windows keep being serviced
 // (PollEvent, modal dialogs); anything that tries to start a second command meanwhile is
-// dropped, and the window asks busy() before it lets a close request end the program.
+// dropped, and the window asks busy() before it lets a close request end the program. A
+// command that runs out of memory ends with a message box; the window goes on working.
 class CommandDispatcher {
 public:
     CommandDispatcher(Application& app, UserInterface& ui) : app_(app), ui_(ui) {}

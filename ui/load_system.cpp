@@ -19,29 +19,70 @@ constexpr std::string_view kOpenDialogTitle =
     "ffnen...";
 constexpr std::string_view kSystemFileFilter = "Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*";
 
-void beginBusy(UserInterface& ui) {
-    ui.setMainWindowEnabled(false);
-    ui.showWaitWindow();
+// The main window disabled and the wait window shown, from construction until end() or,
+// when the load throws (too little memory), until destruction.
+class BusyState {
+public:
+    explicit BusyState(UserInterface& ui) : ui_(ui) {
+        ui_.setMainWindowEnabled(false);
+        ui_.showWaitWindow();
+    }
+    ~BusyState() { end(); }
+    BusyState(const BusyState&) = delete;
+    BusyState& operator=(const BusyState&) = delete;
+
+    void end() {
+        if (!busy_) return;
+        busy_ = false;
+        ui_.hideWaitWindow();
+        ui_.setMainWindowEnabled(true);
+    }
+
+private:
+    UserInterface& ui_;
+    bool busy_ = true;
+};
+
+// Bar ranges, status texts, the system list, and an empty hit table and hit list. The list
+// rows are made first, before anything changes, so that running out of memory on them
+// leaves the earlier system in place and on screen.
+void publishSystem(Application& app, UserInterface& ui, SystemTable fresh) {
+    std::vector<ListRow> rows;
+    rows.reserve(static_cast<std::size_t>(fresh.rowCount()));
+    for (int i = 1; i <= fresh.rowCount(); ++i) {
+        ui.PollEvent();
+        rows.push_back(systemListRow(i, fresh.row(i)));
+    }
+    app.system = std::move(fresh);
+    const SystemTable& system = app.system;
+    for (const ProgressBarId bar :
+         {ProgressBarId::Top, ProgressBarId::Middle, ProgressBarId::Bottom}) {
+        ui.setProgressMaximum(bar, system.highestNumber());
+    }
+    ui.setStatusText(StatusField::Rows, FormatInteger(system.rowCount()) + " Systemreihen");
+    ui.setStatusText(StatusField::Numbers, FormatInteger(system.highestNumber()) + " Systemzahlen");
+    ui.removeAllRows(ListId::SystemList);
+    app.hits.clear();
+    ui.removeAllRows(ListId::HitList);
+    ui.appendRows(ListId::SystemList, rows);
 }
 
-void endBusy(UserInterface& ui) {
-    ui.hideWaitWindow();
-    ui.setMainWindowEnabled(true);
+void reportOverflow(UserInterface& ui) {
+    ui.ShowMessageBox(
+        "\xDC"
+        "berlauf",
+        "System \xFC"
+        "ber " +
+            FormatInteger(MAX_SYSTEM_ROWS) + " Reihen oder " + FormatInteger(MAX_SYSTEM_NUMBER) +
+            " Zahlen");
 }
 
-// The busy state has begun; every way out of here ends it.
-void readLines(Application& app, UserInterface& ui, LineSource& source) {
+void readLines(Application& app, UserInterface& ui, LineSource& source, BusyState& busy) {
     SystemTable fresh;
     const LoadOutcome outcome = loadSystemLines(source, fresh, [&ui] { ui.PollEvent(); });
-    if (outcome == LoadOutcome::Overflow) {
-        reportOverflow(ui);
-        return;
-    }
-    if (outcome == LoadOutcome::Loaded) {
-        app.system = std::move(fresh);
-        publishSystem(app, ui);
-    }
-    endBusy(ui);
+    if (outcome == LoadOutcome::Loaded) publishSystem(app, ui, std::move(fresh));
+    busy.end();
+    if (outcome == LoadOutcome::Overflow) reportOverflow(ui);
 }
 
 void reportUnreadableFile(UserInterface& ui, const std::string& path, int error) {
@@ -70,53 +111,21 @@ void pasteSystem(Application& app, UserInterface& ui) {
 }
 
 void loadSystem(Application& app, UserInterface& ui, LineSource& source) {
-    beginBusy(ui);
-    readLines(app, ui, source);
+    BusyState busy(ui);
+    readLines(app, ui, source, busy);
 }
 
 void loadSystemFile(Application& app, UserInterface& ui, const std::string& path) {
-    beginBusy(ui);
+    BusyState busy(ui);
     FileBytes file = readFileBytes(path);
     if (file.error != 0) {
-        endBusy(ui);
+        busy.end();
         reportUnreadableFile(ui, path, file.error);
         return;
     }
     const std::string text = decodeSystemFileBytes(std::move(file.bytes));
     FileLines lines(text);
-    readLines(app, ui, lines);
-}
-
-void publishSystem(Application& app, UserInterface& ui) {
-    const SystemTable& system = app.system;
-    for (const ProgressBarId bar :
-         {ProgressBarId::Top, ProgressBarId::Middle, ProgressBarId::Bottom}) {
-        ui.setProgressMaximum(bar, system.highestNumber());
-    }
-    ui.setStatusText(StatusField::Rows, FormatInteger(system.rowCount()) + " Systemreihen");
-    ui.setStatusText(StatusField::Numbers, FormatInteger(system.highestNumber()) + " Systemzahlen");
-    ui.removeAllRows(ListId::SystemList);
-    app.hits.clear();
-    ui.removeAllRows(ListId::HitList);
-
-    std::vector<ListRow> rows;
-    rows.reserve(static_cast<std::size_t>(system.rowCount()));
-    for (int i = 1; i <= system.rowCount(); ++i) {
-        ui.PollEvent();
-        rows.push_back(systemListRow(i, system.row(i)));
-    }
-    ui.appendRows(ListId::SystemList, rows);
-}
-
-void reportOverflow(UserInterface& ui) {
-    endBusy(ui);
-    ui.ShowMessageBox(
-        "\xDC"
-        "berlauf",
-        "System \xFC"
-        "ber " +
-            FormatInteger(MAX_SYSTEM_ROWS) + " Reihen oder " + FormatInteger(MAX_SYSTEM_NUMBER) +
-            " Zahlen");
+    readLines(app, ui, lines, busy);
 }
 
 }  // namespace lorvex

@@ -17,14 +17,9 @@ void pasteSystem(Application& app, UserInterface& ui);
 // least one row without overflow replaces the system and shows it. Otherwise the system, the
 // hit table and everything on screen stay as they were, so the windows always show what an
 // analysis or a report works on. The main window is disabled and the wait window shown while
-// the lines are read.
+// the lines are read; they are enabled and hidden again on every way out, also when the load
+// throws for lack of memory (the system and the hit table then stay as they were).
 void loadSystem(Application& app, UserInterface& ui, LineSource& source);
 void loadSystemFile(Application& app, UserInterface& ui, const std::string& path);
-
-// Shows a freshly loaded system: bar ranges, status texts, the system list, and an empty hit
-// table and hit list.
-void publishSystem(Application& app, UserInterface& ui);
-// Ends the busy state, then tells the user that the system was too large.
-void reportOverflow(UserInterface& ui);
 
 }  // namespace lorvex

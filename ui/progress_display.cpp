@@ -2,7 +2,12 @@
 
 namespace lorvex {
 
+ProgressDisplay::~ProgressDisplay() {
+    if (running_) settle();
+}
+
 void ProgressDisplay::runStarted() {
+    running_ = true;
     ui_.setMainWindowEnabled(false);
 }
 
@@ -20,6 +25,11 @@ void ProgressDisplay::drawsReached(std::int64_t /*draws*/) {
 
 void ProgressDisplay::runFinished() {
     showNewHitRows();
+    settle();
+}
+
+void ProgressDisplay::settle() {
+    running_ = false;
     for (const ProgressBarId bar :
          {ProgressBarId::Top, ProgressBarId::Middle, ProgressBarId::Bottom}) {
         ui_.setProgressPosition(bar, 1);

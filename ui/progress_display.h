@@ -14,6 +14,10 @@ public:
     // `hits` is the table the runs append to; the hit list already shows its rows.
     ProgressDisplay(UserInterface& ui, const HitTable& hits)
         : ui_(ui), hits_(hits), shownRows_(hits.rowCount()) {}
+    // A run that ended by an exception leaves the bars at rest and the window enabled.
+    ~ProgressDisplay() override;
+    ProgressDisplay(const ProgressDisplay&) = delete;
+    ProgressDisplay& operator=(const ProgressDisplay&) = delete;
 
     void runStarted() override;
     void thirdNumberChanged(int d1, int d2, int d3) override;
@@ -22,10 +26,12 @@ public:
 
 private:
     void showNewHitRows();
+    void settle();
 
     UserInterface& ui_;
     const HitTable& hits_;
     int shownRows_;
+    bool running_ = false;
 };
 
 }  // namespace lorvex

@@ -1,34 +1,93 @@
 #!/usr/bin/env bash
-# The exit statuses of lorvex-report as scripts see them: 0 success, 1 failure, 2 bad arguments.
+# The exit statuses of lorvex-report as scripts see them: 0 success, 1 failure, 2 bad arguments;
+# and what it does with hostile input and output.
 set -u
 program=$1 examples=$2 data=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
+chmod 755 "$work"
+checks=0 failures=0
+
+fail() {
+    echo "FAIL: $*"; failures=$((failures + 1))
+}
 
 expect() {
     local want=$1; shift
+    checks=$((checks + 1))
     "$@" >"$work/out" 2>"$work/err" </dev/null
     local got=$?
     if [ "$got" != "$want" ]; then
-        echo "FAIL: exit $got, expected $want: $*"; cat "$work/err"; failures=$((failures + 1))
+        fail "exit $got, expected $want: $*"; cat "$work/err"
+    fi
+}
+
+# A command line with redirections of its own: its exit status and a text of its message.
+expect_message() {
+    local want=$1 text=$2 command=$3
+    checks=$((checks + 1))
+    program=$program work=$work bash -c "$command" >"$work/out" 2>"$work/err"
+    local got=$?
+    if [ "$got" != "$want" ] || ! grep -qF -- "$text" "$work/err"; then
+        fail "exit $got, expected $want and \"$text\": $command"; cat "$work/err"
+    fi
+}
+
+check() {
+    checks=$((checks + 1))
+    "$@" || fail "$*"
+}
+
+# A normal user: root drops its rights.
+as_user() {
+    if [ "$(id -u)" = 0 ]; then
+        setpriv --reuid=65534 --regid=65534 --clear-groups "$@"
+    else
+        "$@"
     fi
 }
 
 expect 0 "$program" --help
 expect 0 "$program" "$examples/Beispiel_7_2.txt"
-cmp -s "$work/out" "$data/reports/beispiel_7_2_komplett.txt" || { echo "FAIL: report bytes"; failures=$((failures + 1)); }
+check cmp -s "$work/out" "$data/reports/beispiel_7_2_komplett.txt"
 expect 2 "$program"
 expect 2 "$program" --only 2 "$examples/Beispiel_7_2.txt"
 expect 2 "$program" --bogus "$examples/Beispiel_7_2.txt"
 expect 1 "$program" "$work/missing.txt"
 expect 1 "$program" -o "$work/report.txt" "$work/missing.txt"
-[ -e "$work/report.txt" ] && { echo "FAIL: report left behind"; failures=$((failures + 1)); }
+check test ! -e "$work/report.txt"
+printf '1 2 3 4 5 6\n' | "$program" - >/dev/null || fail "standard input"
+checks=$((checks + 1))
 expect 0 "$program" --coverage "$examples/Beispiel_7_2.txt"
 expect 2 "$program" --map "1 2 3 4 5 6" "$examples/Beispiel_7_2.txt"
 expect 2 "$program" --check "1 2 3 4 5 50" "$examples/Beispiel_7_2.txt"
 expect 2 "$program" --only 6 --odds "$examples/Beispiel_7_2.txt"
-printf '1 2 3 4 5 6\n' | "$program" - >/dev/null || { echo "FAIL: standard input"; failures=$((failures + 1)); }
 
-echo "$((13 - failures)) passed, $failures failed"
+# Targets that are no regular file are written into, never replaced.
+cp "$examples/Beispiel_7_2.txt" "$work/system.txt"
+chmod 644 "$work/system.txt"
+expect 0 as_user "$program" -o /dev/null "$work/system.txt"
+check test -c /dev/null
+mkfifo "$work/fifo"
+timeout 10 cat "$work/fifo" >"$work/from-fifo" &
+expect 0 "$program" -o "$work/fifo" "$work/system.txt"
+wait
+check test -p "$work/fifo"
+check cmp -s "$work/from-fifo" "$data/reports/beispiel_7_2_komplett.txt"
+
+# Standard input that cannot be read, or never ends (the memory limit only keeps a faulty
+# build from taking the machine's memory).
+expect_message 1 "Standardeingabe kann nicht gelesen werden: Das ist ein Ordner" '"$program" - </'
+expect_message 1 "Standardeingabe kann nicht gelesen werden: Sie ist geschlossen" '"$program" - <&-'
+expect_message 1 "Die Datei ist zu groß" 'ulimit -v 1500000; "$program" - </dev/zero'
+
+# The target is checked before anything is read or analysed.
+expect_message 1 "Datei kann nicht gespeichert werden: $work/fehlt/report.txt: Datei oder Ordner nicht gefunden" \
+    'ulimit -v 1500000; "$program" -o "$work/fehlt/report.txt" - </dev/zero'
+
+# Too little memory for a 150 MB file: a message, no abort.
+truncate -s 150M "$work/big.txt"
+expect_message 1 "Nicht genug Arbeitsspeicher." 'ulimit -v 100000; "$program" "$work/big.txt"'
+
+echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" = 0 ]

@@ -1,10 +1,13 @@
 #include "cli/report_command.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -31,11 +34,18 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
+    // `input` is what standard input holds.
     int run(CliOptions options, const std::string& input = {}) {
-        std::istringstream in(input);
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::tmpfile(), std::fclose);
+        std::fwrite(input.data(), 1, input.size(), in.get());
+        std::fflush(in.get());
+        ::lseek(::fileno(in.get()), 0, SEEK_SET);
+        return runWithInput(options, ::fileno(in.get()));
+    }
+    int runWithInput(const CliOptions& options, int standardInput) {
         out_.str({});
         err_.str({});
-        return runReportCommand(options, {in, out_, err_});
+        return runReportCommand(options, {standardInput, out_, err_});
     }
     fs::path file(const std::string& name, const std::string& bytes) const {
         const fs::path path = folder_ / name;
@@ -128,6 +138,41 @@ TEST_F(ReportCommandTest, UnwritableOutputLeavesNoFile) {
     EXPECT_NE(err_.str().find("Datei kann nicht gespeichert werden"), std::string::npos);
     EXPECT_FALSE(fs::exists(output));
 }
+
+TEST_F(ReportCommandTest, UnwritableOutputIsNamedBeforeTheInputIsRead) {
+    const fs::path output = folder_ / "fehlt" / "bericht.txt";
+    EXPECT_EQ(
+        run({.systemFile = (folder_ / "auch-fehlt.txt").string(), .outputFile = output.string()}),
+        1);
+    EXPECT_EQ(err_.str(), "lorvex-report: Datei kann nicht gespeichert werden: " + output.string() +
+                              ": Datei oder Ordner nicht gefunden.\n");
+}
+
+struct InputCase {
+    const char* name;
+    int (*open)(const fs::path& folder);  // the descriptor standard input is
+    const char* message;
+};
+
+class UnreadableInputTest : public ReportCommandTest,
+                            public testing::WithParamInterface<InputCase> {};
+
+TEST_P(UnreadableInputTest, IsExplainedInGerman) {
+    const int input = GetParam().open(folder_);
+    EXPECT_EQ(runWithInput({.systemFile = "-"}, input), 1);
+    if (input >= 0) ::close(input);
+    EXPECT_EQ(err_.str(), std::string("lorvex-report: ") + GetParam().message + "\n");
+    EXPECT_EQ(out_.str(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, UnreadableInputTest,
+    testing::Values(
+        InputCase{"Closed", [](const fs::path&) { return -1; },
+                  "Standardeingabe kann nicht gelesen werden: Sie ist geschlossen."},
+        InputCase{"Folder", [](const fs::path& folder) { return ::open(folder.c_str(), O_RDONLY); },
+                  "Standardeingabe kann nicht gelesen werden: Das ist ein Ordner, keine Datei."}),
+    [](const auto& info) { return info.param.name; });
 
 TEST_F(ReportCommandTest, HolesListTheWorstDraws) {
     ASSERT_EQ(run({.systemFile = kExamples / "Beispiel_7_2.txt",

@@ -1,5 +1,6 @@
 #include "report/report_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -83,6 +84,77 @@ TEST_F(ReportFileTest, MissingFolderFails) {
     EXPECT_EQ(result.error, ENOENT);
 }
 
+// Targets that are no regular file of their own: written into as they are, never replaced.
+struct DirectCase {
+    const char* name;
+    bool throughLink;
+    std::string (*make)(const std::string& path);  // the target, made at `path` where needed
+    mode_t type;
+};
+
+class DirectTargetTest : public ReportFileTest, public testing::WithParamInterface<DirectCase> {};
+
+TEST_P(DirectTargetTest, IsWrittenIntoAndKept) {
+    std::string target = GetParam().make(path("target"));
+    if (GetParam().throughLink) {
+        fs::create_symlink(target, path("link"));
+        target = path("link");
+    }
+    // A reader waiting on the FIFO; for the others it stays unused.
+    const int reader = ::open(path("target").c_str(), O_RDONLY | O_NONBLOCK);
+    const WriteResult result = writeFileReplacing(target, "report", DirectFallback::Allowed);
+    EXPECT_TRUE(result.ok) << result.error;
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & S_IFMT, GetParam().type);
+    EXPECT_EQ(fs::is_symlink(target), GetParam().throughLink);
+    if (GetParam().type == S_IFIFO) {
+        char bytes[16] = {};
+        EXPECT_EQ(::read(reader, bytes, sizeof bytes), 6);
+    }
+    if (reader >= 0) ::close(reader);
+}
+
+std::string devNull(const std::string&) {
+    return "/dev/null";
+}
+std::string fifo(const std::string& path) {
+    ::mkfifo(path.c_str(), 0600);
+    return path;
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, DirectTargetTest,
+                         testing::Values(DirectCase{"CharacterDevice", false, devNull, S_IFCHR},
+                                         DirectCase{"LinkToCharacterDevice", true, devNull,
+                                                    S_IFCHR},
+                                         DirectCase{"Fifo", false, fifo, S_IFIFO},
+                                         DirectCase{"LinkToFifo", true, fifo, S_IFIFO}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(ReportFileTest, LinkStaysAndTheFileItLeadsToIsReplaced) {
+    write(path("real.txt"), "old");
+    fs::create_symlink("real.txt", path("link.txt"));
+    fs::create_symlink("new.txt", path("dangling.txt"));
+    ASSERT_TRUE(writeFileReplacing(path("link.txt"), "new", DirectFallback::Forbidden).ok);
+    ASSERT_TRUE(writeFileReplacing(path("dangling.txt"), "made", DirectFallback::Forbidden).ok);
+    EXPECT_TRUE(fs::is_symlink(path("link.txt")));
+    EXPECT_EQ(contents(path("real.txt")), "new");
+    EXPECT_TRUE(fs::is_symlink(path("dangling.txt")));
+    EXPECT_EQ(contents(path("new.txt")), "made");
+    EXPECT_EQ(entries(), 4u);
+}
+
+TEST_F(ReportFileTest, UnwritableTargetIsKnownBeforeWriting) {
+    fs::create_directory(path("ordner"));
+    write(path("plain"), "x");
+    EXPECT_EQ(writeTargetProblem(path("fehlt/report.txt")), ENOENT);
+    EXPECT_EQ(writeTargetProblem(path("ordner")), EISDIR);
+    EXPECT_EQ(writeTargetProblem(path("plain/report.txt")), ENOTDIR);
+    EXPECT_EQ(writeTargetProblem(path("neu.txt")), 0);
+    EXPECT_EQ(writeTargetProblem("/dev/null"), 0);
+    EXPECT_EQ(entries(), 2u);
+}
+
 // Root may write anywhere, so these run in a child process that gives up root's rights first.
 class ReportFileDeathTest : public ReportFileTest {
 protected:
@@ -117,7 +189,8 @@ TEST_F(ReportFileDeathTest, ReadOnlyFolderKeepsTheOldFileUnlessInPlaceIsAllowed)
             const bool inPlace = writeFileReplacing(target, "new", DirectFallback::Allowed).ok &&
                                  contents(target) == "new";
             const bool noNewFile =
-                !writeFileReplacing(path("neu.txt"), "x", DirectFallback::Allowed).ok;
+                !writeFileReplacing(path("neu.txt"), "x", DirectFallback::Allowed).ok &&
+                writeTargetProblem(path("neu.txt")) == EACCES;
             std::_Exit(keptOld && inPlace && noNewFile ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "tests/ui/recording_user_interface.h"
 #include "tests/ui/test_support.h"
 
@@ -214,6 +216,92 @@ TEST_F(CommandDispatcherTest, DropWhileACommandRunsDoesNothing) {
     EXPECT_EQ(app.hits.rowCount(), 11);
     EXPECT_TRUE(ui.messages.empty());
 }
+
+// Too little memory, at the first poll of a command and at its last one (for a load: while the
+// list rows are made; for an analysis: in its last block).
+struct MemoryCase {
+    const char* name;
+    void (*issue)(CommandDispatcher& dispatcher, const std::string& otherSystemFile);
+};
+
+class OutOfMemoryTest : public ::testing::TestWithParam<MemoryCase> {
+protected:
+    // An analysed example system on screen; another system on the clipboard and in a file.
+    struct Session {
+        explicit Session(const std::string& otherSystemFile) {
+            ui.clipboard = kExampleSystem;
+            dispatcher.dispatch(Command::CMD_PASTE);
+            dispatcher.dispatch(Command::CMD_ANALYSE_ALL);
+            ui.clipboard = validLines(30);
+            ui.openAnswer = otherSystemFile;
+        }
+        Application app;
+        RecordingUserInterface ui;
+        CommandDispatcher dispatcher{app, ui};
+    };
+
+    static std::vector<HitRow> rowsOf(const HitTable& hits) {
+        return {hits.rows().begin(), hits.rows().end()};
+    }
+};
+
+TEST_P(OutOfMemoryTest, CommandEndsWithAMessageAndNothingIsLost) {
+    const TempFolder folder;
+    const std::string otherSystem = folder.file("other.txt");
+    writeBytes(otherSystem, validLines(30));
+    int polls = 0;
+    {
+        Session dryRun(otherSystem);
+        const int before = dryRun.ui.polls;
+        GetParam().issue(dryRun.dispatcher, otherSystem);
+        polls = dryRun.ui.polls - before;
+    }
+    ASSERT_GT(polls, 1);
+    for (const int failingPoll : {1, polls}) {
+        SCOPED_TRACE(failingPoll);
+        Session session(otherSystem);
+        RecordingUserInterface& ui = session.ui;
+        const auto lists = ui.lists;
+        const auto status = ui.status;
+        const auto hits = rowsOf(session.app.hits);
+        const int rows = session.app.system.rowCount();
+        int count = 0;
+        ui.onPoll = [&count, failingPoll] {
+            if (++count == failingPoll) throw std::bad_alloc();
+        };
+        GetParam().issue(session.dispatcher, otherSystem);
+
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_EQ(ui.messages.back().title, "Arbeitsspeicher");
+        EXPECT_TRUE(ui.messages.back().text.starts_with("Nicht genug Arbeitsspeicher.\n"));
+        EXPECT_EQ(ui.lists, lists);
+        EXPECT_EQ(ui.status, status);
+        EXPECT_EQ(rowsOf(session.app.hits), hits);
+        EXPECT_EQ(session.app.system.rowCount(), rows);
+        EXPECT_TRUE(ui.mainWindowEnabled);
+        EXPECT_FALSE(ui.waitWindowShown);
+        EXPECT_EQ(ui.barPosition, (std::array<int, 3>{1, 1, 1}));
+        EXPECT_FALSE(session.dispatcher.busy());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, OutOfMemoryTest,
+    ::testing::Values(
+        MemoryCase{"Paste", [](CommandDispatcher& d,
+                               const std::string&) { d.dispatch(Command::CMD_PASTE); }},
+        MemoryCase{"Open",
+                   [](CommandDispatcher& d, const std::string&) { d.dispatch(Command::CMD_OPEN); }},
+        MemoryCase{"Drop",
+                   [](CommandDispatcher& d, const std::string& file) {
+                       const std::string files[] = {file};
+                       d.dropFiles(files);
+                   }},
+        MemoryCase{"AnalyseAll", [](CommandDispatcher& d,
+                                    const std::string&) { d.dispatch(Command::CMD_ANALYSE_ALL); }},
+        MemoryCase{"Analyse3", [](CommandDispatcher& d,
+                                  const std::string&) { d.dispatch(Command::CMD_ANALYSE_3); }}),
+    [](const ::testing::TestParamInfo<MemoryCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace lorvex::testing

@@ -1,13 +1,16 @@
 #include "ui/save_report.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "report/html_report.h"
 #include "report/report_file.h"
@@ -294,6 +297,94 @@ TEST_F(SaveReportDeathTest, FullDiskIsReported) {
                            kCannotSave +
                                "/dev/full\nKein Speicherplatz mehr auf dem Datentr\xE4ger. Bitte "
                                "Platz schaffen oder einen anderen Ort w\xE4hlen.",
+                   ui);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+// A small tmpfs of its own, mounted over `folder` while it lives. Only root may mount.
+class SmallDisk {
+public:
+    SmallDisk(const std::string& folder, const char* options) : folder_(folder) {
+        fs::create_directory(folder_);
+        mounted_ = ::geteuid() == 0 && ::mount("tmpfs", folder_.c_str(), "tmpfs", 0, options) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool mounted() const { return mounted_; }
+    // Takes every free byte, as other files would on a full disk.
+    void fill() const {
+        const int fd = ::open((folder_ + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
+        const std::string block(4096, 'f');
+        while (::write(fd, block.data(), block.size()) > 0) {
+        }
+        ::close(fd);
+    }
+
+private:
+    std::string folder_;
+    bool mounted_ = false;
+};
+
+// 400 rows over the numbers 1 to 12: a report of some 8 KB, analysed in no time.
+std::string rowsOverTwelveNumbers() {
+    std::ostringstream text;
+    int rows = 0;
+    for (int mask = 0; mask < (1 << 12) && rows < 400; ++mask) {
+        if (__builtin_popcount(static_cast<unsigned>(mask)) != 6) continue;
+        for (int number = 1; number <= 12; ++number) {
+            if (mask & (1 << (number - 1))) text << number << ' ';
+        }
+        text << '\n';
+        ++rows;
+    }
+    return text.str();
+}
+
+const std::string kNoSpace =
+    "Kein Speicherplatz mehr auf dem Datentr\xE4ger. Bitte Platz schaffen oder einen anderen Ort "
+    "w\xE4hlen.";
+
+// No free inode, so no temporary file: that is no reason to write over the old report.
+TEST_F(SaveReportTest, FullDiskNeverOverwritesTheOldReport) {
+    SmallDisk disk(folder.file("disk"), "size=64k,nr_inodes=2");
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a tmpfs needs root";
+    loadAndAnalyse(rowsOverTwelveNumbers());
+    ui.saveAnswer = folder.file("disk/report.txt");
+    writeBytes(ui.saveAnswer, "old report");
+    saveTextReport(app, ui);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, kCannotSave + ui.saveAnswer + "\n" + kNoSpace);
+    EXPECT_EQ(readBytes(ui.saveAnswer), "old report");
+}
+
+// The folder takes no new file, so the report goes into the old one; the disk has no room for
+// the longer report, and the old one must come out of it untouched.
+TEST_F(SaveReportDeathTest, InPlaceSaveOnAFullDiskKeepsTheOldReport) {
+    SmallDisk disk(folder.file("disk"), "size=64k");
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a tmpfs needs root";
+    loadAndAnalyse(rowsOverTwelveNumbers());
+    const std::string locked = folder.file("disk/locked");
+    fs::create_directory(locked);
+    ui.saveAnswer = locked + "/report.txt";
+    writeBytes(ui.saveAnswer, "old report");
+    fs::permissions(
+        ui.saveAnswer,
+        fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec));
+    fs::permissions(locked, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                fs::perms::others_read | fs::perms::others_exec);
+    disk.fill();
+    EXPECT_EXIT(
+        {
+            dropRootRights();
+            saveTextReport(app, ui);
+            finish(ui.messages.size() == 1 &&
+                       ui.messages[0].text == kCannotSave + ui.saveAnswer + "\n" + kNoSpace &&
+                       readBytes(ui.saveAnswer) == "old report",
                    ui);
         },
         ::testing::ExitedWithCode(0), "");
