@@ -1,9 +1,9 @@
-#include "fast_moment_table.h"
+#include "moment_table.h"
 
 #include <algorithm>
 #include <bit>
 
-#include "fast_moments.h"
+#include "moments.h"
 
 namespace lorvex::fast {
 
@@ -84,7 +84,7 @@ void MomentTable::addRow(const SystemRow& row, std::uint16_t copies, std::vector
         if (size > k_) continue;
         if (size <= MAX_DENSE_SET) {
             const std::size_t rank = index_.rank(std::span<const int>(set.data(), size));
-            std::uint16_t& count = lanes_[size][rank * MOMENT_LANES + (j - 3)];
+            std::uint16_t& count = lanes_[size][rank * MOMENT_LANES + laneOfMoment(j)];
             count = std::uint16_t(count + copies);
             continue;
         }

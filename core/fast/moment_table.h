@@ -5,13 +5,17 @@
 #include <span>
 #include <vector>
 
-#include "fast_subset_index.h"
-#include "system_table.h"
+#include "core/system_table.h"
+#include "subset_index.h"
 
 namespace lorvex::fast {
 
 // The largest set kept in a dense table; C(49, 4) = 211,876 of them.
 inline constexpr int MAX_DENSE_SET = 4;
+static_assert(MAX_DENSE_SET + 2 == MAX_SET_SIZE,
+              "beyond the dense table lie the five- and six-number sets only");
+static_assert(SubsetIndex::binomial(MAX_SYSTEM_NUMBER, MAX_DENSE_SET) <= UINT32_MAX,
+              "a 32-bit rank names every four-number set");
 
 // A five-number set {first} + rest, as carried by a row: the rest by its rank among the
 // four-number sets, and the counts for c5 and c6.
@@ -41,8 +45,6 @@ public:
     const SubsetIndex& index() const { return index_; }
     // Sets of `size` numbers (0..min(k, 4)) in lexicographic order, MOMENT_LANES counts each.
     const std::uint16_t* lanes(int size) const { return lanes_[size].data(); }
-    // The four-set counts, for a walk that adds the larger sets to them for a while.
-    std::uint16_t* fourSetSums() { return lanes_[MAX_DENSE_SET].data(); }
     std::span<const FiveSet> fiveSetsStartingWith(int first) const {
         return group(fiveSets_, fiveStarts_, first);
     }
