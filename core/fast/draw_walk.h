@@ -30,25 +30,21 @@ using Draw = std::array<int, MAX_SET_SIZE>;
 // {d_(k-1), d_k}.
 //
 // Four-number sets Q are the exception: {a} + Q has five numbers, or six with an earlier d_j in
-// front, and the table lists those few sets one by one. The walk keeps one copy of the table's
-// four-set counts in fourSetSums_ and adds those counts to it while level i is current, taking
-// them off again by subtraction when it is left, so that the sums of the largest sets are never
-// copied per level.
+// front, and the table lists those few sets one by one. The table hands its four-set counts to
+// the walk's fourSetSums_ when it is built; the walk adds those sets' counts to them while
+// level i is current and takes them off again by subtraction when it is left, so that the sums
+// of the largest sets are never copied.
 template <class Sink>
 class DrawWalk {
 public:
     DrawWalk(const SystemTable& system, int blockSize, ProgressObserver& observer, Sink& sink)
         : k_(blockSize), m_(system.highestNumber()), progress_(observer, m_), sink_(sink) {
         if (m_ < k_) return;
-        table_.emplace(system, blockSize);
+        table_.emplace(system, blockSize, fourSetSums_);
         for (int level = 1; level <= k_ - 2; ++level) {
             for (int size = 0; size <= std::min(k_ - level, MAX_DENSE_SET - 1); ++size) {
                 levels_[level][size].resize(index().count(size) * MOMENT_LANES);
             }
-        }
-        if (k_ >= MAX_DENSE_SET) {
-            const std::uint16_t* fourSets = table_->lanes(MAX_DENSE_SET);
-            fourSetSums_.assign(fourSets, fourSets + index().count(MAX_DENSE_SET) * MOMENT_LANES);
         }
     }
 
@@ -61,6 +57,7 @@ private:
     const SubsetIndex& index() const { return table_->index(); }
 
     // The sums of `level` for sets of `size` numbers, MOMENT_LANES each; level 0 is the table.
+    // Every level reads the same four-set sums.
     const std::uint16_t* lanes(int level, int size) const {
         if (size == MAX_DENSE_SET) return fourSetSums_.data();
         if (level == 0) return table_->lanes(size);
@@ -92,21 +89,26 @@ private:
         }
     }
 
+    // The hot loop: the members it needs are read into locals once, since the compiler cannot
+    // tell that the sink's stores leave them alone.
     void walkLastTwo(int first) {
         const int level = k_ - 2;
+        const int m = m_;
+        const bool eachDrawHasItsOwnThird = k_ == 3;
+        int& last = draw_[k_ - 1];
         const std::uint16_t* singles = lanes(level, 1);
         const std::uint16_t* pairs = lanes(level, 2);
         const std::uint64_t prefix = loadMoments(lanes(level, 0));
-        for (int a = first; a < m_; ++a) {
+        for (int a = first; a < m; ++a) {
             draw_[k_ - 2] = a;
             if (k_ == 4) reportThird(a);
             const std::uint64_t withA =
                 addMoments(prefix, loadMoments(singles + (a - 1) * MOMENT_LANES));
             const std::uint16_t* pairsWithA =
                 pairs + index().firstStartingWith(2, a) * MOMENT_LANES;
-            for (int x = a + 1; x <= m_; ++x) {
-                draw_[k_ - 1] = x;
-                if (k_ == 3) reportThird(x);
+            for (int x = a + 1; x <= m; ++x) {
+                last = x;
+                if (eachDrawHasItsOwnThird) reportThird(x);
                 const std::uint64_t withX =
                     addMoments(loadMoments(singles + (x - 1) * MOMENT_LANES),
                                loadMoments(pairsWithA + (x - a - 1) * MOMENT_LANES));
@@ -186,7 +188,7 @@ private:
     std::optional<const MomentTable> table_;
     // levels_[i][size]: the sums of level i for sets of up to three numbers.
     std::array<std::array<std::vector<std::uint16_t>, MAX_DENSE_SET>, MAX_SET_SIZE> levels_;
-    // The table's four-set counts plus the larger sets of the current prefix (k >= 4).
+    // The four-set counts from the table plus the larger sets of the current prefix.
     std::vector<std::uint16_t> fourSetSums_;
     Draw draw_{};
 };

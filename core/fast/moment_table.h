@@ -37,13 +37,17 @@ struct SixSet {
 // fewer positions than it has numbers cannot occur, and neither can one larger than k in a draw.
 //
 // Sets of up to four numbers are kept densely; the few sets of five and six numbers that rows
-// carry (at most seven per row) are kept as lists grouped by their smallest numbers.
+// carry (at most seven per row) are kept as lists grouped by their smallest numbers. The dense
+// counts of the four-number sets go to the caller's `fourSetCounts` (laid out as `lanes(4)`
+// would be), since a walk adds the larger sets to them for a while: the table itself is read
+// only once built.
 class MomentTable {
 public:
-    MomentTable(const SystemTable& system, int blockSize);
+    MomentTable(const SystemTable& system, int blockSize,
+                std::vector<std::uint16_t>& fourSetCounts);
 
     const SubsetIndex& index() const { return index_; }
-    // Sets of `size` numbers (0..min(k, 4)) in lexicographic order, MOMENT_LANES counts each.
+    // Sets of `size` numbers (0..min(k, 3)) in lexicographic order, MOMENT_LANES counts each.
     const std::uint16_t* lanes(int size) const { return lanes_[size].data(); }
     std::span<const FiveSet> fiveSetsStartingWith(int first) const {
         return group(fiveSets_, fiveStarts_, first);
@@ -58,9 +62,13 @@ private:
         std::uint32_t restRank;
         std::uint16_t c5, c6;
     };
+    // The counts as the rows are entered: dense ones by set size, five and six sets as listed.
+    struct Collected {
+        std::array<std::vector<std::uint16_t>, MAX_DENSE_SET + 1> dense;
+        std::vector<Grouped> five, six;
+    };
 
-    void addRow(const SystemRow& row, std::uint16_t copies, std::vector<Grouped>& five,
-                std::vector<Grouped>& six);
+    void addRow(const SystemRow& row, std::uint16_t copies, Collected& collected) const;
 
     template <class Entry>
     static std::span<const Entry> group(const std::vector<Entry>& entries,
@@ -71,7 +79,7 @@ private:
 
     int k_;
     SubsetIndex index_;
-    std::array<std::vector<std::uint16_t>, MAX_DENSE_SET + 1> lanes_;
+    std::array<std::vector<std::uint16_t>, MAX_DENSE_SET> lanes_;  // sets of 0..3 numbers
     std::vector<FiveSet> fiveSets_;
     std::vector<std::uint32_t> fiveStarts_;  // by smallest number
     std::vector<SixSet> sixSets_;
