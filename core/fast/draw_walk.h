@@ -37,10 +37,10 @@ using Draw = std::array<int, MAX_SET_SIZE>;
 template <class Sink>
 class DrawWalk {
 public:
-    DrawWalk(const SystemTable& system, int blockSize, ProgressObserver& observer, Sink& sink)
-        : k_(blockSize), m_(system.highestNumber()), progress_(observer, m_), sink_(sink) {
+    DrawWalk(const SystemTable& system, int drawSize, ProgressObserver& observer, Sink& sink)
+        : k_(drawSize), m_(system.highestNumber()), progress_(observer, m_), sink_(sink) {
         if (m_ < k_) return;
-        table_.emplace(system, blockSize, fourSetSums_);
+        table_.emplace(system, drawSize, fourSetSums_);
         for (int level = 1; level <= k_ - 2; ++level) {
             for (int size = 0; size <= std::min(k_ - level, MAX_DENSE_SET - 1); ++size) {
                 levels_[level][size].resize(index().count(size) * MOMENT_LANES);

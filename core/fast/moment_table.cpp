@@ -43,9 +43,9 @@ constexpr auto POSITION_SUBSETS = [] {
 
 }  // namespace
 
-MomentTable::MomentTable(const SystemTable& system, int blockSize,
+MomentTable::MomentTable(const SystemTable& system, int drawSize,
                          std::vector<std::uint16_t>& fourSetCounts)
-    : k_(blockSize), index_(system.highestNumber()) {
+    : k_(drawSize), index_(system.highestNumber()) {
     Collected collected;
     for (int size = 0; size <= std::min(k_, MAX_DENSE_SET); ++size) {
         collected.dense[size].assign(index_.count(size) * MOMENT_LANES, 0);

@@ -30,7 +30,7 @@ struct SixSet {
     std::uint16_t c6;
 };
 
-// The rows of a system boiled down for one block size k, independent of the row count from
+// The rows of a system boiled down for one draw size k, independent of the row count from
 // here on: for every set S of up to k numbers and every j = 3..6, how many j-subsets of a row's
 // six positions carry exactly the numbers of S, summed over all rows (modulo 2^16). A draw's
 // moment c_j is then the sum of these counts over the subsets of the draw. A set carried by
@@ -43,8 +43,7 @@ struct SixSet {
 // only once built.
 class MomentTable {
 public:
-    MomentTable(const SystemTable& system, int blockSize,
-                std::vector<std::uint16_t>& fourSetCounts);
+    MomentTable(const SystemTable& system, int drawSize, std::vector<std::uint16_t>& fourSetCounts);
 
     const SubsetIndex& index() const { return index_; }
     // Sets of `size` numbers (0..min(k, 3)) in lexicographic order, MOMENT_LANES counts each.
