@@ -5,6 +5,7 @@
 
 #include "bench/synthetic_systems.h"
 #include "core/draw_enumeration.h"
+#include "core/fast/fast_engine.h"
 #include "core/hit_analysis.h"
 
 namespace lorvex::bench {

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "progress_cursor.h"
+
 namespace lorvex {
 
 namespace {
@@ -10,13 +12,22 @@ class ReferenceEnumeration {
 public:
     ReferenceEnumeration(const SystemTable& system, int blockSize, PatternList& patterns,
                          ProgressObserver& observer)
-        : system_(system), k_(blockSize), patterns_(patterns), observer_(observer) {}
+        : system_(system),
+          k_(blockSize),
+          patterns_(patterns),
+          progress_(observer, system.highestNumber()) {}
 
+    void run() {
+        loop(0, 1);
+        progress_.finish();
+    }
+
+private:
     // The nested loops d1 < d2 < ... < dk, one level per call; every bound inclusive.
     void loop(int level, int start) {
         for (int value = start; value <= system_.highestNumber(); ++value) {
             draw_[level] = value;
-            if (level == 2) observer_.thirdNumberChanged(draw_[0], draw_[1], draw_[2]);
+            if (level == 2) progress_.reachThird(draw_[0], draw_[1], draw_[2]);
             if (level + 1 < k_ && level + 1 < int(draw_.size())) {
                 loop(level + 1, value + 1);
             } else {
@@ -25,9 +36,8 @@ public:
         }
     }
 
-private:
     void countDraw() {
-        observer_.drawsReached(1);
+        progress_.drawsReached(1);
         std::array<bool, MAX_SYSTEM_NUMBER + 1> drawn{};
         for (int i = 0; i < k_; ++i) drawn[draw_[i]] = true;
         std::array<std::int32_t, 7> hitCounts{};
@@ -44,7 +54,7 @@ private:
     const SystemTable& system_;
     const int k_;
     PatternList& patterns_;
-    ProgressObserver& observer_;
+    ProgressCursor progress_;
     std::array<int, 6> draw_{};
 };
 
@@ -52,7 +62,7 @@ private:
 
 void enumerateDrawsReference(const SystemTable& system, int blockSize, PatternList& patterns,
                              ProgressObserver& observer) {
-    ReferenceEnumeration(system, blockSize, patterns, observer).loop(0, 1);
+    ReferenceEnumeration(system, blockSize, patterns, observer).run();
 }
 
 }  // namespace lorvex

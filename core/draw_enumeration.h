@@ -8,12 +8,8 @@ namespace lorvex {
 
 // Every draw of k distinct numbers out of 1..highestNumber, in lexicographic order, each
 // checked against every row, entry by entry. Slow but obviously right: the reference that the
-// fast engine is measured against.
+// fast engine (fast/fast_engine.h) is measured against.
 void enumerateDrawsReference(const SystemTable& system, int blockSize, PatternList& patterns,
                              ProgressObserver& observer);
-
-// The same outcomes and the same progress points, computed without visiting every row per draw.
-void enumerateDrawsFast(const SystemTable& system, int blockSize, PatternList& patterns,
-                        ProgressObserver& observer);
 
 }  // namespace lorvex

@@ -1,6 +1,7 @@
 #include "hit_analysis.h"
 
 #include "draw_enumeration.h"
+#include "fast/fast_engine.h"
 
 namespace lorvex {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "fast_draw_outcomes.h"
+#include "fast/fast_engine.h"
 
 namespace lorvex {
 

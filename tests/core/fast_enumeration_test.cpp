@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/draw_enumeration.h"
-#include "core/fast_draw_outcomes.h"
+#include "core/fast/fast_engine.h"
 #include "core/file_bytes.h"
 #include "core/hit_analysis.h"
 #include "core/system_loader.h"
@@ -429,6 +429,57 @@ TEST_P(EveryDrawOutcome, VisitsDrawsInOrderWithTheirOwnCounts) {
 INSTANTIATE_TEST_SUITE_P(Blocks, EveryDrawOutcome, testing::Values(6, 5, 4, 3),
                          [](const testing::TestParamInfo<int>& info) {
                              return "Block" + std::to_string(info.param);
+                         });
+
+// Rows with exactly 6, 5, 4 and 3 hits, also above the draw's size.
+Counts allHitCountsDirectly(const SystemTable& system, const std::vector<int>& draw) {
+    std::array<std::int32_t, 7> rowsWithHits{};
+    for (const SystemRow& row : system.rows()) {
+        int hits = 0;
+        for (std::int32_t number : row) hits += int(std::count(draw.begin(), draw.end(), number));
+        ++rowsWithHits[hits];
+    }
+    return countsOf(6, rowsWithHits);
+}
+
+class EveryDrawHitCounts : public testing::TestWithParam<int> {};
+
+TEST_P(EveryDrawHitCounts, KeepRowsScoringMoreThanTheDrawSize) {
+    const int drawSize = GetParam();
+    RandomSystems random(300u + unsigned(drawSize));
+    int drawsWithCountsAboveSize = 0;
+    for (Family family : {Family::RepeatedNumbers, Family::IdenticalRows, Family::FewNumbers}) {
+        for (int i = 0; i < 4; ++i) {
+            const SystemTable system = random.system(family);
+            SCOPED_TRACE(familyName(family) + " " + std::to_string(i));
+            std::vector<std::vector<int>> visited;
+            std::vector<Counts> counts;
+            forEachDrawHitCounts(system, drawSize,
+                                 [&](std::span<const int> draw, const Outcome& hits) {
+                                     visited.emplace_back(draw.begin(), draw.end());
+                                     counts.push_back(hits.rowsWith);
+                                 });
+            ASSERT_EQ(visited, drawsInOrder(system.highestNumber(), drawSize));
+            for (std::size_t d = 0; d < visited.size(); ++d) {
+                EXPECT_EQ(counts[d], allHitCountsDirectly(system, visited[d])) << "draw " << d;
+                for (int h = drawSize + 1; h <= 6; ++h) {
+                    if (h >= 3 && counts[d][6 - h] > 0) {
+                        ++drawsWithCountsAboveSize;
+                        break;
+                    }
+                }
+            }
+        }
+    }
+    // The empty draw scores nothing; a draw of six can score no more than six.
+    if (drawSize > 0 && drawSize < 6) {
+        EXPECT_GT(drawsWithCountsAboveSize, 0) << "no draw tests the counts above its size";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DrawSizes, EveryDrawHitCounts, testing::Range(0, 7),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return "Draw" + std::to_string(info.param);
                          });
 
 // --- real systems through the analysis ---

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <span>
 
-#include "system_row.h"
+#include "core/system_row.h"
 
 namespace lorvex::fast {
 

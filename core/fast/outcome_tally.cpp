@@ -1,8 +1,8 @@
-#include "fast_outcome_tally.h"
+#include "outcome_tally.h"
 
 #include <bit>
 
-#include "fast_moments.h"
+#include "moments.h"
 
 namespace lorvex::fast {
 

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "pattern_list.h"
+#include "core/pattern_list.h"
+#include "subset_index.h"
 
 namespace lorvex::fast {
 
@@ -36,8 +37,10 @@ private:
 
     struct Slot {
         std::uint64_t moments = 0;
-        std::uint32_t draws = 0;  // 0 marks a free slot; at most C(49, 6) draws in all
+        std::uint32_t draws = 0;  // 0 marks a free slot
     };
+    static_assert(SubsetIndex::binomial(MAX_SYSTEM_NUMBER, MAX_SET_SIZE) <= UINT32_MAX,
+                  "32 bits count all the draws of a run");
 
     std::size_t home(std::uint64_t moments) const {
         return std::size_t((moments * 0x9E3779B97F4A7C15u) >> shift_);

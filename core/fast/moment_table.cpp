@@ -1,9 +1,9 @@
-#include "fast_moment_table.h"
+#include "moment_table.h"
 
 #include <algorithm>
 #include <bit>
 
-#include "fast_moments.h"
+#include "moments.h"
 
 namespace lorvex::fast {
 
@@ -43,30 +43,34 @@ constexpr auto POSITION_SUBSETS = [] {
 
 }  // namespace
 
-MomentTable::MomentTable(const SystemTable& system, int blockSize)
-    : k_(blockSize), index_(system.highestNumber()) {
+MomentTable::MomentTable(const SystemTable& system, int drawSize,
+                         std::vector<std::uint16_t>& fourSetCounts)
+    : k_(drawSize), index_(system.highestNumber()) {
+    Collected collected;
     for (int size = 0; size <= std::min(k_, MAX_DENSE_SET); ++size) {
-        lanes_[size].assign(index_.count(size) * MOMENT_LANES, 0);
+        collected.dense[size].assign(index_.count(size) * MOMENT_LANES, 0);
     }
-    std::vector<Grouped> five, six;
     const std::span<const SystemRow> rows = system.rows();
     // Equal rows stand side by side in a sorted table; each run is entered once, with its length.
     for (std::size_t first = 0; first < rows.size();) {
         std::size_t end = first + 1;
         while (end < rows.size() && rows[end] == rows[first]) ++end;
-        addRow(rows[first], std::uint16_t(end - first), five, six);
+        addRow(rows[first], std::uint16_t(end - first), collected);
         first = end;
     }
-    fiveSets_ = sortIntoGroups<FiveSet>(five, GROUPS_BY_FIRST, fiveStarts_, [](const Grouped& e) {
-        return FiveSet{e.restRank, e.c5, e.c6};
-    });
-    sixSets_ = sortIntoGroups<SixSet>(six, GROUPS_BY_FIRST_TWO, sixStarts_, [](const Grouped& e) {
-        return SixSet{e.restRank, e.c6};
-    });
+    std::move(collected.dense.begin(), collected.dense.begin() + MAX_DENSE_SET, lanes_.begin());
+    fourSetCounts = std::move(collected.dense[MAX_DENSE_SET]);
+    fiveSets_ =
+        sortIntoGroups<FiveSet>(collected.five, GROUPS_BY_FIRST, fiveStarts_, [](const Grouped& e) {
+            return FiveSet{e.restRank, e.c5, e.c6};
+        });
+    sixSets_ = sortIntoGroups<SixSet>(collected.six, GROUPS_BY_FIRST_TWO, sixStarts_,
+                                      [](const Grouped& e) {
+                                          return SixSet{e.restRank, e.c6};
+                                      });
 }
 
-void MomentTable::addRow(const SystemRow& row, std::uint16_t copies, std::vector<Grouped>& five,
-                         std::vector<Grouped>& six) {
+void MomentTable::addRow(const SystemRow& row, std::uint16_t copies, Collected& collected) const {
     std::array<int, NUMBERS_PER_ROW> sorted;
     std::copy(row.begin(), row.end(), sorted.begin());
     std::sort(sorted.begin(), sorted.end());
@@ -84,7 +88,7 @@ void MomentTable::addRow(const SystemRow& row, std::uint16_t copies, std::vector
         if (size > k_) continue;
         if (size <= MAX_DENSE_SET) {
             const std::size_t rank = index_.rank(std::span<const int>(set.data(), size));
-            std::uint16_t& count = lanes_[size][rank * MOMENT_LANES + (j - 3)];
+            std::uint16_t& count = collected.dense[size][rank * MOMENT_LANES + laneOfMoment(j)];
             count = std::uint16_t(count + copies);
             continue;
         }
@@ -92,10 +96,10 @@ void MomentTable::addRow(const SystemRow& row, std::uint16_t copies, std::vector
         const auto restRank =
             std::uint32_t(index_.rank(std::span<const int>(set.data() + firstTwo, MAX_DENSE_SET)));
         if (size == 5) {
-            five.push_back({set[0], restRank, std::uint16_t(j == 5 ? copies : 0),
-                            std::uint16_t(j == 6 ? copies : 0)});
+            collected.five.push_back({set[0], restRank, std::uint16_t(j == 5 ? copies : 0),
+                                      std::uint16_t(j == 6 ? copies : 0)});
         } else {
-            six.push_back({set[0] * GROUPS_BY_FIRST + set[1], restRank, 0, copies});
+            collected.six.push_back({set[0] * GROUPS_BY_FIRST + set[1], restRank, 0, copies});
         }
     }
 }
