@@ -1,6 +1,6 @@
 #include "coverage.h"
 
-#include "draw_hit_counts.h"
+#include "fast/fast_engine.h"
 
 namespace lorvex {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "draw_hit_counts.h"
+#include "fast/fast_engine.h"
 
 namespace lorvex {
 

@@ -75,6 +75,9 @@ private:
     }
 
     void walkLevel(int level, int first) {
+        // Levels run from 1 to k - 2; saying so keeps the compiler from following the recursion
+        // past the arrays (GCC 12 warns about the levels it cannot rule out).
+        if (level > MAX_SET_SIZE - 2) return;
         const int last = m_ - (k_ - level);  // beyond it no draw continues the prefix
         for (int a = first; a <= last; ++a) {
             draw_[level - 1] = a;

@@ -1,5 +1,8 @@
 #include "fast_engine.h"
 
+#include <algorithm>
+#include <bit>
+
 #include "draw_walk.h"
 #include "outcome_tally.h"
 
@@ -15,6 +18,28 @@ void visitEveryDraw(const SystemTable& system, int drawSize, const DrawVisitor& 
     };
     ProgressObserver silent;
     fast::DrawWalk(system, drawSize, silent, report).run();
+}
+
+// Instantiated twice so that a walk without row totals does not pay for them per draw.
+template <bool countRowTotals>
+BlockHitSummary summarise(const SystemTable& system, int drawSize) {
+    BlockHitSummary summary;
+    auto add = [&summary](const fast::Draw&, std::uint64_t moments) {
+        const Outcome counts = fast::hitCountsFromMoments(moments);
+        ++summary.draws;
+        // The first non-zero count, or 4 for none, without a branch that hit counts would
+        // mislead: bit 7 - i of `ranks` marks rowsWith[i].
+        const auto& rows = counts.rowsWith;
+        const unsigned ranks = unsigned(rows[0] != 0) << 7 | unsigned(rows[1] != 0) << 6 |
+                               unsigned(rows[2] != 0) << 5 | unsigned(rows[3] != 0) << 4;
+        ++summary.drawsWithBest[std::size_t(std::min(std::countl_zero(std::uint8_t(ranks)), 4))];
+        if constexpr (countRowTotals) {
+            for (std::size_t i = 0; i < rows.size(); ++i) summary.rowsWith[i] += rows[i];
+        }
+    };
+    ProgressObserver silent;
+    fast::DrawWalk(system, drawSize, silent, add).run();
+    return summary;
 }
 
 }  // namespace
@@ -38,6 +63,13 @@ void forEachDrawOutcome(const SystemTable& system, int blockSize, const DrawVisi
 void forEachDrawHitCounts(const SystemTable& system, int drawSize, const DrawVisitor& visit) {
     if (drawSize < 0 || drawSize > fast::MAX_SET_SIZE) return;
     visitEveryDraw(system, drawSize, visit, fast::hitCountsFromMoments);
+}
+
+BlockHitSummary summariseDrawHitCounts(const SystemTable& system, int drawSize,
+                                       RowTotals rowTotals) {
+    if (drawSize < 0 || drawSize > fast::MAX_SET_SIZE) return {};
+    return rowTotals == RowTotals::Count ? summarise<true>(system, drawSize)
+                                         : summarise<false>(system, drawSize);
 }
 
 }  // namespace lorvex

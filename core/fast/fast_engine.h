@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <span>
 
@@ -32,5 +34,19 @@ void forEachDrawOutcome(const SystemTable& system, int blockSize, const DrawVisi
 // a drawn number twice scores it twice, so the draw {1, 2} gives the row 1 1 1 2 2 2 six hits).
 // The one draw of 0 numbers is the empty span.
 void forEachDrawHitCounts(const SystemTable& system, int drawSize, const DrawVisitor& visit);
+
+// All draws of one size at once, as forEachDrawHitCounts sees them, without a call per draw.
+struct BlockHitSummary {
+    std::int64_t draws = 0;
+    // [0] draws whose best row scores 6 hits ... [3] 3 hits, [4] draws without a row of 3 or more
+    std::array<std::int64_t, 5> drawsWithBest{};
+    std::array<std::int64_t, 4> rowsWith{};  // [0] rows with exactly 6 hits, summed over the draws
+};
+
+// Skip leaves rowsWith at 0, for callers that need only the best ranks.
+enum class RowTotals { Skip, Count };
+
+BlockHitSummary summariseDrawHitCounts(const SystemTable& system, int drawSize,
+                                       RowTotals rowTotals);
 
 }  // namespace lorvex

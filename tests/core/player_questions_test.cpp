@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/coverage.h"
-#include "core/draw_hit_counts.h"
 #include "core/draw_odds.h"
+#include "core/fast/fast_engine.h"
 #include "core/system_text.h"
 
 namespace lorvex {
@@ -65,13 +65,13 @@ TEST_P(PlayerQuestionsTest, HitCountsOfEveryDrawSizeMatchBruteForce) {
         std::vector<std::vector<int>> expected;
         forEachDraw(system.highestNumber(), k, [&](const auto& draw) { expected.push_back(draw); });
         std::size_t visited = 0;
-        forEachDrawHitCounts(system, k, [&](std::span<const int> draw, const DrawHitCounts& got) {
+        forEachDrawHitCounts(system, k, [&](std::span<const int> draw, const Outcome& got) {
             ASSERT_LT(visited, expected.size());
             const std::vector<int>& want = expected[visited++];
             ASSERT_TRUE(std::equal(draw.begin(), draw.end(), want.begin(), want.end()));
             const auto rowsWith = hitsOf(system, want);
             // Hits above k count too: only rows with a repeated number reach them.
-            for (int h = 6; h >= 3; --h) EXPECT_EQ(rowsWithHits(got, h), rowsWith[h]) << k;
+            for (int h = 6; h >= 3; --h) EXPECT_EQ(got.hits(h), rowsWith[h]) << k;
         });
         EXPECT_EQ(visited, expected.size()) << "k = " << k;
     }
