@@ -1,11 +1,13 @@
 #include "player_questions_command.h"
 
+#include <iterator>
 #include <vector>
 
 #include "core/conversions.h"
 #include "core/coverage.h"
 #include "core/draw_check.h"
 #include "core/draw_odds.h"
+#include "core/hit_analysis.h"
 #include "core/number_frequency.h"
 #include "core/system_mapping.h"
 #include "report/player_answers.h"
@@ -20,7 +22,9 @@ PlayerAnswer failure(PlayerAnswer::Kind kind, std::string reason) {
 
 PlayerAnswer coverage(const SystemTable& system, const CliOptions& options) {
     const std::vector<int> blocks =
-        options.onlyBlock ? std::vector<int>{*options.onlyBlock} : std::vector<int>{6, 5, 4, 3};
+        options.onlyBlock
+            ? std::vector<int>{*options.onlyBlock}
+            : std::vector<int>(std::begin(ALL_BLOCK_SIZES), std::end(ALL_BLOCK_SIZES));
     std::vector<BlockCoverage> covered;
     for (const int k : blocks) {
         if (auto block = computeCoverage(system, k)) covered.push_back(*block);

@@ -1,15 +1,15 @@
 #include "report_command.h"
 
 #include <cerrno>
+#include <iterator>
 #include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/conversions.h"
-#include "core/error_text.h"
-#include "core/file_bytes.h"
 #include "core/hit_analysis.h"
+#include "core/messages.h"
 #include "core/system_loader.h"
 #include "core/worst_draws.h"
 #include "player_questions_command.h"
@@ -25,61 +25,37 @@ namespace lorvex {
 
 namespace {
 
-std::string latin1ToUtf8(std::string_view latin1) {
-    std::string utf8;
-    utf8.reserve(latin1.size());
-    for (const char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (byte >> 6));
-            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return utf8;
-}
-
-constexpr std::string_view kOutOfMemory =
-    "Nicht genug Arbeitsspeicher. Bitte andere Programme beenden und es erneut versuchen.";
-
-int fail(CliStreams& streams, std::string_view utf8Message) {
-    streams.err << "lorvex-report: " << utf8Message << '\n';
+int fail(CliStreams& streams, std::string_view message) {
+    streams.err << "lorvex-report: " << message << '\n';
     return 1;
 }
 
-std::string displayName(const std::string& path) {
-    return path == "-" ? "Standardeingabe" : path;
-}
-
-std::string reason(int error) {
-    return latin1ToUtf8(SystemErrorText(error));
+std::string outOfMemory() {
+    return std::string(OUT_OF_MEMORY) + " " + std::string(CLOSE_OTHER_PROGRAMS);
 }
 
 std::string unreadableInput(const std::string& path, int error) {
-    if (error == ENOMEM) return std::string(kOutOfMemory);
-    if (path != "-") return "Datei kann nicht ge\u00f6ffnet werden: " + path + ": " + reason(error);
-    if (error == EBADF) return "Standardeingabe kann nicht gelesen werden: Sie ist geschlossen.";
-    return "Standardeingabe kann nicht gelesen werden: " + reason(error);
+    if (error == ENOMEM) return outOfMemory();
+    if (path != "-") return std::string(CANNOT_OPEN) + " " + path + ": " + SystemErrorText(error);
+    const std::string reason = error == EBADF ? std::string(INPUT_CLOSED) : SystemErrorText(error);
+    return std::string(CANNOT_READ_INPUT) + " " + reason;
 }
 
 std::string unwritableOutput(const std::string& path, int error) {
-    return "Datei kann nicht gespeichert werden: " + path + ": " + reason(error);
+    return std::string(CANNOT_SAVE) + " " + path + ": " + SystemErrorText(error);
 }
 
 // The system from the named file or standard input, or the German reason why there is none.
 std::string loadSystem(const std::string& path, int standardInput, SystemTable& system) {
-    FileBytes input = path == "-" ? readOpenFileBytes(standardInput) : readFileBytes(path);
-    if (input.error != 0) return unreadableInput(path, input.error);
-    const std::string text = decodeSystemFileBytes(std::move(input.bytes));
-    FileLines lines(text);
-    switch (loadSystemLines(lines, system)) {
+    const SystemLoad load =
+        path == "-" ? readSystemStream(standardInput, system) : readSystemFile(path, system);
+    switch (load.outcome) {
+        case LoadOutcome::Unreadable:
+            return unreadableInput(path, load.error);
         case LoadOutcome::Overflow:
-            return "\u00dcberlauf: System \u00fcber " + FormatInteger(MAX_SYSTEM_ROWS) +
-                   " Reihen oder " + FormatInteger(MAX_SYSTEM_NUMBER) + " Zahlen";
+            return std::string(OVERFLOW_TITLE) + ": " + overflowText();
         case LoadOutcome::NoRow:
-            return "Keine g\u00fcltige Systemreihe gefunden in " + displayName(path) +
-                   " (je Zeile sechs Zahlen von 1 bis 49).";
+            return noRowText(path == "-" ? STANDARD_INPUT : std::string_view(path));
         case LoadOutcome::Loaded:
             return {};
     }
@@ -91,7 +67,9 @@ HitTable analyse(const SystemTable& system, const CliOptions& options) {
     HitAnalysis analysis(system, hits,
                          options.reference ? AnalysisEngine::Reference : AnalysisEngine::Fast);
     const std::vector<int> blocks =
-        options.onlyBlock ? std::vector<int>{*options.onlyBlock} : std::vector<int>{6, 5, 4, 3};
+        options.onlyBlock
+            ? std::vector<int>{*options.onlyBlock}
+            : std::vector<int>(std::begin(ALL_BLOCK_SIZES), std::end(ALL_BLOCK_SIZES));
     for (const int k : blocks) analysis.run(k);
     return hits;
 }
@@ -120,7 +98,7 @@ int emit(const CliOptions& options, CliStreams& streams, const std::string& byte
     if (!options.outputFile) {
         streams.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         streams.out.flush();
-        if (!streams.out) return fail(streams, "Die Ausgabe konnte nicht geschrieben werden.");
+        if (!streams.out) return fail(streams, OUTPUT_NOT_WRITTEN);
         return 0;
     }
     const WriteResult written =
@@ -170,7 +148,7 @@ int runReport(const CliOptions& options, CliStreams& streams) {
             break;
     }
     // The report keeps the desktop program's rule: nothing to save without an analysis.
-    if (hits.rowCount() == 0) return fail(streams, "Keine Analyse zum Speichern vorhanden");
+    if (hits.rowCount() == 0) return fail(streams, NO_ANALYSIS_TO_SAVE);
     const ReportData data{system, hits};
     const bool html = options.output == CliOutput::HtmlReport;
     return emit(options, streams, reportBytes(html ? writeHtmlReport : writeTextReport, data));
@@ -185,7 +163,7 @@ int runReportCommand(const CliOptions& options, CliStreams streams) {
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
-    return fail(streams, kOutOfMemory);
+    return fail(streams, outOfMemory());
 }
 
 }  // namespace lorvex

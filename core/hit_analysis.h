@@ -9,6 +9,9 @@ namespace lorvex {
 
 enum class AnalysisEngine { Fast, Reference };
 
+// The block sizes of "Komplett", in the order their blocks are appended.
+inline constexpr int ALL_BLOCK_SIZES[] = {6, 5, 4, 3};
+
 // One block of the hit table: for block size k (6, 5, 4 or 3), every draw of k numbers out of
 // the system numbers, grouped by how many rows score 6, 5, 4 and 3 hits.
 class HitAnalysis {

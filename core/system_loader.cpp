@@ -1,9 +1,23 @@
 #include "system_loader.h"
 
+#include <utility>
+
+#include "file_bytes.h"
+
 namespace lorvex {
 
-LoadOutcome loadSystemLines(LineSource& source, SystemTable& table,
-                            const std::function<void()>& perLine) {
+namespace {
+
+SystemLoad loadBytes(FileBytes input, SystemTable& table, const PerLine& perLine) {
+    if (input.error != 0) return {LoadOutcome::Unreadable, input.error};
+    const std::string text = decodeSystemFileBytes(std::move(input.bytes));
+    FileLines lines(text);
+    return {loadSystemLines(lines, table, perLine)};
+}
+
+}  // namespace
+
+LoadOutcome loadSystemLines(LineSource& source, SystemTable& table, const PerLine& perLine) {
     table.clear();
     while (!source.atEnd()) {
         if (perLine) perLine();
@@ -19,6 +33,20 @@ LoadOutcome loadSystemLines(LineSource& source, SystemTable& table,
     if (table.rowCount() == 0) return LoadOutcome::NoRow;
     table.sortRows();
     return LoadOutcome::Loaded;
+}
+
+SystemLoad readSystemFile(const std::string& path, SystemTable& table, const PerLine& perLine) {
+    return loadBytes(readFileBytes(path), table, perLine);
+}
+
+SystemLoad readSystemStream(int fd, SystemTable& table, const PerLine& perLine) {
+    return loadBytes(readOpenFileBytes(fd), table, perLine);
+}
+
+SystemLoad readSystemText(std::string_view clipboardText, SystemTable& table,
+                          const PerLine& perLine) {
+    ClipboardLines lines(clipboardText);
+    return {loadSystemLines(lines, table, perLine)};
 }
 
 }  // namespace lorvex

@@ -1,18 +1,34 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "system_table.h"
 #include "system_text.h"
 
 namespace lorvex {
 
-enum class LoadOutcome { Loaded, NoRow, Overflow };
+enum class LoadOutcome { Loaded, NoRow, Overflow, Unreadable };
+
+struct SystemLoad {
+    LoadOutcome outcome = LoadOutcome::NoRow;
+    int error = 0;  // errno when the input could not be read
+};
+
+// Called once for each line taken, to keep a window responsive during long loads.
+using PerLine = std::function<void()>;
 
 // Reads every line of `source` into `table` (cleared first) and sorts the rows. Stops at the
-// first row beyond MAX_SYSTEM_ROWS. `perLine` runs once for each line taken, to keep a window
-// responsive during long loads.
-LoadOutcome loadSystemLines(LineSource& source, SystemTable& table,
-                            const std::function<void()>& perLine = {});
+// first row beyond MAX_SYSTEM_ROWS.
+LoadOutcome loadSystemLines(LineSource& source, SystemTable& table, const PerLine& perLine = {});
+
+// The ways a system comes in, each into `table` (cleared first) as loadSystemLines reads it:
+// a file by its path, an open file or stream such as standard input (both with the size cap
+// of readFileBytes and its byte-order marks), and clipboard text.
+SystemLoad readSystemFile(const std::string& path, SystemTable& table, const PerLine& perLine = {});
+SystemLoad readSystemStream(int fd, SystemTable& table, const PerLine& perLine = {});
+SystemLoad readSystemText(std::string_view clipboardText, SystemTable& table,
+                          const PerLine& perLine = {});
 
 }  // namespace lorvex

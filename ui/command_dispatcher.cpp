@@ -3,11 +3,13 @@
 #include <new>
 #include <stdexcept>
 
+#include "core/messages.h"
 #include "ui/analysis_commands.h"
 #include "ui/external_commands.h"
 #include "ui/link_addresses.h"
 #include "ui/load_system.h"
 #include "ui/save_report.h"
+#include "ui/show_message.h"
 
 namespace lorvex {
 
@@ -39,10 +41,9 @@ void runTellingOfMemory(UserInterface& ui, Command command) {
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
-    ui.ShowMessageBox("Arbeitsspeicher",
-                      "Nicht genug Arbeitsspeicher.\n"
-                      "Bitte andere Programme beenden und es erneut versuchen.\n"
-                      "Das geladene System und die Treffertabelle sind unver\xE4ndert.");
+    showMessage(ui, MEMORY_TITLE,
+                std::string(OUT_OF_MEMORY) + "\n" + std::string(CLOSE_OTHER_PROGRAMS) + "\n" +
+                    std::string(NOTHING_CHANGED));
 }
 
 }  // namespace

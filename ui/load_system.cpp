@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "core/conversions.h"
-#include "core/file_bytes.h"
+#include "core/messages.h"
 #include "core/system_loader.h"
-#include "ui/failure_reason.h"
 #include "ui/list_rows.h"
 #include "ui/path_text.h"
+#include "ui/show_message.h"
 
 namespace lorvex {
 
@@ -67,31 +67,21 @@ void publishSystem(Application& app, UserInterface& ui, SystemTable fresh) {
     ui.appendRows(ListId::SystemList, rows);
 }
 
-void reportOverflow(UserInterface& ui) {
-    ui.ShowMessageBox(
-        "\xDC"
-        "berlauf",
-        "System \xFC"
-        "ber " +
-            FormatInteger(MAX_SYSTEM_ROWS) + " Reihen oder " + FormatInteger(MAX_SYSTEM_NUMBER) +
-            " Zahlen");
-}
-
-void readLines(Application& app, UserInterface& ui, LineSource& source, BusyState& busy) {
+// Reads the system with `read` into a fresh table and shows it when that succeeds; otherwise
+// everything stays as it was, and only overflow and an unreadable file are told.
+template <class Read>
+void load(Application& app, UserInterface& ui, const std::string& path, Read read) {
+    BusyState busy(ui);
     SystemTable fresh;
-    const LoadOutcome outcome = loadSystemLines(source, fresh, [&ui] { ui.PollEvent(); });
-    if (outcome == LoadOutcome::Loaded) publishSystem(app, ui, std::move(fresh));
+    const SystemLoad result = read(fresh, [&ui] { ui.PollEvent(); });
+    if (result.outcome == LoadOutcome::Loaded) publishSystem(app, ui, std::move(fresh));
     busy.end();
-    if (outcome == LoadOutcome::Overflow) reportOverflow(ui);
-}
-
-void reportUnreadableFile(UserInterface& ui, const std::string& path, int error) {
-    ui.ShowMessageBox(
-        "\xD6"
-        "ffnen",
-        "Datei kann nicht ge\xF6"
-        "ffnet werden:\n" +
-            Utf8ToLatin1(path) + "\n" + openFailureReason(error));
+    if (result.outcome == LoadOutcome::Overflow) showMessage(ui, OVERFLOW_TITLE, overflowText());
+    if (result.outcome == LoadOutcome::Unreadable) {
+        showMessage(
+            ui, OPEN_TITLE,
+            std::string(CANNOT_OPEN) + "\n" + path + "\n" + openFailureReason(result.error));
+    }
 }
 
 }  // namespace
@@ -106,26 +96,15 @@ void openSystemFile(Application& app, UserInterface& ui) {
 void pasteSystem(Application& app, UserInterface& ui) {
     const std::string text = ui.clipboardText();
     if (text.empty()) return;
-    ClipboardLines lines(text);
-    loadSystem(app, ui, lines);
-}
-
-void loadSystem(Application& app, UserInterface& ui, LineSource& source) {
-    BusyState busy(ui);
-    readLines(app, ui, source, busy);
+    load(app, ui, {}, [&text](SystemTable& table, const PerLine& perLine) {
+        return readSystemText(text, table, perLine);
+    });
 }
 
 void loadSystemFile(Application& app, UserInterface& ui, const std::string& path) {
-    BusyState busy(ui);
-    FileBytes file = readFileBytes(path);
-    if (file.error != 0) {
-        busy.end();
-        reportUnreadableFile(ui, path, file.error);
-        return;
-    }
-    const std::string text = decodeSystemFileBytes(std::move(file.bytes));
-    FileLines lines(text);
-    readLines(app, ui, lines, busy);
+    load(app, ui, path, [&path](SystemTable& table, const PerLine& perLine) {
+        return readSystemFile(path, table, perLine);
+    });
 }
 
 }  // namespace lorvex

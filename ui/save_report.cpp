@@ -1,18 +1,17 @@
 #include "ui/save_report.h"
 
-#include "core/conversions.h"
+#include "core/messages.h"
 #include "report/html_report.h"
 #include "report/report_file.h"
 #include "report/report_stream.h"
 #include "report/text_report.h"
-#include "ui/failure_reason.h"
 #include "ui/path_text.h"
+#include "ui/show_message.h"
 
 namespace lorvex {
 
 namespace {
 
-constexpr std::string_view kSaveTitle = "Speichern";
 constexpr std::string_view kSaveDialogTitle = "Analyse speichern...";
 
 }  // namespace
@@ -20,7 +19,7 @@ constexpr std::string_view kSaveDialogTitle = "Analyse speichern...";
 void saveReport(const Application& app, UserInterface& ui, std::string_view filter,
                 std::string_view extension, ReportWriter writer) {
     if (app.hits.rowCount() == 0) {
-        ui.ShowMessageBox(kSaveTitle, "Keine Analyse zum Speichern vorhanden");
+        showMessage(ui, SAVE_TITLE, NO_ANALYSIS_TO_SAVE);
         return;
     }
     const std::string proposed = proposedReportName(
@@ -32,8 +31,8 @@ void saveReport(const Application& app, UserInterface& ui, std::string_view filt
     const WriteResult written = writeFileReplacing(
         path, reportBytes(writer, ReportData{app.system, app.hits}), DirectFallback::Allowed);
     if (written.ok) return;
-    ui.ShowMessageBox(kSaveTitle, "Datei kann nicht gespeichert werden:\n" + Utf8ToLatin1(path) +
-                                      "\n" + saveFailureReason(written.error));
+    showMessage(ui, SAVE_TITLE,
+                std::string(CANNOT_SAVE) + "\n" + path + "\n" + saveFailureReason(written.error));
 }
 
 void saveTextReport(const Application& app, UserInterface& ui) {

@@ -2,10 +2,9 @@
 
 #include <cerrno>
 
-#include "core/error_text.h"
 #include "core/hit_table.h"
+#include "core/messages.h"
 #include "tests/ui/test_support.h"
-#include "ui/failure_reason.h"
 #include "ui/file_types.h"
 #include "ui/list_rows.h"
 #include "ui/path_text.h"
@@ -32,8 +31,8 @@ TEST(FailureReasonTest, KnownFailuresSayWhatToDo) {
     // Where the system's own words are all there is, they stand alone.
     EXPECT_EQ(openFailureReason(EXDEV), SystemErrorText(EXDEV));
     EXPECT_EQ(saveFailureReason(ENOSPC),
-              "Kein Speicherplatz mehr auf dem Datentr\xE4ger. Bitte Platz schaffen oder einen "
-              "anderen Ort w\xE4hlen.");
+              "Kein Speicherplatz mehr auf dem Datentr\u00e4ger. Bitte Platz schaffen oder einen "
+              "anderen Ort w\u00e4hlen.");
 }
 
 TEST(FileTypesTest, PairsOfCaptionAndPatternWithEveryFileAsStar) {
