@@ -94,17 +94,25 @@ std::string holesText(const SystemTable& system, const CliOptions& options) {
     return text;
 }
 
-int emit(const CliOptions& options, CliStreams& streams, const std::string& bytes) {
+// The output as it is made, to standard output or into the file named by -o.
+int emit(const CliOptions& options, CliStreams& streams, const ByteProducer& produce) {
     if (!options.outputFile) {
-        streams.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        produce([&streams](std::string_view bytes) {
+            streams.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            return bool(streams.out);
+        });
         streams.out.flush();
         if (!streams.out) return fail(streams, OUTPUT_NOT_WRITTEN);
         return 0;
     }
     const WriteResult written =
-        writeFileReplacing(*options.outputFile, bytes, DirectFallback::Forbidden);
+        writeFileReplacing(*options.outputFile, produce, DirectFallback::Forbidden);
     if (!written.ok) return fail(streams, unwritableOutput(*options.outputFile, written.error));
     return 0;
+}
+
+int emit(const CliOptions& options, CliStreams& streams, std::string_view bytes) {
+    return emit(options, streams, [bytes](const ChunkSink& sink) { return sink(bytes); });
 }
 
 int runReport(const CliOptions& options, CliStreams& streams) {
@@ -151,7 +159,9 @@ int runReport(const CliOptions& options, CliStreams& streams) {
     if (hits.rowCount() == 0) return fail(streams, NO_ANALYSIS_TO_SAVE);
     const ReportData data{system, hits};
     const bool html = options.output == CliOutput::HtmlReport;
-    return emit(options, streams, reportBytes(html ? writeHtmlReport : writeTextReport, data));
+    const ReportWriter writer = html ? writeHtmlReport : writeTextReport;
+    return emit(options, streams,
+                [&](const ChunkSink& sink) { return streamReportBytes(writer, data, sink); });
 }
 
 }  // namespace

@@ -197,17 +197,36 @@ Target findTarget(const std::string& path) {
     return target;
 }
 
+// Every piece the producer makes, until the first failure: its errno, or 0.
+int writeProduced(int fd, const ByteProducer& produce, const EndSignalsHeld* held) {
+    int error = 0;
+    produce([&](std::string_view bytes) {
+        error = writeAll(fd, bytes, held);
+        return error == 0;
+    });
+    return error;
+}
+
+std::string gathered(const ByteProducer& produce) {
+    std::string bytes;
+    produce([&bytes](std::string_view piece) {
+        bytes += piece;
+        return true;
+    });
+    return bytes;
+}
+
 // Nothing is created, renamed or truncated, except a regular file behind /proc. Signals are
 // not held: opening a FIFO waits for its reader, and Ctrl+C has to end that wait.
-WriteResult writeDirectly(const Target& target, std::string_view bytes) {
+WriteResult writeDirectly(const Target& target, const ByteProducer& produce) {
     if (target.stream >= 0) {
-        const int error = writeAll(target.stream, bytes, nullptr);
+        const int error = writeProduced(target.stream, produce, nullptr);
         return error == 0 ? WriteResult{} : failed(error);
     }
     const int truncate = S_ISREG(target.info.st_mode) ? O_TRUNC : 0;
     FileDescriptor file(::open(target.file.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | truncate));
     if (file.get() < 0) return failed(errno);
-    if (const int error = writeAll(file.get(), bytes, nullptr)) return failed(error);
+    if (const int error = writeProduced(file.get(), produce, nullptr)) return failed(error);
     if (file.close() != 0) return failed(errno);
     return {};
 }
@@ -251,7 +270,8 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
-WriteResult replaceFile(const Target& target, std::string_view bytes, DirectFallback fallback) {
+WriteResult replaceFile(const Target& target, const ByteProducer& produce,
+                        DirectFallback fallback) {
     // A new file gets the usual permissions; a replaced one keeps its own.
     const mode_t mode = target.exists ? (target.info.st_mode & 07777) : newFileMode();
     // Declared first, so that the temporary file is gone before a held signal acts.
@@ -261,12 +281,12 @@ WriteResult replaceFile(const Target& target, std::string_view bytes, DirectFall
         // Only a folder that refuses new files may be worked around; a full disk may not.
         const bool noPermission = error == EACCES || error == EPERM;
         if (fallback == DirectFallback::Allowed && target.exists && noPermission) {
-            return overwriteInPlace(target.file, bytes, held);
+            return overwriteInPlace(target.file, gathered(produce), held);
         }
         return failed(error);
     }
     ::fchmod(temporary.fd(), mode);
-    if (const int error = writeAll(temporary.fd(), bytes, &held)) return failed(error);
+    if (const int error = writeProduced(temporary.fd(), produce, &held)) return failed(error);
     if (::fsync(temporary.fd()) != 0 && errno != EINVAL && errno != EROFS) return failed(errno);
     if (const int error = temporary.close()) return failed(error);
     if (const int error = temporary.renameTo(target.file)) return failed(error);
@@ -277,10 +297,16 @@ WriteResult replaceFile(const Target& target, std::string_view bytes, DirectFall
 
 WriteResult writeFileReplacing(const std::string& path, std::string_view bytes,
                                DirectFallback fallback) {
+    return writeFileReplacing(
+        path, [bytes](const ChunkSink& sink) { return sink(bytes); }, fallback);
+}
+
+WriteResult writeFileReplacing(const std::string& path, const ByteProducer& produce,
+                               DirectFallback fallback) {
     const Target target = findTarget(path);
     if (target.error != 0) return failed(target.error);
-    if (target.direct) return writeDirectly(target, bytes);
-    return replaceFile(target, bytes, fallback);
+    if (target.direct) return writeDirectly(target, produce);
+    return replaceFile(target, produce, fallback);
 }
 
 int writeTargetProblem(const std::string& path) {

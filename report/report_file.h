@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,6 +17,11 @@ struct WriteResult {
 
 enum class DirectFallback { Allowed, Forbidden };
 
+// Takes bytes in pieces; false asks the producer to stop.
+using ChunkSink = std::function<bool(std::string_view bytes)>;
+// Hands its bytes to the sink piece by piece; false when the sink stopped it.
+using ByteProducer = std::function<bool(const ChunkSink& sink)>;
+
 // Writes `bytes` to `path`.
 // - A regular file, or a new one, is replaced only once the bytes are completely written: a
 //   temporary file beside it, then a rename, so a failure leaves an existing file as it was.
@@ -27,6 +33,10 @@ enum class DirectFallback { Allowed, Forbidden };
 // SIGINT, SIGTERM and SIGHUP wait while a temporary or half-written file exists: the write is
 // abandoned, the file cleaned up, and then the signal takes its usual effect.
 WriteResult writeFileReplacing(const std::string& path, std::string_view bytes,
+                               DirectFallback fallback);
+// The same for bytes made while they are written, so that they never stand whole in memory;
+// only the in-place fallback gathers them first, since it must know their length.
+WriteResult writeFileReplacing(const std::string& path, const ByteProducer& produce,
                                DirectFallback fallback);
 
 // Why writeFileReplacing(path, ..., DirectFallback::Forbidden) would fail, where that can be

@@ -1,15 +1,11 @@
 #pragma once
 
-#include <functional>
 #include <string>
-#include <string_view>
 
 #include "report_content.h"
+#include "report_file.h"
 
 namespace lorvex {
-
-// Takes the bytes of a report in pieces; false stops the report.
-using ChunkSink = std::function<bool(std::string_view bytes)>;
 
 // A report's file bytes (every line followed by CR LF, the last one too), handed on in pieces
 // of about a megabyte as the writer makes them, so that a report of millions of lines never

@@ -28,8 +28,10 @@ void saveReport(const Application& app, UserInterface& ui, std::string_view filt
                                                fileNamePart(proposed));
     if (path.empty()) return;
 
+    const ReportData data{app.system, app.hits};
     const WriteResult written = writeFileReplacing(
-        path, reportBytes(writer, ReportData{app.system, app.hits}), DirectFallback::Allowed);
+        path, [&](const ChunkSink& sink) { return streamReportBytes(writer, data, sink); },
+        DirectFallback::Allowed);
     if (written.ok) return;
     showMessage(ui, SAVE_TITLE,
                 std::string(CANNOT_SAVE) + "\n" + path + "\n" + saveFailureReason(written.error));
