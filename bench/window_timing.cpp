@@ -1,6 +1,11 @@
 // Times what a user waits for in the real window: "Öffnen..." of a 9,999-row system (read,
 // sort, fill the system list) and "Komplett" on it (analysis and filling the hit list). Runs on
 // any Qt platform: QT_QPA_PLATFORM=offscreen, or under Xvfb to include real painting.
+//
+//   lorvex-window-timing [SYSTEM [NEXT]]
+//
+// With SYSTEM it times that file once instead of a synthetic system; with NEXT it then loads
+// NEXT and prints the memory the program held at its peak and holds afterwards.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -43,13 +48,24 @@ double timeCommand(lorvex::CommandDispatcher& dispatcher, lorvex::Command comman
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
+// "VmHWM" (the peak) or "VmRSS" (now) of this process, in KB as /proc reports them.
+std::string memoryFigure(const std::string& name) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(name + ":")) return line.substr(name.size() + 1);
+    }
+    return " ?";
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
     const QTemporaryDir folder;
-    const std::string path = folder.filePath("system.txt").toStdString();
-    {
+    const bool givenSystem = argc > 1;
+    const std::string path =
+        givenSystem ? std::string(argv[1]) : folder.filePath("system.txt").toStdString();
+    if (!givenSystem) {
         std::ofstream file(path);
         const auto system = lorvex::bench::syntheticSystem(lorvex::MAX_SYSTEM_ROWS,
                                                            lorvex::bench::RowKind::DistinctNumbers);
@@ -65,7 +81,7 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
 
     std::vector<double> load, analyse;
-    for (int run = 0; run < 5; ++run) {
+    for (int run = 0; run < (givenSystem ? 1 : 5); ++run) {
         load.push_back(timeCommand(dispatcher, lorvex::Command::CMD_OPEN));
         analyse.push_back(timeCommand(dispatcher, lorvex::Command::CMD_ANALYSE_ALL));
     }
@@ -77,5 +93,12 @@ int main(int argc, char* argv[]) {
                 lorvex::FormatDecimal(static_cast<float>(medianMs(load)), 1).c_str());
     std::printf("Komplett (analyse, show) median %s ms\n",
                 lorvex::FormatDecimal(static_cast<float>(medianMs(analyse)), 1).c_str());
+    if (argc > 2) {
+        const std::string peak = memoryFigure("VmHWM");
+        ui.openAnswer = argv[2];
+        timeCommand(dispatcher, lorvex::Command::CMD_OPEN);
+        std::printf("memory at the peak%s, after loading %s%s\n", peak.c_str(), argv[2],
+                    memoryFigure("VmRSS").c_str());
+    }
     return 0;
 }

@@ -34,7 +34,7 @@ std::string hitCellText(const HitRow& row, HitColumn column, char decimalMark = 
 class HitTable {
 public:
     // Gives the rows' memory back, so that a huge table does not outlive its system.
-    void clear() { rows_ = {}; }
+    void clear() { rows_ = std::vector<HitRow>(); }
     void append(const HitRow& row) { rows_.push_back(row); }
     void reserve(std::size_t rows) { rows_.reserve(rows); }
     int rowCount() const { return static_cast<int>(rows_.size()); }

@@ -32,7 +32,7 @@ std::size_t home(std::uint64_t key, std::size_t mask) {
 }  // namespace
 
 void PatternList::clear() {
-    slots_ = {};
+    slots_ = std::vector<Slot>();
     used_ = 0;
 }
 

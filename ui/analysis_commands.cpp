@@ -1,10 +1,8 @@
 #include "ui/analysis_commands.h"
 
 #include <utility>
-#include <vector>
 
 #include "core/hit_analysis.h"
-#include "ui/list_rows.h"
 #include "ui/progress_display.h"
 
 namespace lorvex {
@@ -12,11 +10,8 @@ namespace lorvex {
 namespace {
 
 void showHitTable(UserInterface& ui, const HitTable& hits) {
-    std::vector<ListRow> rows;
-    rows.reserve(hits.rows().size());
-    for (const HitRow& row : hits.rows()) rows.push_back(hitListRow(row));
     ui.removeAllRows(ListId::HitList);
-    ui.appendRows(ListId::HitList, rows);
+    ui.appendHitRows(hits.rows());
 }
 
 }  // namespace

@@ -20,8 +20,8 @@ void RowListModel::removeAllRows() {
     if (textRows_.empty() && hitRows_.empty()) return;
     beginResetModel();
     // Fresh vectors give the memory of a huge hit table back.
-    textRows_ = {};
-    hitRows_ = {};
+    textRows_ = std::vector<ListRow>();
+    hitRows_ = std::vector<HitRow>();
     endResetModel();
 }
 
