@@ -33,6 +33,7 @@ echo "== Web page (emscripten) and its tests in headless Chromium"
 echo "== Sanitizer build (ASan + UBSan) and tests"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$root/tests/lsan_suppressions.txt
 run_build "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DLORVEX_SANITIZE=ON -DLORVEX_BUILD_BENCH=OFF
 echo "== Sanitizer tests in a German locale"
 german_pass "$root/build-sanitize"
