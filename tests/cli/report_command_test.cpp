@@ -6,34 +6,23 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+
+#include "tests/support/test_files.h"
 
 namespace lorvex {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using namespace test_support;
 
 const fs::path kExamples = LORVEX_EXAMPLES_DIR;
-const fs::path kGolden = fs::path(LORVEX_TEST_DATA_DIR) / "reports";
 
 class ReportCommandTest : public testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("lorvex-cli-" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     // `input` is what standard input holds.
     int run(CliOptions options, const std::string& input = {}) {
         const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::tmpfile(), std::fclose);
@@ -49,18 +38,19 @@ protected:
     }
     fs::path file(const std::string& name, const std::string& bytes) const {
         const fs::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
+        writeBytes(path, bytes);
         return path;
     }
 
-    fs::path folder_;
+    const TempFolder temp_;
+    const fs::path folder_ = temp_.path();
     std::ostringstream out_;
     std::ostringstream err_;
 };
 
 TEST_F(ReportCommandTest, WritesTheSameBytesAsTheDesktopSave) {
     ASSERT_EQ(run({.systemFile = kExamples / "Beispiel_7_2.txt"}), 0);
-    EXPECT_EQ(out_.str(), readAll(kGolden / "beispiel_7_2_komplett.txt"));
+    expectSameBytes(out_.str(), readGolden("beispiel_7_2_komplett.txt"));
     EXPECT_EQ(err_.str(), "");
 }
 
@@ -70,7 +60,7 @@ TEST_F(ReportCommandTest, ReadsStandardInputAndWritesHtmlToAFile) {
         run({.systemFile = "-", .outputFile = output.string(), .output = CliOutput::HtmlReport},
             "1 2 3 4 5 7\n1 2 3 4 5 6\n"),
         0);
-    EXPECT_EQ(readAll(output), readAll(kGolden / "beispiel_7_2_komplett.html"));
+    expectSameBytes(readBytes(output), readGolden("beispiel_7_2_komplett.html"));
     EXPECT_EQ(out_.str(), "");
 }
 
@@ -103,8 +93,8 @@ TEST_P(ReportCommandFailureTest, ExplainsAndWritesNothing) {
     const fs::path system = file("system.txt", GetParam().input);
     EXPECT_EQ(run({.systemFile = system.string(), .outputFile = output.string()}), 1);
     EXPECT_NE(err_.str().find(GetParam().message), std::string::npos) << err_.str();
-    EXPECT_EQ(readAll(output), "earlier report");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 2);
+    EXPECT_EQ(readBytes(output), "earlier report");
+    EXPECT_EQ(temp_.entries(), 2u);
 }
 
 std::string manyRows(int count) {

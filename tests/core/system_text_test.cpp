@@ -7,13 +7,13 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/file_bytes.h"
 #include "core/system_loader.h"
+#include "tests/support/test_files.h"
 
 namespace lorvex {
 namespace {
@@ -196,25 +196,18 @@ TEST(ReadFileBytes, ReportsWhyAFileCannotBeRead) {
 
 class ReadFileBytesLimits : public testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("lorvex_core_" + std::to_string(::getpid()) + "_" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::string file(const char* name) const { return (folder_ / name).string(); }
+    std::string file(const char* name) const { return folder_.file(name); }
 
 private:
-    std::filesystem::path folder_;
+    const test_support::TempFolder folder_;
 };
 
 TEST_F(ReadFileBytesLimits, FileBeyondTheLimitIsRefused) {
-    std::ofstream(file("100 bytes")) << std::string(100, '1');
+    test_support::writeBytes(file("100 bytes"), std::string(100, '1'));
     EXPECT_EQ(readFileBytes(file("100 bytes"), 100).bytes.size(), 100u);
     EXPECT_EQ(readFileBytes(file("100 bytes"), 99).error, EFBIG);
     // Far larger than any system: refused before a byte is read (the file is sparse).
-    std::ofstream(file("disk image")).close();
+    test_support::writeBytes(file("disk image"), "");
     std::filesystem::resize_file(file("disk image"), MAX_FILE_BYTES + 1);
     EXPECT_EQ(readFileBytes(file("disk image")).error, EFBIG);
 }

@@ -7,42 +7,21 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "tests/support/test_files.h"
 
 namespace lorvex {
 namespace {
 
 namespace fs = std::filesystem;
 
+using namespace test_support;
+
 class ReportFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("lorvex-report-file-" + std::to_string(::getpid()) + "-" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        fs::permissions(folder_, fs::perms::owner_all);
-        fs::remove_all(folder_);
-    }
-    std::string path(const char* name) const { return (folder_ / name).string(); }
-    static std::string contents(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-    static void write(const std::string& file, const std::string& bytes) {
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
-    std::size_t entries() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
-    }
+    std::string path(const char* name) const { return folder_.file(name); }
 
-    fs::path folder_;
+    const TempFolder folder_;
 };
 
 TEST(ReportBytes, EveryLineEndsWithCrLf) {
@@ -55,13 +34,13 @@ TEST_F(ReportFileTest, CreatesAndReplacesWithoutLeftovers) {
     const std::string target = path("07_0002.txt");
     ASSERT_TRUE(writeFileReplacing(target, "first", DirectFallback::Forbidden).ok);
     ASSERT_TRUE(writeFileReplacing(target, "second", DirectFallback::Forbidden).ok);
-    EXPECT_EQ(contents(target), "second");
-    EXPECT_EQ(entries(), 1u);
+    EXPECT_EQ(readBytes(target), "second");
+    EXPECT_EQ(folder_.entries(), 1u);
 }
 
 TEST_F(ReportFileTest, ReplacedFileKeepsItsPermissions) {
     const std::string target = path("report");
-    write(target, "old");
+    writeBytes(target, "old");
     ::chmod(target.c_str(), 0640);
     ASSERT_TRUE(writeFileReplacing(target, "new", DirectFallback::Forbidden).ok);
     struct stat info {};
@@ -132,62 +111,46 @@ INSTANTIATE_TEST_SUITE_P(Targets, DirectTargetTest,
                          [](const auto& info) { return info.param.name; });
 
 TEST_F(ReportFileTest, LinkStaysAndTheFileItLeadsToIsReplaced) {
-    write(path("real.txt"), "old");
+    writeBytes(path("real.txt"), "old");
     fs::create_symlink("real.txt", path("link.txt"));
     fs::create_symlink("new.txt", path("dangling.txt"));
     ASSERT_TRUE(writeFileReplacing(path("link.txt"), "new", DirectFallback::Forbidden).ok);
     ASSERT_TRUE(writeFileReplacing(path("dangling.txt"), "made", DirectFallback::Forbidden).ok);
     EXPECT_TRUE(fs::is_symlink(path("link.txt")));
-    EXPECT_EQ(contents(path("real.txt")), "new");
+    EXPECT_EQ(readBytes(path("real.txt")), "new");
     EXPECT_TRUE(fs::is_symlink(path("dangling.txt")));
-    EXPECT_EQ(contents(path("new.txt")), "made");
-    EXPECT_EQ(entries(), 4u);
+    EXPECT_EQ(readBytes(path("new.txt")), "made");
+    EXPECT_EQ(folder_.entries(), 4u);
 }
 
 TEST_F(ReportFileTest, UnwritableTargetIsKnownBeforeWriting) {
     fs::create_directory(path("ordner"));
-    write(path("plain"), "x");
+    writeBytes(path("plain"), "x");
     EXPECT_EQ(writeTargetProblem(path("fehlt/report.txt")), ENOENT);
     EXPECT_EQ(writeTargetProblem(path("ordner")), EISDIR);
     EXPECT_EQ(writeTargetProblem(path("plain/report.txt")), ENOTDIR);
     EXPECT_EQ(writeTargetProblem(path("neu.txt")), 0);
     EXPECT_EQ(writeTargetProblem("/dev/null"), 0);
-    EXPECT_EQ(entries(), 2u);
+    EXPECT_EQ(folder_.entries(), 2u);
 }
 
 // Root may write anywhere, so these run in a child process that gives up root's rights first.
-class ReportFileDeathTest : public ReportFileTest {
-protected:
-    static void becomeUnprivileged() {
-        if (::geteuid() != 0) return;
-        const uid_t nobody = 65534;
-        if (::setresgid(nobody, nobody, nobody) != 0 || ::setresuid(nobody, nobody, nobody) != 0) {
-            std::_Exit(2);
-        }
-    }
-    void handFolderToNobody() const {
-        if (::geteuid() != 0) return;
-        for (const auto& entry : fs::recursive_directory_iterator(folder_)) {
-            ::chown(entry.path().c_str(), 65534, 65534);
-        }
-        ::chown(folder_.c_str(), 65534, 65534);
-    }
-};
+class ReportFileDeathTest : public ReportFileTest {};
 
 TEST_F(ReportFileDeathTest, ReadOnlyFolderKeepsTheOldFileUnlessInPlaceIsAllowed) {
     const std::string target = path("report.txt");
-    write(target, "old");
-    handFolderToNobody();
-    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    writeBytes(target, "old");
+    handToUnprivilegedUser(folder_.path());
+    fs::permissions(folder_.path(), fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_EXIT(
         {
-            becomeUnprivileged();
+            dropRootRights();
             const WriteResult refused =
                 writeFileReplacing(target, "new", DirectFallback::Forbidden);
             const bool keptOld =
-                !refused.ok && refused.error == EACCES && contents(target) == "old";
+                !refused.ok && refused.error == EACCES && readBytes(target) == "old";
             const bool inPlace = writeFileReplacing(target, "new", DirectFallback::Allowed).ok &&
-                                 contents(target) == "new";
+                                 readBytes(target) == "new";
             const bool noNewFile =
                 !writeFileReplacing(path("neu.txt"), "x", DirectFallback::Allowed).ok &&
                 writeTargetProblem(path("neu.txt")) == EACCES;
@@ -198,14 +161,14 @@ TEST_F(ReportFileDeathTest, ReadOnlyFolderKeepsTheOldFileUnlessInPlaceIsAllowed)
 
 TEST_F(ReportFileDeathTest, WriteProtectedFileIsNotReplaced) {
     const std::string target = path("report.txt");
-    write(target, "old");
+    writeBytes(target, "old");
     ::chmod(target.c_str(), 0444);
-    handFolderToNobody();
+    handToUnprivilegedUser(folder_.path());
     EXPECT_EXIT(
         {
-            becomeUnprivileged();
+            dropRootRights();
             const WriteResult result = writeFileReplacing(target, "new", DirectFallback::Allowed);
-            std::_Exit(!result.ok && result.error == EACCES && contents(target) == "old" ? 0 : 1);
+            std::_Exit(!result.ok && result.error == EACCES && readBytes(target) == "old" ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -10,27 +8,12 @@
 #include "report/report_file.h"
 #include "report/report_stream.h"
 #include "report/text_report.h"
+#include "tests/support/test_files.h"
 
 namespace lorvex {
 namespace {
 
-std::string readGolden(const std::string& name) {
-    std::ifstream file(std::string(LORVEX_TEST_DATA_DIR) + "/reports/" + name, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-// Compares line by line first, so a failure names the first line that differs.
-void expectSameBytes(const std::string& actual, const std::string& expected) {
-    std::istringstream a(actual), e(expected);
-    std::string lineA, lineE;
-    for (int number = 1; std::getline(e, lineE); ++number) {
-        ASSERT_TRUE(std::getline(a, lineA)) << "report ends before line " << number;
-        ASSERT_EQ(lineA, lineE) << "first difference in line " << number;
-    }
-    EXPECT_EQ(actual, expected);
-}
+using namespace test_support;
 
 SystemTable twoRowSystem() {
     SystemTable system;

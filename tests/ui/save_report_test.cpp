@@ -86,7 +86,7 @@ TEST_F(SaveReportTest, CancelledDialogWritesNothingAndSaysNothing) {
 
     EXPECT_EQ(ui.eventsAfter(start), (Events{"save dialog"}));
     EXPECT_EQ(readBytes(folder.file("07_0002.txt")), "old");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(folder.entries(), 1u);
 }
 
 TEST_F(SaveReportTest, TextReportIsWrittenWithCrLfAndNothingChangesOnScreen) {
@@ -252,9 +252,7 @@ TEST_F(SaveReportDeathTest, WriteThatFailsMidwayKeepsTheExistingFile) {
                        ui.messages[0].text ==
                            kCannotSave + ui.saveAnswer +
                                "\nDie Datei ist zu gro\xDF. Bitte einen anderen Ort w\xE4hlen." &&
-                       readBytes(ui.saveAnswer) == "old" &&
-                       std::distance(fs::directory_iterator(folder.path()),
-                                     fs::directory_iterator()) == 1,
+                       readBytes(ui.saveAnswer) == "old" && folder.entries() == 1,
                    ui);
         },
         ::testing::ExitedWithCode(0), "");
@@ -274,9 +272,7 @@ TEST_F(SaveReportDeathTest, WriteProtectedFileIsReportedAndKept) {
             finish(
                 ui.messages.size() == 1 &&
                     ui.messages[0].text == kCannotSave + ui.saveAnswer + "\n" + kWriteProtected &&
-                    readBytes(ui.saveAnswer) == "old" &&
-                    std::distance(fs::directory_iterator(folder.path()),
-                                  fs::directory_iterator()) == 1,
+                    readBytes(ui.saveAnswer) == "old" && folder.entries() == 1,
                 ui);
         },
         ::testing::ExitedWithCode(0), "");
