@@ -1,6 +1,7 @@
 #include "pattern_list.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "system_row.h"
 
@@ -38,7 +39,7 @@ void PatternList::clear() {
 
 void PatternList::record(const Outcome& outcome, std::int64_t cases) {
     if (cases <= 0) return;
-    if (2 * (used_ + 1) > slots_.size()) grow();
+    if (2 * (used_ + 1) > slots_.size()) rehash(std::max<std::size_t>(64, 2 * slots_.size()));
     const std::uint64_t key = pack(outcome);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t slot = home(key, mask);; slot = (slot + 1) & mask) {
@@ -55,8 +56,13 @@ void PatternList::record(const Outcome& outcome, std::int64_t cases) {
     }
 }
 
-void PatternList::grow() {
-    std::vector<Slot> old(std::max<std::size_t>(64, 2 * slots_.size()));
+void PatternList::reserve(std::size_t patterns) {
+    if (2 * patterns <= slots_.size()) return;
+    rehash(std::bit_ceil(2 * patterns));
+}
+
+void PatternList::rehash(std::size_t slotCount) {
+    std::vector<Slot> old(slotCount);
     old.swap(slots_);
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& entry : old) {

@@ -15,6 +15,8 @@ public:
     // Also gives the memory of a large run back.
     void clear();
     void record(const Outcome& outcome, std::int64_t cases = 1);
+    // Room for `patterns` distinct patterns, so that recording that many never regrows.
+    void reserve(std::size_t patterns);
     // Orders the patterns by their counts, most hits first, and appends one row per pattern.
     // The list is used up by it: empty afterwards.
     void finish(int blockSize, HitTable& table);
@@ -29,7 +31,7 @@ private:
         std::int64_t cases = 0;
     };
 
-    void grow();
+    void rehash(std::size_t slotCount);
 
     std::vector<Slot> slots_;
     std::size_t used_ = 0;

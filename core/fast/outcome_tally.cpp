@@ -8,6 +8,7 @@ namespace lorvex::fast {
 
 void OutcomeTally::recordInto(PatternList& patterns, int blockSize) {
     addPending();
+    patterns.reserve(patterns.size() + used_);
     for (const Slot& entry : slots_) {
         if (entry.draws == 0) continue;
         patterns.record(outcomeFromMoments(entry.moments, blockSize), entry.draws);
