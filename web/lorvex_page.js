@@ -596,13 +596,19 @@
             this.showAnswer('frequency-result', answer.text);
         },
 
+        // Timed like "Komplett" (tests/web/measure_web.py): "lorvex-coverage", "lorvex-odds".
         async long(command, resultId, runningText, doneText) {
             if (page.busy) return;
+            performance.clearMarks(`lorvex-${command}-start`);
+            performance.clearMeasures(`lorvex-${command}`);
+            performance.mark(`lorvex-${command}-start`);
             this.showAnswer(resultId, '');
             const answer = await runLong(command, {}, runningText, 'Berechnung abgebrochen.');
             if (!answer) return;
             this.showAnswer(resultId, answer.text);
             setStatus(doneText);
+            await afterPaint();
+            performance.measure(`lorvex-${command}`, `lorvex-${command}-start`);
         },
 
         // What the check plays on: the own numbers when the field holds any, else the system.

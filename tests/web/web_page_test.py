@@ -262,6 +262,7 @@ class WebPageTest:
             assert self.driver.find_element(By.ID, "draw-numbers").get_attribute(
                 "aria-invalid") == "true"
             assert self.content("check-result") == ""
+        assert not self.driver.find_element(By.ID, "map-actions").is_displayed()
         own, draw = "1 2 3", "1 2 3 4 5 6"
         self.type_into("own-numbers", own)
         self.type_into("draw-numbers", draw)
