@@ -1,7 +1,8 @@
 #include "cli_options.h"
 
-#include <algorithm>
 #include <charconv>
+
+#include "core/number_list.h"
 
 namespace lorvex {
 
@@ -63,43 +64,6 @@ std::optional<std::int64_t> count(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
     return value;
-}
-
-// Numbers separated as in a system line: runs of blanks, TABs, ",", ";" and "-". Each must be a
-// plain decimal number from 1 to 49, and none may repeat. `numbers` is empty after a problem.
-std::string parseNumberList(std::string_view option, std::string_view text,
-                            std::vector<int>& numbers) {
-    numbers.clear();
-    constexpr std::string_view separators = " \t,;-";
-    std::string problem;
-    for (std::size_t start = text.find_first_not_of(separators); start != std::string_view::npos;
-         start = text.find_first_not_of(separators, start)) {
-        const std::size_t end = std::min(text.find_first_of(separators, start), text.size());
-        const std::string_view field = text.substr(start, end - start);
-        start = end;
-        int value = 0;
-        const auto [stop, error] =
-            std::from_chars(field.data(), field.data() + field.size(), value);
-        if (error == std::errc::result_out_of_range ||
-            (error == std::errc() && (value < 1 || value > 49))) {
-            problem =
-                std::string(option) + ": " + std::string(field) + " liegt nicht zwischen 1 und 49.";
-        } else if (error != std::errc() || stop != field.data() + field.size()) {
-            problem = std::string(option) + ": \"" + std::string(field) +
-                      "\" ist keine Zahl (erlaubt sind Zahlen von 1 bis 49, getrennt durch "
-                      "Leerzeichen, Tabulatoren, \",\", \";\" oder \"-\").";
-        } else if (std::find(numbers.begin(), numbers.end(), value) != numbers.end()) {
-            problem =
-                std::string(option) + ": " + std::string(field) + " steht mehr als einmal da.";
-        }
-        if (!problem.empty()) {
-            numbers.clear();
-            return problem;
-        }
-        numbers.push_back(value);
-    }
-    if (numbers.empty()) return std::string(option) + " erwartet Zahlen von 1 bis 49.";
-    return {};
 }
 
 // Rules between options that each read fine on their own.
@@ -167,23 +131,17 @@ CliParse parseCliArguments(std::span<const std::string_view> arguments) {
         } else if (argument == "--map") {
             if (mapGiven) return usageError("--map nur einmal angeben.");
             if (!value) return usageError("--map erwartet die eigenen Zahlen.");
-            if (std::string problem = parseNumberList("--map", *value, options.ownNumbers);
-                !problem.empty()) {
-                return usageError(std::move(problem));
-            }
+            NumberList own = parseOwnNumbers(*value);
+            if (!own.problem.empty()) return usageError(std::move(own.problem));
+            options.ownNumbers = std::move(own.numbers);
             mapGiven = true;
             ++i;
         } else if (argument == "--check") {
             if (checkGiven) return usageError("--check nur einmal angeben.");
             if (!value) return usageError("--check erwartet die sechs gezogenen Zahlen.");
-            std::vector<int> drawn;
-            if (std::string problem = parseNumberList("--check", *value, drawn); !problem.empty())
-                return usageError(std::move(problem));
-            if (drawn.size() != options.drawNumbers.size()) {
-                return usageError("--check erwartet sechs verschiedene Zahlen, nicht " +
-                                  std::to_string(drawn.size()) + ".");
-            }
-            std::copy(drawn.begin(), drawn.end(), options.drawNumbers.begin());
+            DrawNumbers draw = parseDrawNumbers(*value);
+            if (!draw.problem.empty()) return usageError(std::move(draw.problem));
+            options.drawNumbers = draw.numbers;
             checkGiven = true;
             ++i;
         } else if (argument == "--reference") {

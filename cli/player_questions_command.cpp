@@ -3,12 +3,12 @@
 #include <iterator>
 #include <vector>
 
-#include "core/conversions.h"
 #include "core/coverage.h"
 #include "core/draw_check.h"
 #include "core/draw_odds.h"
 #include "core/hit_analysis.h"
 #include "core/number_frequency.h"
+#include "core/number_list.h"
 #include "core/system_mapping.h"
 #include "report/player_answers.h"
 
@@ -31,9 +31,7 @@ PlayerAnswer coverage(const SystemTable& system, const CliOptions& options) {
     }
     if (covered.empty()) {
         return failure(PlayerAnswer::Kind::Failure,
-                       "Keine Ziehung von " + FormatInteger(blocks.back()) +
-                           " Zahlen: das System hat nur " + FormatInteger(system.highestNumber()) +
-                           " Systemzahlen.");
+                       noCoverageText(blocks.back(), system.highestNumber()));
     }
     return {PlayerAnswer::Kind::Text, coverageText(covered)};
 }
@@ -52,11 +50,10 @@ PlayerAnswer answerPlayerQuestion(const SystemTable& system, const CliOptions& o
             break;
     }
     const bool mapped = !options.ownNumbers.empty();
-    if (mapped && options.ownNumbers.size() != std::size_t(system.highestNumber())) {
-        return failure(PlayerAnswer::Kind::UsageError,
-                       "--map nennt " + FormatInteger(std::int64_t(options.ownNumbers.size())) +
-                           " Zahlen, das System hat aber " + FormatInteger(system.highestNumber()) +
-                           " Systemzahlen: je Systemzahl eine eigene Zahl angeben.");
+    if (mapped) {
+        std::string problem =
+            ownNumbersCountProblem(options.ownNumbers.size(), system.highestNumber());
+        if (!problem.empty()) return failure(PlayerAnswer::Kind::UsageError, std::move(problem));
     }
     const std::vector<SystemRow> rows =
         mapped ? mapSystemRows(system, options.ownNumbers)

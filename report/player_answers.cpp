@@ -82,6 +82,11 @@ std::string coverageText(std::span<const BlockCoverage> blocks) {
     return text;
 }
 
+std::string noCoverageText(int smallestBlock, int highestNumber) {
+    return "Keine Ziehung von " + FormatInteger(smallestBlock) + " Zahlen: das System hat nur " +
+           FormatInteger(highestNumber) + " Systemzahlen.";
+}
+
 std::string drawOddsText(const DrawOdds& odds) {
     std::string text = "Gewinnchancen je Ziehung 6 aus 49 (" + FormatInteger(LOTTERY_DRAWS) +
                        " Ziehungen, ohne Superzahl)\n";

@@ -15,6 +15,9 @@ namespace lorvex {
 // One section per block, a blank line between them.
 std::string coverageText(std::span<const BlockCoverage> blocks);
 
+// Why there is no coverage: even the smallest block asked for has no draw.
+std::string noCoverageText(int smallestBlock, int highestNumber);
+
 std::string drawOddsText(const DrawOdds& odds);
 
 // `rowsHolding[n - 1]`: the rows that hold the system number n.

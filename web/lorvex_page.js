@@ -256,14 +256,6 @@
         hitsTable: new LazyTable($('hits-scroll'), 7),
     };
 
-    // Room for the player questions: called with the loaded system and each finished analysis.
-    const playerQuestions = {
-        section: $('player-questions'),
-        content: $('player-questions-content'),
-        systemLoaded(/* system: {rowCount, highestNumber, rows} */) {},
-        analysed(/* hitRows: [{cells, first}] */) {},
-    };
-
     function setStatus(text) {
         $('status').textContent = text;
     }
@@ -274,7 +266,8 @@
         busy = busy || page.engineBroken;
         page.busy = busy;
         document.body.dataset.state = busy ? 'busy' : 'idle';
-        for (const element of document.querySelectorAll('.toolbar button, #paste-panel button')) {
+        for (const element of document.querySelectorAll(
+            '.toolbar button, #paste-panel button, #player-questions button')) {
             element.disabled = busy;
         }
         $('open-file').disabled = busy;
@@ -314,7 +307,6 @@
                 `<td>${rows[o + 1]}</td><td>${rows[o + 2]}</td><td>${rows[o + 3]}</td>` +
                 `<td>${rows[o + 4]}</td><td>${rows[o + 5]}</td></tr>`;
         });
-        playerQuestions.systemLoaded(answer);
     }
 
     function showHits(hitTableText, guaranteeText) {
@@ -331,7 +323,6 @@
             return `<tr aria-rowindex="${i + 2}"${row.first ? ' class="first"' : ''}>${cells}</tr>`;
         });
         showBlocks(hitRows, guaranteeText.split('\n').filter((line) => line !== ''));
-        playerQuestions.analysed(hitRows);
     }
 
     function blocksOf(hitRows) {
@@ -390,6 +381,7 @@
             page.hasSystem = true;
             showSystem(answer);
             clearHits();
+            await questions.systemLoaded();
             setStatus(`System geladen: ${answer.rowCount} Reihen, ${answer.highestNumber} ` +
                 'Systemzahlen.');
             await afterPaint();
@@ -407,22 +399,48 @@
         performance.clearMeasures('lorvex-analyse');
         performance.mark('lorvex-analyse-start');
         clearHits();
+        const answer = await runLong('analyse', {blocks}, 'Analyse läuft...',
+            'Analyse abgebrochen.', true);
+        if (!answer) return;
+        showHits(answer.hitTable, answer.guarantees);
+        setStatus(page.hitRows.length ? `Analyse fertig: ${page.hitRows.length} Zeilen in ` +
+            'der Treffertabelle.' : page.hasSystem ? 'Analyse fertig: keine Zeilen, das ' +
+            'System hat weniger Systemzahlen als Treffer.' : 'Kein System geladen.');
+        await afterPaint();
+        performance.measure('lorvex-analyse', 'lorvex-analyse-start');
+    }
+
+    // A command that may take as long as "Komplett": busy, cancellable, with the progress bar
+    // (running without figures where the engine sends none). Nothing when it did not end.
+    async function runLong(command, data, runningText, cancelledText, withShares = false) {
         setBusy(true, true);
-        $('progress').value = 0;
-        setStatus('Analyse läuft...');
+        const progress = $('progress');
+        if (withShares) progress.value = 0;
+        else progress.removeAttribute('value');
+        setStatus(runningText);
         try {
-            const answer = await page.engine.call('analyse', {blocks});
-            $('progress').value = 1;
-            showHits(answer.hitTable, answer.guarantees);
-            setStatus(page.hitRows.length ? `Analyse fertig: ${page.hitRows.length} Zeilen in ` +
-                'der Treffertabelle.' : page.hasSystem ? 'Analyse fertig: keine Zeilen, das ' +
-                'System hat weniger Systemzahlen als Treffer.' : 'Kein System geladen.');
-            await afterPaint();
-            performance.measure('lorvex-analyse', 'lorvex-analyse-start');
+            const answer = await page.engine.call(command, data);
+            progress.value = 1;
+            return answer;
         } catch (error) {
-            $('progress').value = 0;
-            if (error.cancelled) setStatus('Analyse abgebrochen.');
+            progress.value = 0;
+            if (error.cancelled) setStatus(cancelledText);
             else engineFailed(error);
+            return null;
+        } finally {
+            setBusy(false);
+        }
+    }
+
+    // A quick command: busy while it runs, nothing when it failed.
+    async function runQuick(command, data) {
+        if (page.busy) return null;
+        setBusy(true);
+        try {
+            return await page.engine.call(command, data);
+        } catch (error) {
+            engineFailed(error);
+            return null;
         } finally {
             setBusy(false);
         }
@@ -458,6 +476,17 @@
         showMessage(TEXT.engineFailedTitle, TEXT.startFailed);
     }
 
+    function download(bytes, name, type) {
+        const url = URL.createObjectURL(new Blob([bytes], {type}));
+        const link = document.createElement('a');
+        link.href = url;
+        link.download = name;
+        document.body.appendChild(link);
+        link.click();
+        link.remove();
+        setTimeout(() => URL.revokeObjectURL(url), 60000);
+    }
+
     async function save(html) {
         if (page.busy) return;
         if (page.hitRows.length === 0) {
@@ -468,15 +497,8 @@
         try {
             const answer = await page.engine.call('report', {html});
             // The bytes go to the file as they are: ISO 8859-1 with CR LF, like the desktop's.
-            const type = html ? 'text/html;charset=iso-8859-1' : 'text/plain;charset=iso-8859-1';
-            const url = URL.createObjectURL(new Blob([answer.bytes], {type}));
-            const link = document.createElement('a');
-            link.href = url;
-            link.download = answer.name;
-            document.body.appendChild(link);
-            link.click();
-            link.remove();
-            setTimeout(() => URL.revokeObjectURL(url), 60000);
+            download(answer.bytes, answer.name,
+                html ? 'text/html;charset=iso-8859-1' : 'text/plain;charset=iso-8859-1');
             setStatus(`Bericht ${answer.name} wird heruntergeladen.`);
         } catch (error) {
             engineFailed(error);
@@ -539,6 +561,121 @@
         }
     }
 
+    // --- The questions after the hit table ------------------------------------------------
+
+    // Each section shows the very text lorvex-report writes for its option, or the German reason
+    // why the typed numbers will not do, beside the field that holds them.
+    const questions = {
+        mappedText: '',
+
+        showAnswer(id, text) {
+            const result = $(id);
+            result.textContent = text;
+            result.hidden = text === '';
+        },
+
+        showProblem(field, problemId, problem) {
+            $(problemId).textContent = problem;
+            if (problem) $(field).setAttribute('aria-invalid', 'true');
+            else $(field).removeAttribute('aria-invalid');
+        },
+
+        // A new system makes every earlier answer stale; its number balance is shown at once.
+        async systemLoaded() {
+            $('player-questions').hidden = false;
+            for (const id of ['coverage-result', 'odds-result', 'map-result', 'check-result']) {
+                this.showAnswer(id, '');
+            }
+            this.showProblem('own-numbers', 'map-problem', '');
+            this.showProblem('draw-numbers', 'check-problem', '');
+            $('map-note').textContent = '';
+            $('check-note').textContent = '';
+            $('map-actions').hidden = true;
+            this.mappedText = '';
+            const answer = await page.engine.call('frequency');
+            this.showAnswer('frequency-result', answer.text);
+        },
+
+        // Timed like "Komplett" (tests/web/measure_web.py): "lorvex-coverage", "lorvex-odds".
+        async long(command, resultId, runningText, doneText) {
+            if (page.busy) return;
+            performance.clearMarks(`lorvex-${command}-start`);
+            performance.clearMeasures(`lorvex-${command}`);
+            performance.mark(`lorvex-${command}-start`);
+            this.showAnswer(resultId, '');
+            const answer = await runLong(command, {}, runningText, 'Berechnung abgebrochen.');
+            if (!answer) return;
+            this.showAnswer(resultId, answer.text);
+            setStatus(doneText);
+            await afterPaint();
+            performance.measure(`lorvex-${command}`, `lorvex-${command}-start`);
+        },
+
+        // What the check plays on: the own numbers when the field holds any, else the system.
+        ownNumbers() {
+            const own = $('own-numbers').value;
+            return own.trim() === '' ? '' : own;
+        },
+
+        async map() {
+            const answer = await runQuick('map', {own: $('own-numbers').value});
+            if (!answer) return;
+            this.showProblem('own-numbers', 'map-problem', answer.problem ? answer.text : '');
+            this.mappedText = answer.problem ? '' : answer.text;
+            this.showAnswer('map-result', this.mappedText);
+            $('map-actions').hidden = Boolean(answer.problem);
+            const rows = this.mappedText.split('\n').length - 1;
+            $('map-note').textContent = answer.problem ? '' :
+                `Das System auf den eigenen Zahlen: ${rows} ${rows === 1 ? 'Reihe' : 'Reihen'}.`;
+            if (answer.problem) $('own-numbers').focus();
+        },
+
+        async check() {
+            const own = this.ownNumbers();
+            const answer = await runQuick('check', {own, draw: $('draw-numbers').value});
+            if (!answer) return;
+            const ownProblem = answer.problem === 'own';
+            this.showProblem('own-numbers', 'map-problem', ownProblem ? answer.text : '');
+            this.showProblem('draw-numbers', 'check-problem',
+                answer.problem === 'draw' ? answer.text : '');
+            this.showAnswer('check-result', answer.problem ? '' : answer.text);
+            $('check-note').textContent = answer.problem ? '' : own ?
+                'Geprüft wurde das System auf den eigenen Zahlen.' : 'Geprüft wurde das System.';
+            if (answer.problem) $(ownProblem ? 'own-numbers' : 'draw-numbers').focus();
+        },
+
+        loadMapped() {
+            if (this.mappedText === '' || page.busy) return;
+            markLoadStart();
+            load('file', new TextEncoder().encode(this.mappedText));
+        },
+
+        saveMapped() {
+            if (this.mappedText === '') return;
+            download(new TextEncoder().encode(this.mappedText), 'eigene_Zahlen.txt',
+                'text/plain;charset=utf-8');
+            setStatus('Das umgesetzte System eigene_Zahlen.txt wird heruntergeladen.');
+        },
+
+        connect() {
+            $('coverage-run').addEventListener('click', () => this.long('coverage',
+                'coverage-result', 'Abdeckung wird berechnet...', 'Abdeckung berechnet.'));
+            $('odds-run').addEventListener('click', () => this.long('odds', 'odds-result',
+                'Gewinnchancen werden berechnet...', 'Gewinnchancen berechnet.'));
+            // The forms only catch Enter and the buttons; nothing is ever sent anywhere.
+            $('map-form').addEventListener('submit', (event) => {
+                event.preventDefault();
+                this.map();
+            });
+            $('check-form').addEventListener('submit', (event) => {
+                event.preventDefault();
+                this.check();
+            });
+            $('map-load').addEventListener('click', () => this.loadMapped());
+            $('map-save').addEventListener('click', () => this.saveMapped());
+        },
+    };
+
     function connect() {
         $('open-file').addEventListener('change', (event) => {
             const file = event.target.files[0];
@@ -558,6 +695,7 @@
         $('save-html').addEventListener('click', () => save(true));
         $('cancel').addEventListener('click', cancel);
         $('message-ok').addEventListener('click', () => $('message').close());
+        questions.connect();
 
         // Text pasted anywhere on the page (outside the text field) loads like "Einfügen".
         document.addEventListener('paste', (event) => {

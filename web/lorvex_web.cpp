@@ -2,6 +2,8 @@
 // functions that the worker script (web/lorvex_worker.js) calls. Data flow: bytes or pasted text
 // -> FileLines / ClipboardLines -> loadSystemLines -> SystemTable -> HitAnalysis -> HitTable ->
 // cell texts for the page, or writeTextReport / writeHtmlReport -> reportBytes for a download.
+// The questions after the hit table take the SystemTable to the core's counts and the texts of
+// report/player_answers.h, the same lines lorvex-report writes.
 //
 // Texts for the page leave as UTF-8, report files as their ISO 8859-1 bytes. Every function that
 // hands out text puts it into the session's output buffer, which the caller copies at once.
@@ -10,20 +12,28 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "core/conversions.h"
+#include "core/coverage.h"
+#include "core/draw_check.h"
+#include "core/draw_odds.h"
 #include "core/hit_analysis.h"
 #include "core/hit_table.h"
+#include "core/number_frequency.h"
+#include "core/number_list.h"
 #include "core/progress_observer.h"
 #include "core/system_loader.h"
+#include "core/system_mapping.h"
 #include "core/system_table.h"
 #include "core/system_text.h"
 #include "report/guarantee.h"
 #include "report/html_report.h"
+#include "report/player_answers.h"
 #include "report/report_content.h"
 #include "report/report_stream.h"
 #include "report/text_report.h"
@@ -136,6 +146,60 @@ std::string hitTableText(const HitTable& hits) {
     return latin1ToUtf8(text);
 }
 
+// A player's question answered, or the German reason why not, as lorvex-report gives it.
+struct Answer {
+    enum class Problem { None, NoAnswer, OwnNumbers, Draw } problem = Problem::None;
+    std::string text;  // UTF-8 with LF line ends
+};
+
+Answer coverageAnswer(const SystemTable& system) {
+    std::vector<BlockCoverage> covered;
+    for (int k = 6; k >= 3; --k) {
+        if (auto block = computeCoverage(system, k)) covered.push_back(*block);
+    }
+    if (covered.empty())
+        return {Answer::Problem::NoAnswer, noCoverageText(3, system.highestNumber())};
+    return {Answer::Problem::None, coverageText(covered)};
+}
+
+// The rows played on the own numbers, or why they cannot be.
+struct PlayedRows {
+    std::vector<SystemRow> rows;
+    std::string problem;
+};
+
+PlayedRows playOwnNumbers(const SystemTable& system, std::span<const int> ownNumbers) {
+    std::string problem = ownNumbersCountProblem(ownNumbers.size(), system.highestNumber());
+    if (!problem.empty()) return {{}, std::move(problem)};
+    return {mapSystemRows(system, ownNumbers), {}};
+}
+
+Answer mappedSystemAnswer(const SystemTable& system, std::string_view ownNumbers) {
+    NumberList own = parseOwnNumbers(ownNumbers);
+    if (!own.problem.empty()) return {Answer::Problem::OwnNumbers, std::move(own.problem)};
+    PlayedRows played = playOwnNumbers(system, own.numbers);
+    if (!played.problem.empty()) return {Answer::Problem::OwnNumbers, std::move(played.problem)};
+    return {Answer::Problem::None, systemRowsText(played.rows)};
+}
+
+// Against the system itself when `ownNumbers` is empty. The own numbers are read before the
+// draw and counted after it, as "lorvex-report --map X --check Y" does.
+Answer drawCheckAnswer(const SystemTable& system, std::string_view ownNumbers,
+                       std::string_view drawText) {
+    NumberList own;
+    if (!ownNumbers.empty()) {
+        own = parseOwnNumbers(ownNumbers);
+        if (!own.problem.empty()) return {Answer::Problem::OwnNumbers, std::move(own.problem)};
+    }
+    const DrawNumbers draw = parseDrawNumbers(drawText);
+    if (!draw.problem.empty()) return {Answer::Problem::Draw, draw.problem};
+    PlayedRows played{{system.rows().begin(), system.rows().end()}, {}};
+    if (!ownNumbers.empty()) played = playOwnNumbers(system, own.numbers);
+    if (!played.problem.empty()) return {Answer::Problem::OwnNumbers, std::move(played.problem)};
+    return {Answer::Problem::None,
+            drawCheckText(played.rows, checkDraw(played.rows, draw.numbers))};
+}
+
 }  // namespace
 
 }  // namespace lorvex
@@ -216,6 +280,47 @@ const char* lorvex_report_name(WebSession* session, int html) {
         ->setOutput(lorvex::proposedReportName("", system.highestNumber(), system.rowCount(),
                                                html ? ".html" : ".txt"))
         .c_str();
+}
+
+// The questions after the hit table. Each puts its text (UTF-8) into the output buffer. Those
+// that return a number return 0 for an answer, else the German reason is in the buffer and the
+// number tells what it is about: 1 no answer at all, 2 the own numbers, 3 the draw.
+
+int lorvex_coverage(WebSession* session) {
+    lorvex::Answer answer = lorvex::coverageAnswer(session->system());
+    session->setOutput(std::move(answer.text));
+    return static_cast<int>(answer.problem);
+}
+
+const char* lorvex_odds(WebSession* session) {
+    return session->setOutput(lorvex::drawOddsText(lorvex::computeDrawOdds(session->system())))
+        .c_str();
+}
+
+const char* lorvex_frequency(WebSession* session) {
+    return session
+        ->setOutput(lorvex::numberFrequencyText(lorvex::rowsHoldingEachNumber(session->system())))
+        .c_str();
+}
+
+// The system played on the own numbers, as system text.
+int lorvex_mapped_system(WebSession* session, const char* ownNumbers, std::size_t ownSize) {
+    lorvex::Answer answer = lorvex::mappedSystemAnswer(session->system(), {ownNumbers, ownSize});
+    session->setOutput(std::move(answer.text));
+    return static_cast<int>(answer.problem);
+}
+
+// The draw against the system, or against the system on the own numbers when ownSize > 0.
+int lorvex_draw_check(WebSession* session, const char* ownNumbers, std::size_t ownSize,
+                      const char* draw, std::size_t drawSize) {
+    lorvex::Answer answer =
+        lorvex::drawCheckAnswer(session->system(), {ownNumbers, ownSize}, {draw, drawSize});
+    session->setOutput(std::move(answer.text));
+    return static_cast<int>(answer.problem);
+}
+
+const char* lorvex_output(const WebSession* session) {
+    return session->output().c_str();
 }
 
 std::size_t lorvex_output_size(const WebSession* session) {

@@ -27,8 +27,23 @@ function withText(text, use) {
     return withBytes(new TextEncoder().encode(text + '\0'), use);
 }
 
+function withTexts(texts, use) {
+    const [first, ...rest] = texts;
+    const bytes = new TextEncoder().encode(first);
+    return withBytes(bytes, (pointer, size) => rest.length === 0 ? use(pointer, size) :
+        withTexts(rest, (...more) => use(pointer, size, ...more)));
+}
+
 function outputText(pointer) {
     return engine.UTF8ToString(pointer, engine._lorvex_output_size(session));
+}
+
+// A question's answer, or the German reason why there is none: `problem` names what it is
+// about (lorvex_web.cpp).
+const PROBLEMS = ['', 'noanswer', 'own', 'draw'];
+
+function answerText(status) {
+    return {problem: PROBLEMS[status], text: outputText(engine._lorvex_output(session))};
 }
 
 function systemRows() {
@@ -59,6 +74,24 @@ const commands = {
             hitTable: outputText(engine._lorvex_hit_table_text(session)),
             guarantees: outputText(engine._lorvex_guarantee_text(session)),
         };
+    },
+    coverage() {
+        return answerText(engine._lorvex_coverage(session));
+    },
+    odds() {
+        return {problem: '', text: outputText(engine._lorvex_odds(session))};
+    },
+    frequency() {
+        return {problem: '', text: outputText(engine._lorvex_frequency(session))};
+    },
+    map(message) {
+        return answerText(withTexts([message.own],
+            (own, ownSize) => engine._lorvex_mapped_system(session, own, ownSize)));
+    },
+    check(message) {
+        return answerText(withTexts([message.own, message.draw],
+            (own, ownSize, draw, drawSize) =>
+                engine._lorvex_draw_check(session, own, ownSize, draw, drawSize)));
     },
     report(message) {
         const html = message.html ? 1 : 0;

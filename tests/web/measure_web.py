@@ -4,8 +4,9 @@
 usage: tests/web/measure_web.py [PAGE] [LORVEX_REPORT]
   (defaults build-web/lorvex.html and build/bin/lorvex-report)
 Prints the page size, loading and showing a 9,999-row system of 49 numbers (from the file
-chooser to the painted rows), and "Komplett" on it (from the click to the painted hit table),
-each the best of five, then the native "Komplett" with its text report.
+chooser to the painted rows), "Komplett" on it (from the click to the painted hit table), and
+"Abdeckung" and "Gewinnchancen" (from the click to the painted text), each the best of five,
+then the native "Komplett" with its text report, --coverage and --odds.
 """
 import pathlib
 import subprocess
@@ -32,26 +33,36 @@ def main():
         system = write_random_system(pathlib.Path(scratch) / "9999.txt", 9999)
         driver = start_browser()
         try:
-            loads, analyses = [], []
+            loads, analyses, coverages, odds = [], [], [], []
             for _ in range(RUNS):
                 open_page(driver, page)
                 open_file(driver, system)
                 loads.append(measured(driver, "lorvex-load"))
                 click(driver, "[data-blocks='6543']")
                 analyses.append(measured(driver, "lorvex-analyse"))
+                click(driver, "#coverage-run")
+                coverages.append(measured(driver, "lorvex-coverage"))
+                click(driver, "#odds-run")
+                odds.append(measured(driver, "lorvex-odds"))
         finally:
             driver.quit()
-        native = []
-        for _ in range(RUNS):
-            start = time.perf_counter()
-            subprocess.run([report, "-o", str(pathlib.Path(scratch) / "r.txt"), str(system)],
-                           check=True)
-            native.append((time.perf_counter() - start) * 1000)
+        native = {option: [] for option in ("", "--coverage", "--odds")}
+        for option, times in native.items():
+            for _ in range(RUNS):
+                start = time.perf_counter()
+                subprocess.run([report, *([option] if option else []),
+                                "-o", str(pathlib.Path(scratch) / "r.txt"), str(system)],
+                               check=True)
+                times.append((time.perf_counter() - start) * 1000)
     print(f"page file:                          {page.stat().st_size / 1e6:.3f} MB "
           f"({page.stat().st_size} bytes; at most 1.5 MB)")
     print(f"load and show 9,999 rows (page):    {min(loads):7.1f} ms (at most 300 ms)")
     print(f"Komplett, 49 numbers (page):        {min(analyses):7.1f} ms (at most 1000 ms)")
-    print(f"Komplett + text report (native):    {min(native):7.1f} ms (lorvex-report)")
+    print(f"Abdeckung, 49 numbers (page):       {min(coverages):7.1f} ms")
+    print(f"Gewinnchancen, 49 numbers (page):   {min(odds):7.1f} ms")
+    print(f"Komplett + text report (native):    {min(native['']):7.1f} ms (lorvex-report)")
+    print(f"--coverage (native):                {min(native['--coverage']):7.1f} ms")
+    print(f"--odds (native):                    {min(native['--odds']):7.1f} ms")
 
 
 if __name__ == "__main__":

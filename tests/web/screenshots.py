@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Screenshots of the page for looking at it by eye: a desktop window, a 360 x 740 phone and
-the dark colour scheme, each after loading a bundled system and "Komplett".
+the dark colour scheme, each after loading a bundled system and "Komplett", then with the
+questions after the hit table answered.
 
 usage: tests/web/screenshots.py OUTPUT_FOLDER [PAGE] [SYSTEM]
 """
@@ -9,6 +10,8 @@ import sys
 import time
 
 sys.dont_write_bytecode = True  # no bytecode files in the source tree
+from selenium.webdriver.common.by import By
+
 from browser import click, open_file, open_page, start_browser
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
@@ -20,6 +23,15 @@ VIEWS = [
     ("dark", 1280, 900, True),
     ("phone-dark", 360, 740, True),
 ]
+
+
+def answer_questions(driver):
+    click(driver, "#coverage-run")
+    click(driver, "#odds-run")
+    driver.find_element(By.ID, "own-numbers").send_keys("3 8 12 17 21 25 30 36 41 49")
+    click(driver, "#map-run")
+    driver.find_element(By.ID, "draw-numbers").send_keys("3 8 12 17 21 25")
+    click(driver, "#check-run")
 
 
 def main():
@@ -41,7 +53,11 @@ def main():
             driver.execute_script("document.getElementById('blocks').scrollIntoView()")
             time.sleep(0.2)
             driver.save_screenshot(str(folder / f"web-{name}-blocks.png"))
-            print(folder / f"web-{name}.png", folder / f"web-{name}-blocks.png")
+            answer_questions(driver)
+            driver.execute_script("document.getElementById('player-questions').scrollIntoView()")
+            time.sleep(0.2)
+            driver.save_screenshot(str(folder / f"web-{name}-questions.png"))
+            print(*(folder / f"web-{name}{part}.png" for part in ("", "-blocks", "-questions")))
         finally:
             driver.quit()
 

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Drives build-web/lorvex.html in headless Chromium: loading, the hit table, the downloads
-(byte for byte against lorvex-report), the messages, cancelling, and that nothing is fetched.
+(byte for byte against lorvex-report), the messages, cancelling, the questions after the hit
+table (the texts of lorvex-report), and that nothing is fetched.
 
 usage: web_page_test.py PAGE LORVEX_REPORT EXAMPLES_FOLDER
 Prints one line per case and closes with "N passed, N failed"; exits 1 on a failure.
@@ -67,6 +68,22 @@ class WebPageTest:
     def lorvex_report(self, *arguments):
         return subprocess.run([self.report, *arguments], check=True,
                               capture_output=True).stdout
+
+    def content(self, element_id):
+        return self.driver.find_element(By.ID, element_id).get_attribute("textContent")
+
+    def type_into(self, element_id, text):
+        field = self.driver.find_element(By.ID, element_id)
+        field.clear()
+        field.send_keys(text)
+
+    def usage_problem(self, *arguments):
+        """The reason lorvex-report gives for refusing `arguments` (exit status 2)."""
+        run = subprocess.run([self.report, *arguments], capture_output=True)
+        assert run.returncode == 2, (arguments, run.returncode)
+        first = run.stderr.decode().splitlines()[0]
+        assert first.startswith("lorvex-report: "), first
+        return first[len("lorvex-report: "):]
 
     def fresh_page(self):
         open_page(self.driver, self.page)
@@ -202,6 +219,57 @@ class WebPageTest:
         click(self.driver, "[data-blocks='3']")
         assert self.hit_rows() and self.hit_rows()[0][0] == "3"
         assert self.counts() == ("2000 Systemreihen", "49 Systemzahlen")
+
+    def test_each_question_shows_the_text_lorvex_report_writes(self):
+        system = str(self.examples / "C10_6_5_50.txt")
+        own, draw = "3 8 12 17 21 25 30 36 41 49", "3 8 12 17 21 25"
+        self.fresh_page()
+        open_file(self.driver, system)
+        assert self.content("frequency-result") == \
+            self.lorvex_report("--frequency", system).decode()
+        click(self.driver, "#coverage-run")
+        assert self.content("coverage-result") == \
+            self.lorvex_report("--coverage", system).decode()
+        click(self.driver, "#odds-run")
+        assert self.content("odds-result") == self.lorvex_report("--odds", system).decode()
+        self.type_into("draw-numbers", "1 2 3 4 5 6")
+        click(self.driver, "#check-run")
+        assert self.content("check-result") == \
+            self.lorvex_report("--check", "1 2 3 4 5 6", system).decode()
+        self.type_into("own-numbers", own)
+        click(self.driver, "#map-run")
+        mapped = self.lorvex_report("--map", own, system)
+        assert self.content("map-result") == mapped.decode()
+        self.type_into("draw-numbers", draw)
+        click(self.driver, "#check-run")
+        assert self.content("check-result") == \
+            self.lorvex_report("--map", own, "--check", draw, system).decode()
+        click(self.driver, "#map-save")
+        assert wait_download(self.driver, "eigene_Zahlen.txt") == mapped
+        click(self.driver, "#map-load")
+        assert self.counts() == ("50 Systemreihen", "49 Systemzahlen"), self.counts()
+        assert self.content("check-result") == ""
+
+    def test_bad_numbers_give_the_message_of_lorvex_report(self):
+        system = str(self.examples / "C10_6_5_50.txt")
+        self.fresh_page()
+        open_file(self.driver, system)
+        for draw in ("1 2 3 4 5", "1 2 3 4 5 50", "1 2 3 4 5 5", "1 zwei 3 4 5 6"):
+            self.type_into("draw-numbers", draw)
+            click(self.driver, "#check-run")
+            assert self.content("check-problem") == \
+                self.usage_problem("--check", draw, system), draw
+            assert self.driver.find_element(By.ID, "draw-numbers").get_attribute(
+                "aria-invalid") == "true"
+            assert self.content("check-result") == ""
+        assert not self.driver.find_element(By.ID, "map-actions").is_displayed()
+        own, draw = "1 2 3", "1 2 3 4 5 6"
+        self.type_into("own-numbers", own)
+        self.type_into("draw-numbers", draw)
+        click(self.driver, "#check-run")
+        assert self.content("map-problem") == \
+            self.usage_problem("--map", own, "--check", draw, system)
+        assert self.content("check-problem") == ""
 
     def test_nothing_is_fetched_and_the_policy_forbids_connections(self):
         self.fresh_page()

@@ -1,0 +1,74 @@
+#include "number_list.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+
+#include "conversions.h"
+
+namespace lorvex {
+
+namespace {
+
+NumberList parseNumberList(std::string_view option, std::string_view text) {
+    constexpr std::string_view separators = " \t,;-";
+    NumberList list;
+    for (std::size_t start = text.find_first_not_of(separators); start != std::string_view::npos;
+         start = text.find_first_not_of(separators, start)) {
+        const std::size_t end = std::min(text.find_first_of(separators, start), text.size());
+        const std::string_view field = text.substr(start, end - start);
+        start = end;
+        int value = 0;
+        const auto [stop, error] =
+            std::from_chars(field.data(), field.data() + field.size(), value);
+        if (error == std::errc::result_out_of_range ||
+            (error == std::errc() && (value < 1 || value > MAX_SYSTEM_NUMBER))) {
+            list.problem =
+                std::string(option) + ": " + std::string(field) + " liegt nicht zwischen 1 und 49.";
+        } else if (error != std::errc() || stop != field.data() + field.size()) {
+            list.problem = std::string(option) + ": \"" + std::string(field) +
+                           "\" ist keine Zahl (erlaubt sind Zahlen von 1 bis 49, getrennt durch "
+                           "Leerzeichen, Tabulatoren, \",\", \";\" oder \"-\").";
+        } else if (std::find(list.numbers.begin(), list.numbers.end(), value) !=
+                   list.numbers.end()) {
+            list.problem =
+                std::string(option) + ": " + std::string(field) + " steht mehr als einmal da.";
+        }
+        if (!list.problem.empty()) {
+            list.numbers.clear();
+            return list;
+        }
+        list.numbers.push_back(value);
+    }
+    if (list.numbers.empty()) list.problem = std::string(option) + " erwartet Zahlen von 1 bis 49.";
+    return list;
+}
+
+}  // namespace
+
+NumberList parseOwnNumbers(std::string_view text) {
+    return parseNumberList("--map", text);
+}
+
+DrawNumbers parseDrawNumbers(std::string_view text) {
+    const NumberList list = parseNumberList("--check", text);
+    DrawNumbers draw;
+    if (!list.problem.empty()) {
+        draw.problem = list.problem;
+    } else if (list.numbers.size() != draw.numbers.size()) {
+        draw.problem = "--check erwartet sechs verschiedene Zahlen, nicht " +
+                       FormatInteger(std::int64_t(list.numbers.size())) + ".";
+    } else {
+        std::copy(list.numbers.begin(), list.numbers.end(), draw.numbers.begin());
+    }
+    return draw;
+}
+
+std::string ownNumbersCountProblem(std::size_t ownNumbers, int highestNumber) {
+    if (ownNumbers == std::size_t(highestNumber)) return {};
+    return "--map nennt " + FormatInteger(std::int64_t(ownNumbers)) +
+           " Zahlen, das System hat aber " + FormatInteger(highestNumber) +
+           " Systemzahlen: je Systemzahl eine eigene Zahl angeben.";
+}
+
+}  // namespace lorvex
