@@ -5,11 +5,9 @@
 (() => {
     const $ = (id) => document.getElementById(id);
 
+    // The page's own texts; those the desktop program shows too (overflowTitle, overflow,
+    // saveTitle, nothingToSave, openTitle, cannotOpen) come from the engine's catalogue.
     const TEXT = {
-        overflowTitle: 'Überlauf',
-        overflow: 'System über 9999 Reihen oder 49 Zahlen',
-        saveTitle: 'Speichern',
-        nothingToSave: 'Keine Analyse zum Speichern vorhanden',
         noRow: 'Keine gültige Systemreihe gefunden (je Zeile sechs Zahlen von 1 bis 49); ' +
             'das geladene System bleibt.',
         engineFailedTitle: 'Lorvex',
@@ -17,7 +15,6 @@
             'Das geladene System bleibt; bitte erneut versuchen.',
         startFailed: 'Die Rechenmaschine der Seite konnte nicht starten. Bitte einen aktuellen ' +
             'Browser verwenden.',
-        readFailed: 'Datei kann nicht geöffnet werden: ',
         readFailedReason: 'Der Browser konnte die Datei nicht lesen. Bitte die Datei prüfen.',
     };
 
@@ -537,7 +534,7 @@
         try {
             buffer = await file.arrayBuffer();
         } catch (error) {
-            showMessage('Öffnen', `${TEXT.readFailed}${file.name}\n${TEXT.readFailedReason}`);
+            showMessage(TEXT.openTitle, `${TEXT.cannotOpen}\n${file.name}\n${TEXT.readFailedReason}`);
             return;
         }
         await load('file', new Uint8Array(buffer));
@@ -734,7 +731,10 @@
             engineCannotStart(error);
             return;
         }
-        setBusy(false);
+        page.engine.call('messages').then((answer) => {
+            Object.assign(TEXT, answer.texts);
+            setBusy(false);
+        }, engineCannotStart);
         clearHits();
     }
 

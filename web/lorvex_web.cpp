@@ -24,6 +24,7 @@
 #include "core/draw_odds.h"
 #include "core/hit_analysis.h"
 #include "core/hit_table.h"
+#include "core/messages.h"
 #include "core/number_frequency.h"
 #include "core/number_list.h"
 #include "core/progress_observer.h"
@@ -317,6 +318,17 @@ int lorvex_draw_check(WebSession* session, const char* ownNumbers, std::size_t o
         lorvex::drawCheckAnswer(session->system(), {ownNumbers, ownSize}, {draw, drawSize});
     session->setOutput(std::move(answer.text));
     return static_cast<int>(answer.problem);
+}
+
+// The catalogue's messages the page shows, one "name<TAB>text" line each (UTF-8).
+const char* lorvex_messages(WebSession* session) {
+    const std::string lines = "overflowTitle\t" + std::string(lorvex::OVERFLOW_TITLE) + "\n" +
+                              "overflow\t" + lorvex::overflowText() + "\n" + "saveTitle\t" +
+                              std::string(lorvex::SAVE_TITLE) + "\n" + "nothingToSave\t" +
+                              std::string(lorvex::NO_ANALYSIS_TO_SAVE) + "\n" + "openTitle\t" +
+                              std::string(lorvex::OPEN_TITLE) + "\n" + "cannotOpen\t" +
+                              std::string(lorvex::CANNOT_OPEN) + "\n";
+    return session->setOutput(lines).c_str();
 }
 
 const char* lorvex_output(const WebSession* session) {

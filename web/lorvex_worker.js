@@ -53,6 +53,14 @@ function systemRows() {
 }
 
 const commands = {
+    messages() {
+        const texts = {};
+        for (const line of outputText(engine._lorvex_messages(session)).split('\n')) {
+            const tab = line.indexOf('\t');
+            if (tab > 0) texts[line.slice(0, tab)] = line.slice(tab + 1);
+        }
+        return {texts};
+    },
     load(message) {
         const load = message.source === 'file' ? engine._lorvex_load_file : engine._lorvex_load_text;
         const outcome = LOAD_OUTCOMES[withBytes(message.bytes, (p, n) => load(session, p, n))];
