@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
 #include "core/hit_table.h"
 #include "tests/ui/test_support.h"
 #include "ui/file_types.h"
