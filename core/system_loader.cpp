@@ -10,12 +10,16 @@ namespace {
 
 SystemLoad loadBytes(FileBytes input, SystemTable& table, const PerLine& perLine) {
     if (input.error != 0) return {LoadOutcome::Unreadable, input.error};
-    const std::string text = decodeSystemFileBytes(std::move(input.bytes));
-    FileLines lines(text);
-    return {loadSystemLines(lines, table, perLine)};
+    return readSystemBytes(std::move(input.bytes), table, perLine);
 }
 
 }  // namespace
+
+SystemLoad readSystemBytes(std::string bytes, SystemTable& table, const PerLine& perLine) {
+    const std::string text = decodeSystemFileBytes(std::move(bytes));
+    FileLines lines(text);
+    return {loadSystemLines(lines, table, perLine)};
+}
 
 LoadOutcome loadSystemLines(LineSource& source, SystemTable& table, const PerLine& perLine) {
     table.clear();

@@ -28,6 +28,8 @@ LoadOutcome loadSystemLines(LineSource& source, SystemTable& table, const PerLin
 // of readFileBytes and its byte-order marks), and clipboard text.
 SystemLoad readSystemFile(const std::string& path, SystemTable& table, const PerLine& perLine = {});
 SystemLoad readSystemStream(int fd, SystemTable& table, const PerLine& perLine = {});
+// Bytes as a file holds them, already in memory (a file the web page was given).
+SystemLoad readSystemBytes(std::string bytes, SystemTable& table, const PerLine& perLine = {});
 SystemLoad readSystemText(std::string_view clipboardText, SystemTable& table,
                           const PerLine& perLine = {});
 

@@ -1,9 +1,9 @@
 // The web page's engine: the desktop program's load, analysis and reports behind a few C
 // functions that the worker script (web/lorvex_worker.js) calls. Data flow: bytes or pasted text
-// -> FileLines / ClipboardLines -> loadSystemLines -> SystemTable -> HitAnalysis -> HitTable ->
-// cell texts for the page, or writeTextReport / writeHtmlReport -> reportBytes for a download.
-// The questions after the hit table take the SystemTable to the core's counts and the texts of
-// report/player_answers.h, the same lines lorvex-report writes.
+// -> readSystemBytes / readSystemText (the desktop's loader) -> SystemTable -> HitAnalysis ->
+// HitTable -> cell texts for the page, or writeTextReport / writeHtmlReport -> reportBytes for a
+// download. The questions after the hit table take the SystemTable to the core's counts and the
+// texts of report/player_answers.h, the same lines lorvex-report writes.
 //
 // Texts for the page leave as UTF-8, report files as their ISO 8859-1 bytes. Every function that
 // hands out text puts it into the session's output buffer, which the caller copies at once.
@@ -93,9 +93,11 @@ private:
 // What one page holds: the loaded system and the hit table of the last analysis.
 class WebSession {
 public:
-    LoadOutcome load(LineSource& source) {
+    // `read` fills a fresh table, as the desktop's loads do (core/system_loader.h).
+    template <class Read>
+    LoadOutcome load(Read read) {
         SystemTable fresh;
-        const LoadOutcome outcome = loadSystemLines(source, fresh);
+        const LoadOutcome outcome = read(fresh).outcome;
         // As on the desktop, a text without a row and an overflow leave the loaded system.
         if (outcome != LoadOutcome::Loaded) return outcome;
         system_ = std::move(fresh);
@@ -219,16 +221,17 @@ void lorvex_session_destroy(WebSession* session) {
 
 // 0 loaded, 1 no valid row (nothing changed), 2 overflow (nothing changed).
 int lorvex_load_file(WebSession* session, const char* bytes, std::size_t size) {
-    const std::string text = lorvex::decodeSystemFileBytes(std::string(bytes, size));
-    lorvex::FileLines lines(text);
-    return static_cast<int>(session->load(lines));
+    return static_cast<int>(session->load([&](lorvex::SystemTable& table) {
+        return lorvex::readSystemBytes(std::string(bytes, size), table);
+    }));
 }
 
 // `latin1` is the pasted text already narrowed to one byte per character, as the desktop's
 // clipboard hands it over.
 int lorvex_load_text(WebSession* session, const char* latin1, std::size_t size) {
-    lorvex::ClipboardLines lines(std::string_view(latin1, size));
-    return static_cast<int>(session->load(lines));
+    return static_cast<int>(session->load([&](lorvex::SystemTable& table) {
+        return lorvex::readSystemText(std::string_view(latin1, size), table);
+    }));
 }
 
 int lorvex_row_count(const WebSession* session) {
