@@ -15,18 +15,6 @@
 
 namespace lorvex {
 
-std::string reportBytes(std::span<const std::string> lines) {
-    std::size_t size = 0;
-    for (const std::string& line : lines) size += line.size() + 2;
-    std::string bytes;
-    bytes.reserve(size);
-    for (const std::string& line : lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
 namespace {
 
 // Small enough that a signal is answered at once, large enough to cost nothing.

@@ -1,14 +1,10 @@
 #pragma once
 
 #include <functional>
-#include <span>
 #include <string>
 #include <string_view>
 
 namespace lorvex {
-
-// The bytes of a report file: every line followed by CR LF, the last one too; no mark.
-std::string reportBytes(std::span<const std::string> lines);
 
 struct WriteResult {
     bool ok = true;

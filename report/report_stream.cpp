@@ -25,9 +25,9 @@ bool streamReportBytes(ReportWriter writer, const ReportData& data, const ChunkS
 
 std::string reportBytes(ReportWriter writer, const ReportData& data) {
     std::string bytes;
-    writer(data, [&bytes](std::string_view line) {
-        bytes += line;
-        bytes += "\r\n";
+    streamReportBytes(writer, data, [&bytes](std::string_view piece) {
+        bytes += piece;
+        return true;
     });
     return bytes;
 }

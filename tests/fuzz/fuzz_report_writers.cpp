@@ -165,8 +165,9 @@ void checkFileBytes(const std::vector<std::string>& lines, lorvex::ReportWriter 
         streamed += chunk;
         return true;
     });
-    require(streamed == bytes && bytes == lorvex::reportBytes(lines),
-            "streamed, whole and line-joined bytes agree");
+    std::string joined;
+    for (const std::string& line : lines) joined += line + "\r\n";
+    require(streamed == bytes && bytes == joined, "streamed, whole and line-joined bytes agree");
     std::size_t expectedSize = 0;
     for (const std::string& line : lines) expectedSize += line.size() + 2;
     require(bytes.size() == expectedSize, "each line and its CR LF, nothing else");

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "report/report_stream.h"
 #include "tests/support/test_files.h"
 
 namespace lorvex {
@@ -25,9 +26,15 @@ protected:
 };
 
 TEST(ReportBytes, EveryLineEndsWithCrLf) {
-    const std::string lines[] = {"a", "", "f\xFCr"};
-    EXPECT_EQ(reportBytes(lines), "a\r\n\r\nf\xFCr\r\n");
-    EXPECT_EQ(reportBytes({}), "");
+    const SystemTable system;
+    const HitTable hits;
+    const ReportData data{system, hits};
+    const ReportWriter threeLines = [](const ReportData&, const LineSink& sink) {
+        for (const std::string_view line : {"a", "", "f\xFCr"}) sink(line);
+    };
+    const ReportWriter noLine = [](const ReportData&, const LineSink&) {};
+    EXPECT_EQ(reportBytes(threeLines, data), "a\r\n\r\nf\xFCr\r\n");
+    EXPECT_EQ(reportBytes(noLine, data), "");
 }
 
 TEST_F(ReportFileTest, CreatesAndReplacesWithoutLeftovers) {
