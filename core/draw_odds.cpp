@@ -2,26 +2,16 @@
 
 #include <algorithm>
 
+#include "binomial.h"
 #include "fast/fast_engine.h"
 
 namespace lorvex {
-
-namespace {
-
-std::int64_t binomial(int n, int r) {
-    if (r < 0 || n < r) return 0;
-    std::int64_t value = 1;
-    for (int i = 1; i <= r; ++i) value = value * (n - r + i) / i;
-    return value;
-}
-
-}  // namespace
 
 DrawOdds computeDrawOdds(const SystemTable& system) {
     DrawOdds odds;
     const int m = system.highestNumber();
     for (int j = 0; j <= std::min(NUMBERS_PER_ROW, m); ++j) {
-        const std::int64_t weight = binomial(MAX_SYSTEM_NUMBER - m, NUMBERS_PER_ROW - j);
+        const auto weight = std::int64_t(binomial(MAX_SYSTEM_NUMBER - m, NUMBERS_PER_ROW - j));
         if (weight == 0) continue;  // with 49 system numbers every real draw has six of them
         const BlockHitSummary summary = summariseDrawHitCounts(system, j, RowTotals::Count);
         for (std::size_t i = 0; i < odds.bestRank.size(); ++i) {

@@ -181,7 +181,7 @@ private:
 
     void reportThird(int d3) {
         progress_.reachThird(draw_[0], draw_[1], d3);
-        progress_.drawsReached(std::int64_t(SubsetIndex::binomial(m_ - d3, k_ - 3)));
+        progress_.drawsReached(std::int64_t(binomial(m_ - d3, k_ - 3)));
     }
 
     const int k_;

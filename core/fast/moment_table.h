@@ -14,7 +14,7 @@ namespace lorvex::fast {
 inline constexpr int MAX_DENSE_SET = 4;
 static_assert(MAX_DENSE_SET + 2 == MAX_SET_SIZE,
               "beyond the dense table lie the five- and six-number sets only");
-static_assert(SubsetIndex::binomial(MAX_SYSTEM_NUMBER, MAX_DENSE_SET) <= UINT32_MAX,
+static_assert(binomial(MAX_SYSTEM_NUMBER, MAX_DENSE_SET) <= UINT32_MAX,
               "a 32-bit rank names every four-number set");
 
 // A five-number set {first} + rest, as carried by a row: the rest by its rank among the

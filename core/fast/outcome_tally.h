@@ -39,7 +39,7 @@ private:
         std::uint64_t moments = 0;
         std::uint32_t draws = 0;  // 0 marks a free slot
     };
-    static_assert(SubsetIndex::binomial(MAX_SYSTEM_NUMBER, MAX_SET_SIZE) <= UINT32_MAX,
+    static_assert(binomial(MAX_SYSTEM_NUMBER, MAX_SET_SIZE) <= UINT32_MAX,
                   "32 bits count all the draws of a run");
 
     std::size_t home(std::uint64_t moments) const {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <span>
 
+#include "core/binomial.h"
 #include "core/system_row.h"
 
 namespace lorvex::fast {
@@ -19,13 +20,6 @@ inline constexpr int MAX_SET_SIZE = NUMBERS_PER_ROW;
 class SubsetIndex {
 public:
     explicit SubsetIndex(int highestNumber) : m_(highestNumber) {}
-
-    static constexpr std::size_t binomial(int n, int r) {
-        if (r < 0 || n < r) return 0;
-        std::size_t value = 1;
-        for (int i = 1; i <= r; ++i) value = value * std::size_t(n - r + i) / std::size_t(i);
-        return value;
-    }
 
     int highestNumber() const { return m_; }
     std::size_t count(int size) const { return choose(m_, size); }
@@ -57,7 +51,7 @@ private:
     static constexpr Table makeTable() {
         Table table{};
         for (int n = 0; n <= MAX_N; ++n) {
-            for (int r = 0; r <= MAX_SET_SIZE; ++r) table[n][r] = binomial(n, r);
+            for (int r = 0; r <= MAX_SET_SIZE; ++r) table[n][r] = std::size_t(binomial(n, r));
         }
         return table;
     }
