@@ -12,12 +12,12 @@
 #include "core/messages.h"
 #include "core/system_loader.h"
 #include "core/worst_draws.h"
+#include "filewrite/write_file.h"
 #include "player_questions_command.h"
 #include "report/guarantee.h"
 #include "report/hit_table_csv.h"
 #include "report/html_report.h"
 #include "report/report_content.h"
-#include "report/report_file.h"
 #include "report/report_stream.h"
 #include "report/text_report.h"
 
@@ -94,32 +94,42 @@ std::string holesText(const SystemTable& system, const CliOptions& options) {
     return text;
 }
 
+class OutputSink final : public FileSink {
+public:
+    explicit OutputSink(std::ostream& out) : out_(out) {}
+    WriteError write(std::string_view bytes) override {
+        out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return out_ ? WriteError{} : WriteError(EIO);
+    }
+
+private:
+    std::ostream& out_;
+};
+
 // The output as it is made, to standard output or into the file named by -o.
-int emit(const CliOptions& options, CliStreams& streams, const ByteProducer& produce) {
+int emit(const CliOptions& options, CliStreams& streams, const FileProducer& produce) {
     if (!options.outputFile) {
-        produce([&streams](std::string_view bytes) {
-            streams.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            return bool(streams.out);
-        });
+        OutputSink sink(streams.out);
+        produce(sink);
         streams.out.flush();
         if (!streams.out) return fail(streams, OUTPUT_NOT_WRITTEN);
         return 0;
     }
-    const WriteResult written =
-        writeFileReplacing(*options.outputFile, produce, DirectFallback::Forbidden);
-    if (!written.ok) return fail(streams, unwritableOutput(*options.outputFile, written.error));
+    if (const WriteError error = writeFile(*options.outputFile, produce, FifoReader::WaitedFor)) {
+        return fail(streams, unwritableOutput(*options.outputFile, error.number()));
+    }
     return 0;
 }
 
 int emit(const CliOptions& options, CliStreams& streams, std::string_view bytes) {
-    return emit(options, streams, [bytes](const ChunkSink& sink) { return sink(bytes); });
+    return emit(options, streams, producerOf(bytes));
 }
 
 int runReport(const CliOptions& options, CliStreams& streams) {
     // A target that cannot take the report is named before a long analysis, not after it.
     if (options.outputFile) {
-        if (const int error = writeTargetProblem(*options.outputFile)) {
-            return fail(streams, unwritableOutput(*options.outputFile, error));
+        if (const WriteError error = writeTargetProblem(*options.outputFile)) {
+            return fail(streams, unwritableOutput(*options.outputFile, error.number()));
         }
     }
     SystemTable system;
@@ -161,7 +171,7 @@ int runReport(const CliOptions& options, CliStreams& streams) {
     const bool html = options.output == CliOutput::HtmlReport;
     const ReportWriter writer = html ? writeHtmlReport : writeTextReport;
     return emit(options, streams,
-                [&](const ChunkSink& sink) { return streamReportBytes(writer, data, sink); });
+                [&](FileSink& sink) { return streamReportBytes(writer, data, sink); });
 }
 
 }  // namespace

@@ -67,6 +67,9 @@ std::string SystemErrorText(int errorNumber) {
         case ETXTBSY:
             return "Die Datei wird gerade benutzt.";
         default:
+            if (const std::string_view text = writeFailureText(errorNumber); !text.empty()) {
+                return std::string(text);
+            }
             return "Systemfehler " + FormatInteger(errorNumber) + " (" +
                    cLocaleErrorText(errorNumber) + ").";
     }
@@ -159,6 +162,20 @@ std::string openFailureReason(int errorNumber) {
 
 std::string saveFailureReason(int errorNumber) {
     return reasonWithAdvice(FileAction::Save, errorNumber);
+}
+
+// Writing files: what the file-writing module meets beyond the common reasons above.
+std::string_view writeFailureText(int errorNumber) {
+    switch (errorNumber) {
+        case ENXIO:  // opened without waiting, so that a FIFO without reader cannot block
+            return "Kein Programm liest aus dieser FIFO (benannten Pipe).";
+        case EPIPE:
+            return "Das lesende Programm hat die Verbindung beendet.";
+        case EBADF:
+            return "Der Datei-Deskriptor ist nicht zum Schreiben geöffnet.";
+        default:
+            return {};
+    }
 }
 
 }  // namespace lorvex

@@ -40,4 +40,8 @@ std::string SystemErrorText(int errorNumber);
 std::string openFailureReason(int errorNumber);
 std::string saveFailureReason(int errorNumber);
 
+// Writing files: a FIFO that no program reads (ENXIO), a reader that went away (EPIPE), a
+// descriptor not open for writing (EBADF); empty for other errors.
+std::string_view writeFailureText(int errorNumber);
+
 }  // namespace lorvex

@@ -2,34 +2,26 @@
 
 namespace lorvex {
 
-namespace {
-
-constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
-
-}  // namespace
-
-bool streamReportBytes(ReportWriter writer, const ReportData& data, const ChunkSink& sink) {
+WriteError streamReportBytes(ReportWriter writer, const ReportData& data, FileSink& sink) {
     std::string pending;
     pending.reserve(kChunkBytes + 4096);
-    bool going = true;
+    WriteError failure;
     writer(data, [&](std::string_view line) {
-        if (!going) return;
+        if (failure) return;
         pending += line;
         pending += "\r\n";
         if (pending.size() < kChunkBytes) return;
-        going = sink(pending);
+        failure = sink.write(pending);
         pending.clear();
     });
-    return going && (pending.empty() || sink(pending));
+    if (failure || pending.empty()) return failure;
+    return sink.write(pending);
 }
 
 std::string reportBytes(ReportWriter writer, const ReportData& data) {
-    std::string bytes;
-    streamReportBytes(writer, data, [&bytes](std::string_view piece) {
-        bytes += piece;
-        return true;
-    });
-    return bytes;
+    StringSink bytes;
+    streamReportBytes(writer, data, bytes);
+    return bytes.bytes();
 }
 
 }  // namespace lorvex

@@ -2,15 +2,16 @@
 
 #include <string>
 
+#include "filewrite/file_sink.h"
 #include "report_content.h"
-#include "report_file.h"
 
 namespace lorvex {
 
-// A report's file bytes (every line followed by CR LF, the last one too), handed on in pieces
-// of about a megabyte as the writer makes them, so that a report of millions of lines never
-// stands whole in memory. False when the sink stopped it.
-bool streamReportBytes(ReportWriter writer, const ReportData& data, const ChunkSink& sink);
+// A report's file bytes (every line followed by CR LF, the last one too), handed to the sink in
+// pieces of about kChunkBytes as the writer makes them, so that a report of millions of lines
+// never stands whole in memory. Returns the sink's first failure; the writer's later lines are
+// then dropped.
+WriteError streamReportBytes(ReportWriter writer, const ReportData& data, FileSink& sink);
 
 // The same bytes in one piece.
 std::string reportBytes(ReportWriter writer, const ReportData& data);

@@ -1,8 +1,8 @@
 #include "ui/save_report.h"
 
 #include "core/messages.h"
+#include "filewrite/write_file.h"
 #include "report/html_report.h"
-#include "report/report_file.h"
 #include "report/report_stream.h"
 #include "report/text_report.h"
 #include "ui/path_text.h"
@@ -29,12 +29,11 @@ void saveReport(const Application& app, UserInterface& ui, std::string_view filt
     if (path.empty()) return;
 
     const ReportData data{app.system, app.hits};
-    const WriteResult written = writeFileReplacing(
-        path, [&](const ChunkSink& sink) { return streamReportBytes(writer, data, sink); },
-        DirectFallback::Allowed);
-    if (written.ok) return;
+    const WriteError error =
+        writeFile(path, [&](FileSink& sink) { return streamReportBytes(writer, data, sink); });
+    if (!error) return;
     showMessage(ui, SAVE_TITLE,
-                std::string(CANNOT_SAVE) + "\n" + path + "\n" + saveFailureReason(written.error));
+                std::string(CANNOT_SAVE) + "\n" + path + "\n" + saveFailureReason(error.number()));
 }
 
 void saveTextReport(const Application& app, UserInterface& ui) {

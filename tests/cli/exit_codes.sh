@@ -28,10 +28,21 @@ expect() {
 expect_message() {
     local want=$1 text=$2 command=$3
     checks=$((checks + 1))
-    program=$program work=$work limit=${limit:-true} bash -c "$command" >"$work/out" 2>"$work/err"
+    program=$program work=$work limit=${limit:-true} big=${big:-} bash -c "$command" \
+        >"$work/out" 2>"$work/err"
     local got=$?
     if [ "$got" != "$want" ] || ! grep -qF -- "$text" "$work/err"; then
         fail "exit $got, expected $want and \"$text\": $command"; cat "$work/err"
+    fi
+}
+
+# The same for a command line that must succeed without a word.
+expect_quiet() {
+    checks=$((checks + 1))
+    program=$program work=$work big=${big:-} bash -c "$1" >"$work/out" 2>"$work/err"
+    local got=$?
+    if [ "$got" != 0 ] || [ -s "$work/err" ]; then
+        fail "exit $got, expected 0 and no message: $1"; cat "$work/err"
     fi
 }
 
@@ -92,6 +103,62 @@ expect_message 1 "Datei kann nicht gespeichert werden: $work/fehlt/report.txt: D
 if [ "$build" != sanitized ]; then
     truncate -s 150M "$work/big.txt"
     expect_message 1 "Nicht genug Arbeitsspeicher." 'ulimit -v 100000; "$program" "$work/big.txt"'
+fi
+
+# -o naming the program's own standard output or error writes through it: `>>` appends, the
+# file behind it stays the same file.
+printf 'week 1\n' >"$work/log.txt"
+inode=$(stat -c %i "$work/log.txt")
+expect_quiet '"$program" --guarantee -o /dev/stdout "$work/system.txt" >>"$work/log.txt"'
+expect_quiet '"$program" --guarantee -o /dev/stderr "$work/system.txt" 2>>"$work/log.txt"'
+check test "$(head -n 1 "$work/log.txt")" = "week 1"
+check test "$(wc -l <"$work/log.txt")" = 9
+check test "$(stat -c %i "$work/log.txt")" = "$inode"
+
+# Beyond the file size limit: a German message, the old file kept, no temporary file left.
+big="$examples/C24_6_5_7084.txt"
+printf 'old\n' >"$work/limited.txt"
+expect_message 1 "Die Datei ist zu groß" 'ulimit -f 4; "$program" -o "$work/limited.txt" "$big"'
+check test "$(cat "$work/limited.txt")" = old
+check test -z "$(find "$work" -name '.lorvex-*')"
+
+# A closed pipe ends the program quietly (status 141, SIGPIPE), as it ends `cat`.
+expect_quiet '"$program" "$big" | head -c 10 >/dev/null; test "${PIPESTATUS[0]}" = 141'
+
+# Standard output left non-blocking: waited for, the report comes out whole.
+"$program" "$big" >"$work/whole.txt"
+python3 -c 'import fcntl, os, sys; fcntl.fcntl(1, fcntl.F_SETFL, os.O_NONBLOCK); os.execv(sys.argv[1], sys.argv[1:])' \
+    "$program" "$big" | (sleep 1; cat) >"$work/slow.txt"
+check cmp -s "$work/whole.txt" "$work/slow.txt"
+
+# A target path of 4,090 characters, whose temporary name beside it would be too long.
+long="$work"
+while [ ${#long} -lt 3800 ]; do long="$long/$(printf 'o%.0s' {1..200})"; done
+mkdir -p "$long"
+long="$long/$(printf 'r%.0s' $(seq $((4090 - ${#long} - 1))))"
+expect 0 "$program" --guarantee -o "$long" "$work/system.txt"
+check test -s "$long"
+
+# Writable targets that a rename cannot replace are written in place, as `>` would.
+if [ "$(id -u)" = 0 ]; then
+    mkdir -m 1777 "$work/sticky"
+    printf 'old\n' >"$work/sticky/others.txt"
+    chmod 666 "$work/sticky/others.txt"
+    expect 0 as_user "$program" --guarantee -o "$work/sticky/others.txt" "$work/system.txt"
+    check test "$(stat -c %U "$work/sticky/others.txt")" = root
+    check test "$(wc -l <"$work/sticky/others.txt")" = 4
+    mkdir -m 755 "$work/locked"
+    printf 'old\n' >"$work/locked/own.txt"
+    chown -R 65534:65534 "$work/locked"
+    chmod 555 "$work/locked"
+    expect 0 as_user "$program" --guarantee -o "$work/locked/own.txt" "$work/system.txt"
+    check test "$(wc -l <"$work/locked/own.txt")" = 4
+    printf 'old\n' >"$work/mounted.txt"
+    if mount --bind "$work/log.txt" "$work/mounted.txt" 2>/dev/null; then
+        expect 0 "$program" --guarantee -o "$work/mounted.txt" "$work/system.txt"
+        check test "$(wc -l <"$work/log.txt")" = 4
+        umount "$work/mounted.txt"
+    fi
 fi
 
 echo "$((checks - failures)) passed, $failures failed"

@@ -15,7 +15,6 @@
 #include "report/hit_table_csv.h"
 #include "report/html_report.h"
 #include "report/report_content.h"
-#include "report/report_file.h"
 #include "report/report_stream.h"
 #include "report/text_report.h"
 
@@ -160,11 +159,9 @@ void checkHtmlReport(const lorvex::SystemTable& system, const lorvex::HitTable& 
 void checkFileBytes(const std::vector<std::string>& lines, lorvex::ReportWriter writer,
                     const lorvex::ReportData& data) {
     const std::string bytes = lorvex::reportBytes(writer, data);
-    std::string streamed;
-    lorvex::streamReportBytes(writer, data, [&streamed](std::string_view chunk) {
-        streamed += chunk;
-        return true;
-    });
+    lorvex::StringSink sink;
+    lorvex::streamReportBytes(writer, data, sink);
+    const std::string& streamed = sink.bytes();
     std::string joined;
     for (const std::string& line : lines) joined += line + "\r\n";
     require(streamed == bytes && bytes == joined, "streamed, whole and line-joined bytes agree");

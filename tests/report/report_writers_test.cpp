@@ -5,7 +5,6 @@
 
 #include "core/hit_analysis.h"
 #include "report/html_report.h"
-#include "report/report_file.h"
 #include "report/report_stream.h"
 #include "report/text_report.h"
 #include "tests/support/test_files.h"
@@ -27,6 +26,18 @@ HitTable analysed(const SystemTable& system, std::initializer_list<int> blocks) 
     HitAnalysis analysis(system, hits);
     for (const int k : blocks) analysis.run(k);
     return hits;
+}
+
+TEST(ReportBytes, EveryLineEndsWithCrLf) {
+    const SystemTable system;
+    const HitTable hits;
+    const ReportData data{system, hits};
+    const ReportWriter threeLines = [](const ReportData&, const LineSink& sink) {
+        for (const std::string_view line : {"a", "", "f\xFCr"}) sink(line);
+    };
+    const ReportWriter noLine = [](const ReportData&, const LineSink&) {};
+    EXPECT_EQ(reportBytes(threeLines, data), "a\r\n\r\nf\xFCr\r\n");
+    EXPECT_EQ(reportBytes(noLine, data), "");
 }
 
 TEST(TextReport, TwoRowExampleMatchesByteForByte) {

@@ -13,7 +13,6 @@
 #include <sstream>
 
 #include "report/html_report.h"
-#include "report/report_file.h"
 #include "report/report_stream.h"
 #include "report/text_report.h"
 #include "tests/ui/recording_user_interface.h"
