@@ -173,6 +173,8 @@ std::string_view writeFailureText(int errorNumber) {
             return "Das lesende Programm hat die Verbindung beendet.";
         case EBADF:
             return "Der Datei-Deskriptor ist nicht zum Schreiben geöffnet.";
+        case EINTR:  // a signal to end the program, where it has a handler
+            return "Das Schreiben wurde abgebrochen.";
         default:
             return {};
     }

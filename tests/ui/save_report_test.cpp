@@ -176,7 +176,14 @@ INSTANTIATE_TEST_SUITE_P(
                                       return folder.file("plain") + "/report.txt";
                                   },
                                   "Ein Teil des Pfades ist kein Ordner. Bitte den Pfad pr\xFC"
-                                  "fen."}),
+                                  "fen."},
+                      // The window must not wait for a reader that never comes.
+                      FailureCase{"FifoWithoutReader",
+                                  [](const TempFolder& folder) {
+                                      ::mkfifo(folder.file("fifo").c_str(), 0600);
+                                      return folder.file("fifo");
+                                  },
+                                  "Kein Programm liest aus dieser FIFO (benannten Pipe)."}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 // The cases below run in a child process, which may drop root's rights or lower a limit
@@ -240,13 +247,15 @@ TEST_F(SaveReportDeathTest, WriteThatFailsMidwayKeepsTheExistingFile) {
     writeBytes(ui.saveAnswer, "old");
     EXPECT_EXIT(
         {
-            // The file system refuses more than 64 bytes per file, as a full disk would.
-            ::signal(SIGXFSZ, SIG_IGN);
+            // The file system refuses more than 64 bytes per file, as a full disk would; the
+            // limit's signal (SIGXFSZ) must not end the program.
             rlimit limit{};
             ::getrlimit(RLIMIT_FSIZE, &limit);
             limit.rlim_cur = 64;
             ::setrlimit(RLIMIT_FSIZE, &limit);
             saveTextReport(app, ui);
+            limit.rlim_cur = limit.rlim_max;  // the death test's own report goes to a file
+            ::setrlimit(RLIMIT_FSIZE, &limit);
             finish(ui.messages.size() == 1 &&
                        ui.messages[0].text ==
                            kCannotSave + ui.saveAnswer +
