@@ -43,9 +43,10 @@ struct FollowedLinks {
 // and the links stay. Folders on the way are the kernel's business.
 FollowedLinks followLinks(std::string path) {
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        // Also a closed one, which is then refused as such.
+        if (const int fd = ownDescriptorNamed(path); fd >= 0) return {path, fd};
         struct stat info {};
         if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return {path};
-        if (const int fd = ownDescriptorNamed(path); fd >= 0) return {path, fd};
         // Links under /proc report no length, so the buffer is the largest path.
         std::array<char, PATH_MAX> target{};
         const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());

@@ -147,12 +147,6 @@ if [ "$(id -u)" = 0 ]; then
     expect 0 as_user "$program" --guarantee -o "$work/sticky/others.txt" "$work/system.txt"
     check test "$(stat -c %U "$work/sticky/others.txt")" = root
     check test "$(wc -l <"$work/sticky/others.txt")" = 4
-    mkdir -m 755 "$work/locked"
-    printf 'old\n' >"$work/locked/own.txt"
-    chown -R 65534:65534 "$work/locked"
-    chmod 555 "$work/locked"
-    expect 0 as_user "$program" --guarantee -o "$work/locked/own.txt" "$work/system.txt"
-    check test "$(wc -l <"$work/locked/own.txt")" = 4
     printf 'old\n' >"$work/mounted.txt"
     if mount --bind "$work/log.txt" "$work/mounted.txt" 2>/dev/null; then
         expect 0 "$program" --guarantee -o "$work/mounted.txt" "$work/system.txt"

@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <sys/resource.h>
 #include <sys/xattr.h>
 
 #include <cerrno>
@@ -210,21 +209,6 @@ TEST_F(WriteFileTest, ReplacedFileKeepsItsExtendedAttributes) {
     EXPECT_EQ(std::string(value), "team");
 }
 
-// The temporary name beside a path of nearly PATH_MAX characters would be too long itself.
-TEST_F(WriteFileTest, LongestPathIsWritten) {
-    std::string target = folder_.path().string();
-    while (target.size() + 256 < PATH_MAX - 20) {
-        target += "/" + std::string(200, 'o');
-        fs::create_directory(target);
-    }
-    target += "/" + std::string(PATH_MAX - 10 - target.size(), 'r');
-    ASSERT_GT(target.size(), 4080u);
-    EXPECT_FALSE(writeTargetProblem(target));
-    ASSERT_FALSE(writeFile(target, "first"));
-    ASSERT_FALSE(writeFile(target, "second"));
-    EXPECT_EQ(readBytes(target), "second");
-}
-
 // Opening must not wait for a reader that never comes.
 TEST_F(WriteFileTest, FifoWithoutReaderFailsAtOnce) {
     ::mkfifo(path("fifo").c_str(), 0600);
@@ -249,21 +233,6 @@ TEST(DescriptorSink, NonBlockingPipeTakesEverything) {
     reader.join();
     ::close(ends[0]);
     EXPECT_EQ(received, bytes.size());
-}
-
-TEST_F(WriteFileDeathTest, FileSizeLimitFailsTheWriteAndKeepsTheOldFile) {
-    const std::string target = path("report.txt");
-    writeBytes(target, "old");
-    EXPECT_EXIT(
-        {
-            rlimit limit{};
-            ::getrlimit(RLIMIT_FSIZE, &limit);
-            limit.rlim_cur = 64;
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            const bool failed = writeFile(target, std::string(1000, 'x')) == WriteError(EFBIG);
-            std::_Exit(failed && readBytes(target) == "old" && folder_.entries() == 1 ? 0 : 1);
-        },
-        testing::ExitedWithCode(0), "");
 }
 
 // A signal that ends the program in the middle of a write still ends it, after the temporary
@@ -293,25 +262,6 @@ INSTANTIATE_TEST_SUITE_P(Signals, EndSignalTest,
                          testing::Values(SIGINT, SIGTERM, SIGHUP, SIGALRM, SIGUSR1, SIGUSR2,
                                          SIGPIPE, SIGPROF),
                          [](const auto& info) { return std::string(sigabbrev_np(info.param)); });
-
-// Another user's file that anybody may write, in a sticky folder, as in /tmp: rename may not
-// touch it, `>` may; it is written in place and stays its owner's.
-TEST_F(WriteFileDeathTest, OthersWritableFileInAStickyFolderIsWrittenInPlace) {
-    if (::geteuid() != 0) GTEST_SKIP() << "needs root to play two users";
-    const std::string target = path("report.txt");
-    writeBytes(target, "old");
-    ::chmod(target.c_str(), 0666);
-    ::chmod(folder_.path().c_str(), 01777);
-    EXPECT_EXIT(
-        {
-            dropRootRights();
-            const bool written = !writeTargetProblem(target) && !writeFile(target, "new");
-            struct stat info {};
-            ::stat(target.c_str(), &info);
-            std::_Exit(written && readBytes(target) == "new" && info.st_uid == 0 ? 0 : 1);
-        },
-        testing::ExitedWithCode(0), "");
-}
 
 // Root replacing a user's report leaves it the user's, with its mode.
 TEST_F(WriteFileTest, ReplacedFileKeepsOwnerAndGroup) {
