@@ -202,6 +202,7 @@ WriteError replaceFile(const WriteTarget& target, const FileProducer& produce) {
     DescriptorSink sink(temporary.fd(), &held);
     if (const WriteError error = produce(sink)) return error;
     if (::fsync(temporary.fd()) != 0 && errno != EINVAL && errno != EROFS) return lastError();
+    if (held.arrived()) return WriteError(EINTR);
     if (exists && !keepsWhatTheOldFileHas(target, temporary.fd())) {
         return overwriteFromTemporary(folder, temporary, held);
     }
