@@ -94,6 +94,7 @@ std::string holesText(const SystemTable& system, const CliOptions& options) {
     return text;
 }
 
+// Standard output, which main() sends through its descriptor.
 class OutputSink final : public FileSink {
 public:
     explicit OutputSink(std::ostream& out) : out_(out) {}
