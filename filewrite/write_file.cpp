@@ -6,9 +6,12 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <iterator>
+#include <optional>
+#include <vector>
 
 #include "core/file_bytes.h"
 #include "core/file_descriptor.h"
@@ -88,18 +91,37 @@ private:
     int error_ = 0;
 };
 
-// Every extended attribute of `path`, the ACL ("system.posix_acl_access") among them, set on
-// `fd` too; false where one cannot be read or set.
-bool copyExtendedAttributes(const std::string& path, int fd) {
-    const ssize_t size = ::llistxattr(path.c_str(), nullptr, 0);
-    if (size < 0) return errno == ENOTSUP;
+// The names that a listxattr-like call gives, or nothing where it fails.
+template <typename List>
+std::optional<std::vector<std::string>> attributeNames(const List& list) {
+    const ssize_t size = list(nullptr, 0);
+    if (size < 0 && errno == ENOTSUP) return std::vector<std::string>{};
+    if (size < 0) return std::nullopt;
     std::string names(static_cast<std::size_t>(size), '\0');
-    const ssize_t listed = ::llistxattr(path.c_str(), names.data(), names.size());
-    if (listed < 0) return false;
+    const ssize_t listed = list(names.data(), names.size());
+    if (listed < 0) return std::nullopt;
     names.resize(static_cast<std::size_t>(listed));
-    for (std::size_t start = 0; start < names.size();) {
-        const std::string name(names.c_str() + start);
-        start += name.size() + 1;
+    std::vector<std::string> result;
+    for (std::size_t start = 0; start < names.size(); start += result.back().size() + 1) {
+        result.emplace_back(names.c_str() + start);
+    }
+    return result;
+}
+
+// Exactly the extended attributes of `path`, the ACL ("system.posix_acl_access") among them,
+// on `fd` too; false where one cannot be read, set or removed.
+bool copyExtendedAttributes(const std::string& path, int fd) {
+    const auto old = attributeNames(
+        [&path](char* list, std::size_t size) { return ::llistxattr(path.c_str(), list, size); });
+    const auto made =
+        attributeNames([fd](char* list, std::size_t size) { return ::flistxattr(fd, list, size); });
+    if (!old || !made) return false;
+    // What the new file took from its folder (a default ACL) and the old one lacks goes again.
+    for (const std::string& name : *made) {
+        const bool extra = std::ranges::find(*old, name) == old->end();
+        if (extra && ::fremovexattr(fd, name.c_str()) != 0) return false;
+    }
+    for (const std::string& name : *old) {
         const ssize_t length = ::lgetxattr(path.c_str(), name.c_str(), nullptr, 0);
         if (length < 0) return false;
         std::string value(static_cast<std::size_t>(length), '\0');
