@@ -1,19 +1,15 @@
 #include "filewrite/write_file.h"
 
-#include "filewrite/descriptor_output.h"
-
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
-
 #include <sys/xattr.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <string>
-#include <thread>
 
 #include "tests/support/test_files.h"
 
@@ -213,26 +209,6 @@ TEST_F(WriteFileTest, ReplacedFileKeepsItsExtendedAttributes) {
 TEST_F(WriteFileTest, FifoWithoutReaderFailsAtOnce) {
     ::mkfifo(path("fifo").c_str(), 0600);
     EXPECT_EQ(writeFile(path("fifo"), "report"), WriteError(ENXIO));
-}
-
-// A non-blocking pipe is waited for: every byte arrives, however slowly it is read.
-TEST(DescriptorSink, NonBlockingPipeTakesEverything) {
-    int ends[2];
-    ASSERT_EQ(::pipe(ends), 0);
-    ::fcntl(ends[1], F_SETFL, O_NONBLOCK);
-    const std::string bytes(1 << 20, 'x');
-    std::size_t received = 0;
-    std::thread reader([&] {
-        char buffer[4096];
-        for (ssize_t count; (count = ::read(ends[0], buffer, sizeof buffer)) > 0;) {
-            received += static_cast<std::size_t>(count);
-        }
-    });
-    EXPECT_FALSE(DescriptorSink(ends[1]).write(bytes));
-    ::close(ends[1]);
-    reader.join();
-    ::close(ends[0]);
-    EXPECT_EQ(received, bytes.size());
 }
 
 // A signal that ends the program in the middle of a write still ends it, after the temporary
