@@ -16,17 +16,17 @@ TEST(CliOptions, ReadsEveryOption) {
     const CliParse result =
         parse({"--only", "4", "--html", "-o", "out.html", "--reference", "s.txt"});
     ASSERT_EQ(result.kind, CliParse::Kind::Run);
-    EXPECT_EQ(result.options.onlyBlock, 4);
-    EXPECT_EQ(result.options.output, CliOutput::HtmlReport);
+    EXPECT_EQ(result.options.request.onlyBlock, 4);
+    EXPECT_EQ(result.options.request.kind, AnswerKind::HtmlReport);
     EXPECT_EQ(result.options.outputFile, "out.html");
-    EXPECT_TRUE(result.options.reference);
+    EXPECT_TRUE(result.options.request.reference);
     EXPECT_EQ(result.options.systemFile, "s.txt");
 }
 
 TEST(CliOptions, DashIsStandardInputAndDoubleDashEndsOptions) {
     EXPECT_EQ(parse({"-"}).options.systemFile, "-");
     EXPECT_EQ(parse({"--", "--html"}).options.systemFile, "--html");
-    EXPECT_EQ(parse({"--", "--html"}).options.output, CliOutput::TextReport);
+    EXPECT_EQ(parse({"--", "--html"}).options.request.kind, AnswerKind::TextReport);
 }
 
 TEST(CliOptions, HelpWinsOverEverythingBeforeIt) {
@@ -102,19 +102,19 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CliOptions, HolesTakeTheirBlockAndLimit) {
     const CliParse result = parse({"--only", "5", "--holes", "5", "--limit", "0", "s"});
     ASSERT_EQ(result.kind, CliParse::Kind::Run);
-    EXPECT_EQ(result.options.output, CliOutput::Holes);
-    EXPECT_EQ(result.options.holesBlock, 5);
-    EXPECT_EQ(result.options.holesLimit, 0);
-    EXPECT_EQ(parse({"--holes", "3", "s"}).options.holesLimit, 100);
+    EXPECT_EQ(result.options.request.kind, AnswerKind::Holes);
+    EXPECT_EQ(result.options.request.holesBlock, 5);
+    EXPECT_EQ(result.options.request.holesLimit, 0);
+    EXPECT_EQ(parse({"--holes", "3", "s"}).options.request.holesLimit, 100);
 }
 
 TEST(CliOptions, MapAndCheckReadNumbersSeparatedAsInASystemLine) {
     const CliParse result = parse({"--map", " 07\t3,,9;-12 ", "--check", "1-2-3-4-5-49", "s"});
     ASSERT_EQ(result.kind, CliParse::Kind::Run);
-    EXPECT_EQ(result.options.output, CliOutput::DrawCheck);
-    EXPECT_EQ(result.options.ownNumbers, (std::vector<int>{7, 3, 9, 12}));
-    EXPECT_EQ(result.options.drawNumbers, (std::array<int, 6>{1, 2, 3, 4, 5, 49}));
-    EXPECT_EQ(parse({"--map", "1", "s"}).options.output, CliOutput::MappedSystem);
+    EXPECT_EQ(result.options.request.kind, AnswerKind::DrawCheck);
+    EXPECT_EQ(result.options.request.ownNumbers, (std::vector<int>{7, 3, 9, 12}));
+    EXPECT_EQ(result.options.request.drawNumbers, (std::array<int, 6>{1, 2, 3, 4, 5, 49}));
+    EXPECT_EQ(parse({"--map", "1", "s"}).options.request.kind, AnswerKind::MappedSystem);
     EXPECT_EQ(parse({"--only", "4", "--coverage", "s"}).kind, CliParse::Kind::Run);
 }
 
