@@ -99,6 +99,55 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.name);
     });
 
+// The messages made from the option table, word for word as scripts and users know them.
+struct TableMessageCase {
+    const char* name;
+    std::vector<std::string_view> arguments;
+    const char* problem;
+};
+
+class CliTableMessageTest : public testing::TestWithParam<TableMessageCase> {};
+
+TEST_P(CliTableMessageTest, IsWordForWord) {
+    EXPECT_EQ(parse(GetParam().arguments).problem, GetParam().problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CliTableMessageTest,
+    testing::Values(
+        TableMessageCase{"SameAnswerTwice",
+                         {"--csv", "--csv", "s"},
+                         "Nur eine Ausgabeart wählen: --html, --csv, --guarantee, --holes, "
+                         "--coverage, --odds, --frequency oder --map/--check."},
+        TableMessageCase{"LimitWithoutHoles",
+                         {"--only", "6", "--limit", "3", "--odds", "s"},
+                         "--limit gilt nur zusammen mit --holes."},
+        TableMessageCase{"ReferenceBeforeOnly",
+                         {"--reference", "--only", "6", "--odds", "s"},
+                         "--reference gilt nicht für --coverage, --odds, --frequency, --map und "
+                         "--check."},
+        TableMessageCase{"ReferenceWithHoles",
+                         {"--holes", "5", "--reference", "s"},
+                         "--reference gilt nicht für --holes."},
+        TableMessageCase{"OnlyWithFrequency",
+                         {"--only", "5", "--frequency", "s"},
+                         "--only gilt nicht für --odds, --frequency, --map und --check."},
+        TableMessageCase{"OutputWithoutName", {"s", "--output"}, "-o erwartet einen Dateinamen."},
+        TableMessageCase{
+            "CheckWithoutDraw", {"s", "--check"}, "--check erwartet die sechs gezogenen Zahlen."}),
+    [](const testing::TestParamInfo<TableMessageCase>& info) {
+        return std::string(info.param.name);
+    });
+
+TEST(CliOptions, UsageSetsLongHeadsOnALineOfTheirOwn) {
+    const std::string usage = cliUsage();
+    EXPECT_NE(usage.find("\n  --only K      nur die Analyse für K Treffer"), std::string::npos);
+    EXPECT_NE(usage.find("\n  --map \"N1 ... NM\"\n                das System auf eigenen"),
+              std::string::npos);
+    EXPECT_NE(usage.find("(Vorgabe 100,\n                0 = alle)\n"), std::string::npos);
+    EXPECT_EQ(usage.find("--output"), std::string::npos);  // a second spelling, not shown
+}
+
 TEST(CliOptions, HolesTakeTheirBlockAndLimit) {
     const CliParse result = parse({"--only", "5", "--holes", "5", "--limit", "0", "s"});
     ASSERT_EQ(result.kind, CliParse::Kind::Run);

@@ -256,5 +256,14 @@ TEST_F(ReportCommandTest, NineThousandNineHundredNinetyNineRowsAreAccepted) {
     EXPECT_NE(out_.str().find("in 9999 Reihen"), std::string::npos);
 }
 
+TEST_F(ReportCommandTest, CountsSkippedLinesOnStandardError) {
+    ASSERT_EQ(run({.systemFile = "-", .request = {.kind = AnswerKind::Guarantee}},
+                  "Mein System\n1 2 3 4 5 6\n1 2 3\n\nx\n"),
+              0);
+    EXPECT_EQ(err_.str(), "lorvex-report: 3 Zeilen ohne gültige Reihe übersprungen\n");
+    ASSERT_EQ(run({.systemFile = "-"}, "1 2 3 4 5 6\nEnde\n"), 0);
+    EXPECT_EQ(err_.str(), "lorvex-report: 1 Zeile ohne gültige Reihe übersprungen\n");
+}
+
 }  // namespace
 }  // namespace lorvex

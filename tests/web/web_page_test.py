@@ -98,7 +98,7 @@ class WebPageTest:
                 self.driver.find_elements(By.CSS_SELECTOR, "#rows-table tbody tr")]
         assert rows == [["1", "1", "2", "3", "4", "5", "6"],
                         ["2", "1", "2", "3", "4", "5", "7"]], rows
-        click(self.driver, "[data-blocks='6543']")
+        click(self.driver, "[data-only-block='0']")
         assert self.hit_rows() == WORKED_EXAMPLE, self.hit_rows()
         guarantees = [p.text for p in self.driver.find_elements(By.CSS_SELECTOR, ".guarantee")]
         assert guarantees == [line.decode() for line in
@@ -111,7 +111,7 @@ class WebPageTest:
         self.fresh_page()
         open_file(self.driver, system)
         assert self.counts() == ("50 Systemreihen", "10 Systemzahlen"), self.counts()
-        click(self.driver, "[data-blocks='6543']")
+        click(self.driver, "[data-only-block='0']")
         click(self.driver, "#save-txt")
         assert wait_download(self.driver, "10_0050.txt") == self.lorvex_report(str(system))
         click(self.driver, "#save-html")
@@ -122,7 +122,7 @@ class WebPageTest:
         system = self.examples / "C12_6_5_132.txt"
         self.fresh_page()
         open_file(self.driver, system)
-        click(self.driver, "[data-blocks='5']")
+        click(self.driver, "[data-only-block='5']")
         click(self.driver, "#save-txt")
         assert wait_download(self.driver, "12_0132.txt") == \
             self.lorvex_report("--only", "5", str(system))
@@ -130,7 +130,7 @@ class WebPageTest:
     def test_ten_thousand_rows_overflow_and_leave_the_loaded_system(self):
         self.fresh_page()
         open_file(self.driver, self.examples / "Beispiel_7_2.txt")
-        click(self.driver, "[data-blocks='6543']")
+        click(self.driver, "[data-only-block='0']")
         open_file(self.driver, write_random_system(self.scratch / "10000.txt", 10000))
         assert self.message() == ("Überlauf", "System über 9999 Reihen oder 49 Zahlen")
         assert self.counts() == ("2 Systemreihen", "7 Systemzahlen"), self.counts()
@@ -155,7 +155,7 @@ class WebPageTest:
     def test_a_text_without_a_valid_row_changes_nothing(self):
         self.fresh_page()
         open_file(self.driver, self.examples / "Beispiel_7_2.txt")
-        click(self.driver, "[data-blocks='3']")
+        click(self.driver, "[data-only-block='3']")
         before = self.hit_rows()
         nothing = self.scratch / "nothing.txt"
         nothing.write_bytes(b"Reihe 1: 1 2 3 4 5 6\n1 2 3 4 5 50\n\x00\xff\n")
@@ -211,12 +211,12 @@ class WebPageTest:
         self.fresh_page()
         open_file(self.driver, write_random_system(self.scratch / "cancel.txt", 2000))
         self.driver.execute_script(
-            "document.querySelector(\"[data-blocks='6543']\").click();"
+            "document.querySelector(\"[data-only-block='0']\").click();"
             "document.getElementById('cancel').click();")
         wait_idle(self.driver)
         assert self.text("status") == "Analyse abgebrochen.", self.text("status")
         assert self.hit_rows() == []
-        click(self.driver, "[data-blocks='3']")
+        click(self.driver, "[data-only-block='3']")
         assert self.hit_rows() and self.hit_rows()[0][0] == "3"
         assert self.counts() == ("2000 Systemreihen", "49 Systemzahlen")
 
@@ -274,7 +274,7 @@ class WebPageTest:
     def test_nothing_is_fetched_and_the_policy_forbids_connections(self):
         self.fresh_page()
         open_file(self.driver, self.examples / "Beispiel_7_2.txt")
-        click(self.driver, "[data-blocks='6543']")
+        click(self.driver, "[data-only-block='0']")
         policy = self.driver.find_element(
             By.CSS_SELECTOR, "meta[http-equiv='Content-Security-Policy']").get_attribute("content")
         assert "connect-src 'none'" in policy and "default-src 'none'" in policy, policy
