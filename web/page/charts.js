@@ -56,12 +56,20 @@ function barTitle(hits, block, bar, total) {
         (100 * bar.cases / total).toFixed(3));
 }
 
-// Bars of heights `values` in a box of the given size, each with its title.
-function barChart(values, titles, label, {width, height, top, firstClass}) {
+// Bars of heights `values` in a box of the given size, each with its title and, where
+// `labels` has one, a label under it.
+function barChart(values, titles, label, {width, height, top, firstClass, labels = []}) {
     const slot = width / values.length;
     const highest = values.reduce((most, value) => Math.max(most, value), 1);
+    const bottom = labels.length ? 14 : 0;
     const svg = svgElement('svg', {
-        viewBox: `0 0 ${width} ${height + top}`, class: 'chart', role: 'img', 'aria-label': label,
+        viewBox: `0 0 ${width} ${height + top + bottom}`, class: 'chart', role: 'img',
+        'aria-label': label,
+    });
+    labels.forEach((text, i) => {
+        if (!text) return;
+        svgElement('text', {x: ((i + 0.5) * slot).toFixed(2), y: height + top + bottom - 2,
+            class: 'axis-label'}, svg).textContent = text;
     });
     svgElement('line', {x1: 0, y1: height + top - 0.5, x2: width, y2: height + top - 0.5,
         class: 'axis'}, svg);
@@ -128,11 +136,16 @@ const charts = {
         if (rowsHolding.length === 0) return;
         const counts = Array.from(rowsHolding);
         const least = counts.reduce((most, value) => Math.min(most, value), counts[0]);
+        const highest = counts.reduce((most, value) => Math.max(most, value), counts[0]);
+        // The first and the last number, and every fifth between them.
+        const labels = counts.map((count, i) =>
+            i === 0 || i === counts.length - 1 || (i + 1) % 5 === 0 ? String(i + 1) : '');
         const {svg} = barChart(counts,
             counts.map((count, i) => texts.say('balanceBar', i + 1, texts.rows(count))),
-            texts.say('balanceLabel', least, Math.max(...counts)),
-            {width: 320, height: 60, top: 4, firstClass: ''});
-        svg.classList.add('balance');
+            texts.say('balanceLabel', least, highest),
+            {width: 320, height: 60, top: 14, firstClass: '', labels});
+        const scale = svgElement('text', {x: 2, y: 11, class: 'chart-label'}, svg);
+        scale.textContent = texts.rows(highest);
         place.appendChild(svg);
     },
 };
