@@ -10,30 +10,8 @@ namespace lorvex {
 
 namespace {
 
-using AnswerFunction = Answer (*)(const SystemTable&, const HitTable&, const AnswerRequest&);
-
-struct AnswerEntry {
-    AnswerKind kind;
-    AnswerFunction give;
-    AnswerFamily family;
-    bool readsHitTable;
-};
-
-constexpr AnswerEntry kAnswers[] = {
-    {AnswerKind::TextReport, textReportAnswer, AnswerFamily::HitTable, true},
-    {AnswerKind::HtmlReport, htmlReportAnswer, AnswerFamily::HitTable, true},
-    {AnswerKind::Csv, csvAnswer, AnswerFamily::HitTable, true},
-    {AnswerKind::Guarantee, guaranteeAnswer, AnswerFamily::HitTable, true},
-    {AnswerKind::Holes, holesAnswer, AnswerFamily::Holes, false},
-    {AnswerKind::Coverage, coverageAnswer, AnswerFamily::Question, false},
-    {AnswerKind::Odds, oddsAnswer, AnswerFamily::Question, false},
-    {AnswerKind::Frequency, frequencyAnswer, AnswerFamily::Question, false},
-    {AnswerKind::MappedSystem, mappedSystemAnswer, AnswerFamily::Question, false},
-    {AnswerKind::DrawCheck, drawCheckAnswer, AnswerFamily::Question, false},
-};
-
 const AnswerEntry& entry(AnswerKind kind) {
-    return *std::find_if(std::begin(kAnswers), std::end(kAnswers),
+    return *std::find_if(std::begin(ANSWERS), std::end(ANSWERS),
                          [kind](const AnswerEntry& answer) { return answer.kind == kind; });
 }
 

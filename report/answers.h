@@ -15,8 +15,8 @@
 // Every answer the programs give about a loaded system. Each is one function (in the file
 // answer_NAME.cpp) that computes and formats it; lorvex-report and the web page ask for an
 // answer with an AnswerRequest and only show or write what comes back. To add an answer: its
-// AnswerKind, its file, its line in the table of answers.cpp and, for lorvex-report, its line
-// in the option table of cli/cli_options.cpp.
+// AnswerKind, declaration and line in ANSWERS below, its file (listed in CMakeLists.txt) and,
+// for lorvex-report, its line in the option table of cli/cli_options.cpp.
 namespace lorvex {
 
 enum class AnswerKind {
@@ -84,6 +84,29 @@ Answer oddsAnswer(const SystemTable& system, const HitTable& hits, const AnswerR
 Answer frequencyAnswer(const SystemTable& system, const HitTable& hits, const AnswerRequest&);
 Answer mappedSystemAnswer(const SystemTable& system, const HitTable& hits, const AnswerRequest&);
 Answer drawCheckAnswer(const SystemTable& system, const HitTable& hits, const AnswerRequest&);
+
+using AnswerFunction = Answer (*)(const SystemTable&, const HitTable&, const AnswerRequest&);
+
+struct AnswerEntry {
+    AnswerKind kind;
+    AnswerFunction give;
+    AnswerFamily family;
+    bool readsHitTable;
+};
+
+// The table of answers.
+inline constexpr AnswerEntry ANSWERS[] = {
+    {AnswerKind::TextReport, textReportAnswer, AnswerFamily::HitTable, true},
+    {AnswerKind::HtmlReport, htmlReportAnswer, AnswerFamily::HitTable, true},
+    {AnswerKind::Csv, csvAnswer, AnswerFamily::HitTable, true},
+    {AnswerKind::Guarantee, guaranteeAnswer, AnswerFamily::HitTable, true},
+    {AnswerKind::Holes, holesAnswer, AnswerFamily::Holes, false},
+    {AnswerKind::Coverage, coverageAnswer, AnswerFamily::Question, false},
+    {AnswerKind::Odds, oddsAnswer, AnswerFamily::Question, false},
+    {AnswerKind::Frequency, frequencyAnswer, AnswerFamily::Question, false},
+    {AnswerKind::MappedSystem, mappedSystemAnswer, AnswerFamily::Question, false},
+    {AnswerKind::DrawCheck, drawCheckAnswer, AnswerFamily::Question, false},
+};
 
 // Helpers for the answer files.
 Answer textAnswer(std::string text);
