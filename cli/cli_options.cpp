@@ -13,24 +13,27 @@ namespace {
 
 using enum AnswerKind;
 
-// Reads an option's argument into the options; returns what is wrong with it, or nothing.
-using ReadArgument = std::string (*)(std::string_view value, CliOptions& options);
+// Reads an option's argument into the options; returns what is wrong with it (`expected`
+// when it is not what the option expects), or nothing.
+using ReadArgument = std::string (*)(std::string_view value, const std::string& expected,
+                                     CliOptions& options);
 
 // One line of lorvex-report's options: the parser, the usage text and the usage errors are
 // all made from these.
 struct CliOption {
     std::string_view name;
-    std::string_view alias;     // another spelling, not shown in the usage
-    std::string_view argument;  // as the usage names it; empty for an option without one
-    std::string_view expects;   // "--only erwartet 6, 5, 4 oder 3." when the argument is missing
-    std::string_view help;      // lines of the usage text, separated by line feeds
-    std::optional<AnswerKind> chooses;     // the answer it asks for
-    std::vector<AnswerKind> combinesWith;  // the answers another option asks for that it fits
-    ReadArgument read = nullptr;
-    bool once = false;  // given twice is a usage error
+    std::string_view alias = {};     // another spelling, not shown in the usage
+    std::string_view argument = {};  // as the usage names it; empty for an option without one
+    std::string_view expects = {};   // "6, 5, 4 oder 3": "--only erwartet 6, 5, 4 oder 3."
+    std::string_view help = {};      // lines of the usage text, separated by line feeds
+    std::optional<AnswerKind> chooses = std::nullopt;  // the answer it asks for
+    std::vector<AnswerKind> combinesWith = {};  // the answers asked for by others that it fits
+    // Of those, the answers whose own argument it may only repeat: not shown in their usage.
+    std::vector<AnswerKind> restates = {};
+    ReadArgument read = nullptr;  // nothing to read when absent
+    bool once = false;            // given twice is a usage error
+    bool showsHelp = false;
 };
-
-const std::vector<AnswerKind> kHitTableAnswers = {TextReport, HtmlReport, Csv, Guarantee};
 
 std::optional<int> blockSize(std::string_view text) {
     if (text.size() != 1 || text[0] < '3' || text[0] > '6') return std::nullopt;
@@ -44,162 +47,117 @@ std::optional<std::int64_t> count(std::string_view text) {
     return value;
 }
 
-// The problem text "" means the value reads fine; "?" that it is the option's `expects`.
-constexpr std::string_view kExpected = "?";
-
-std::string readOnly(std::string_view value, CliOptions& options) {
+std::string readOnly(std::string_view value, const std::string& expected, CliOptions& options) {
     options.request.onlyBlock = blockSize(value);
-    return options.request.onlyBlock ? "" : std::string(kExpected);
+    return options.request.onlyBlock ? "" : expected;
 }
 
-std::string readHoles(std::string_view value, CliOptions& options) {
+std::string readHoles(std::string_view value, const std::string& expected, CliOptions& options) {
     const auto k = blockSize(value);
-    if (!k) return std::string(kExpected);
+    if (!k) return expected;
     options.request.holesBlock = *k;
     return {};
 }
 
-std::string readLimit(std::string_view value, CliOptions& options) {
+std::string readLimit(std::string_view value, const std::string& expected, CliOptions& options) {
     const auto n = count(value);
-    if (!n) return std::string(kExpected);
+    if (!n) return expected;
     options.request.holesLimit = *n;
     return {};
 }
 
-std::string readOwnNumbers(std::string_view value, CliOptions& options) {
+std::string readOwnNumbers(std::string_view value, const std::string&, CliOptions& options) {
     NumberList own = parseOwnNumbers(value);
     options.request.ownNumbers = std::move(own.numbers);
     return std::move(own.problem);
 }
 
-std::string readDraw(std::string_view value, CliOptions& options) {
+std::string readDraw(std::string_view value, const std::string&, CliOptions& options) {
     DrawNumbers draw = parseDrawNumbers(value);
     options.request.drawNumbers = draw.numbers;
     return std::move(draw.problem);
 }
 
-std::string readOutputFile(std::string_view value, CliOptions& options) {
-    if (value.empty()) return std::string(kExpected);
+std::string readOutputFile(std::string_view value, const std::string& expected,
+                           CliOptions& options) {
+    if (value.empty()) return expected;
     options.outputFile = std::string(value);
     return {};
 }
 
-std::string readNothing(std::string_view, CliOptions&) {
-    return {};
-}
-
-std::string readReference(std::string_view, CliOptions& options) {
+std::string readReference(std::string_view, const std::string&, CliOptions& options) {
     options.request.reference = true;
     return {};
 }
 
+// In the order of the usage text.
 const std::vector<CliOption>& cliOptions() {
     static const std::vector<CliOption> table = {
-        {"--only",
-         "",
-         "K",
-         "6, 5, 4 oder 3",
-         "nur die Analyse für K Treffer (K = 6, 5, 4 oder 3)",
-         std::nullopt,
-         {TextReport, HtmlReport, Csv, Guarantee, Holes, Coverage},
-         readOnly},
-        {"--html",
-         "",
-         "",
-         "",
-         "die HTML-Seite statt des Textberichts",
-         HtmlReport,
-         {},
-         readNothing},
-        {"--csv",
-         "",
-         "",
-         "",
-         "die Treffertabelle als CSV für Tabellenkalkulationen",
-         Csv,
-         {},
-         readNothing},
-        {"--guarantee",
-         "",
-         "",
-         "",
-         "je Block eine Zeile: was das System mindestens garantiert",
-         Guarantee,
-         {},
-         readNothing},
-        {"--holes",
-         "",
-         "K",
-         "6, 5, 4 oder 3",
-         "die Ziehungen von K Zahlen mit dem schlechtesten Ergebnis",
-         Holes,
-         {},
-         readHoles},
-        {"--limit",
-         "",
-         "N",
-         "eine ganze Zahl ab 0",
-         "mit --holes: höchstens N Ziehungen auflisten (Vorgabe 100,\n0 = alle)",
-         std::nullopt,
-         {Holes},
-         readLimit},
-        {"--coverage",
-         "",
-         "",
-         "",
-         "je Block: wie viele Ziehungen mindestens einen 6er, 5er, 4er\noder 3er bringen",
-         Coverage,
-         {},
-         readNothing},
-        {"--odds",
-         "",
-         "",
-         "",
-         "Gewinnchancen über alle 13983816 Ziehungen 6 aus 49",
-         Odds,
-         {},
-         readNothing},
-        {"--frequency",
-         "",
-         "",
-         "",
-         "in wie vielen Reihen jede Systemzahl vorkommt",
-         Frequency,
-         {},
-         readNothing},
-        {"--map",
-         "",
-         "\"N1 ... NM\"",
-         "die eigenen Zahlen",
-         "das System auf eigenen Zahlen: Systemzahl i wird Ni (genau so\nviele verschiedene "
-         "Zahlen von 1 bis 49, wie das System\nSystemzahlen hat)",
-         MappedSystem,
-         {DrawCheck},
-         readOwnNumbers,
-         true},
-        {"--check",
-         "",
-         "\"D1 ... D6\"",
-         "die sechs gezogenen Zahlen",
-         "die Reihen mit 3 oder mehr Richtigen bei dieser Ziehung (mit\n--map: im umgesetzten "
-         "System)",
-         DrawCheck,
-         {},
-         readDraw,
-         true},
-        {"-o",
-         "--output",
-         "DATEI",
-         "einen Dateinamen",
-         "in DATEI schreiben statt auf die Standardausgabe",
-         std::nullopt,
-         {TextReport, HtmlReport, Csv, Guarantee, Holes, Coverage, Odds, Frequency, MappedSystem,
-          DrawCheck},
-         readOutputFile},
-        {"--reference", "", "", "",
-         "mit der einfachen Aufzählung rechnen (langsam, zum Gegenprüfen)", std::nullopt,
-         kHitTableAnswers, readReference},
-        {"--help", "-h", "", "", "diese Hilfe zeigen", std::nullopt, {}, nullptr},
+        {.name = "--only",
+         .argument = "K",
+         .expects = "6, 5, 4 oder 3",
+         .help = "nur die Analyse für K Treffer (K = 6, 5, 4 oder 3)",
+         .combinesWith = {TextReport, HtmlReport, Csv, Guarantee, Holes, Coverage},
+         .restates = {Holes},
+         .read = readOnly},
+        {.name = "--html", .help = "die HTML-Seite statt des Textberichts", .chooses = HtmlReport},
+        {.name = "--csv",
+         .help = "die Treffertabelle als CSV für Tabellenkalkulationen",
+         .chooses = Csv},
+        {.name = "--guarantee",
+         .help = "je Block eine Zeile: was das System mindestens garantiert",
+         .chooses = Guarantee},
+        {.name = "--holes",
+         .argument = "K",
+         .expects = "6, 5, 4 oder 3",
+         .help = "die Ziehungen von K Zahlen mit dem schlechtesten Ergebnis",
+         .chooses = Holes,
+         .read = readHoles},
+        {.name = "--limit",
+         .argument = "N",
+         .expects = "eine ganze Zahl ab 0",
+         .help = "mit --holes: höchstens N Ziehungen auflisten (Vorgabe 100,\n0 = alle)",
+         .combinesWith = {Holes},
+         .read = readLimit},
+        {.name = "--coverage",
+         .help = "je Block: wie viele Ziehungen mindestens einen 6er, 5er, 4er\noder 3er bringen",
+         .chooses = Coverage},
+        {.name = "--odds",
+         .help = "Gewinnchancen über alle 13983816 Ziehungen 6 aus 49",
+         .chooses = Odds},
+        {.name = "--frequency",
+         .help = "in wie vielen Reihen jede Systemzahl vorkommt",
+         .chooses = Frequency},
+        {.name = "--map",
+         .argument = "\"N1 ... NM\"",
+         .expects = "die eigenen Zahlen",
+         .help = "das System auf eigenen Zahlen: Systemzahl i wird Ni (genau so\nviele "
+                 "verschiedene Zahlen von 1 bis 49, wie das System\nSystemzahlen hat)",
+         .chooses = MappedSystem,
+         .combinesWith = {DrawCheck},
+         .read = readOwnNumbers,
+         .once = true},
+        {.name = "--check",
+         .argument = "\"D1 ... D6\"",
+         .expects = "die sechs gezogenen Zahlen",
+         .help = "die Reihen mit 3 oder mehr Richtigen bei dieser Ziehung (mit\n--map: im "
+                 "umgesetzten System)",
+         .chooses = DrawCheck,
+         .read = readDraw,
+         .once = true},
+        {.name = "-o",
+         .alias = "--output",
+         .argument = "DATEI",
+         .expects = "einen Dateinamen",
+         .help = "in DATEI schreiben statt auf die Standardausgabe",
+         .combinesWith = {TextReport, HtmlReport, Csv, Guarantee, Holes, Coverage, Odds, Frequency,
+                          MappedSystem, DrawCheck},
+         .read = readOutputFile},
+        {.name = "--reference",
+         .help = "mit der einfachen Aufzählung rechnen (langsam, zum Gegenprüfen)",
+         .combinesWith = {TextReport, HtmlReport, Csv, Guarantee},
+         .read = readReference},
+        {.name = "--help", .alias = "-h", .help = "diese Hilfe zeigen", .showsHelp = true},
     };
     return table;
 }
@@ -299,6 +257,104 @@ std::string combinationProblem(const std::vector<const CliOption*>& given, CliOp
     return {};
 }
 
+// "--only K", "--html".
+std::string head(const CliOption& option) {
+    std::string text(option.name);
+    if (!option.argument.empty()) text += " " + std::string(option.argument);
+    return text;
+}
+
+// The options that the answer's usage line shows beside its own: those that fit it.
+std::vector<const CliOption*> shownWith(AnswerKind answer) {
+    std::vector<const CliOption*> shown;
+    for (const CliOption& option : cliOptions()) {
+        const bool restated = std::find(option.restates.begin(), option.restates.end(), answer) !=
+                              option.restates.end();
+        if (!option.chooses && fits(option, answer) && !restated) shown.push_back(&option);
+    }
+    return shown;
+}
+
+// Options that ask for answers going together, such as --map and --check.
+bool linked(const CliOption& one, const CliOption& other) {
+    return fits(one, *other.chooses) || fits(other, *one.chooses);
+}
+
+bool linkedToAny(const CliOption& option) {
+    return std::any_of(cliOptions().begin(), cliOptions().end(), [&](const CliOption& other) {
+        return other.chooses && &other != &option && linked(option, other);
+    });
+}
+
+// One usage line (its words) per kind of answer: the options that ask for answers shown beside the
+// same options stand together ("--odds | --frequency"), those that ask for answers going together
+// each in brackets, and the answers beside the default (the text report) in one bracket.
+std::vector<std::vector<std::string>> usageLines() {
+    std::vector<std::vector<const CliOption*>> lines;  // the asking options of each line
+    for (const CliOption& option : cliOptions()) {
+        if (!option.chooses) continue;
+        const auto together = [&](const std::vector<const CliOption*>& line) {
+            const CliOption& first = *line.front();
+            if (linkedToAny(option) || linkedToAny(first)) return linked(option, first);
+            return shownWith(*option.chooses) == shownWith(*first.chooses);
+        };
+        const auto line = std::find_if(lines.begin(), lines.end(), together);
+        if (line == lines.end())
+            lines.push_back({&option});
+        else
+            line->push_back(&option);
+    }
+    std::vector<std::vector<std::string>> texts;
+    for (const std::vector<const CliOption*>& askers : lines) {
+        const AnswerKind answer = *askers.front()->chooses;
+        const bool eachAlone = linkedToAny(*askers.front());
+        const bool optional = shownWith(answer) == shownWith(TextReport);
+        std::vector<std::string> words;
+        std::string asked;
+        for (const CliOption* asker : askers) {
+            if (eachAlone)
+                words.push_back("[" + head(*asker) + "]");
+            else
+                asked += (asked.empty() ? "" : " | ") + head(*asker);
+        }
+        if (!asked.empty()) asked = optional ? "[" + asked + "]" : asked;
+        bool askedPlaced = asked.empty();
+        for (const CliOption* shown : shownWith(answer)) {
+            if (!askedPlaced && shown > askers.front()) {
+                words.push_back(asked);
+                askedPlaced = true;
+            }
+            words.push_back("[" + head(*shown) + "]");
+        }
+        if (!askedPlaced) words.push_back(asked);
+        words.emplace_back("SYSTEMDATEI");
+        texts.push_back(std::move(words));
+    }
+    return texts;
+}
+
+// "Aufruf: lorvex-report ..." with one line per kind of answer, wrapped at 80 columns.
+std::string synopsis() {
+    constexpr std::string_view first = "Aufruf: lorvex-report ";
+    constexpr std::string_view next = "       lorvex-report ";
+    constexpr std::size_t width = 80;
+    const std::string continued(first.size(), ' ');
+    std::string text;
+    for (const std::vector<std::string>& words : usageLines()) {
+        std::string row(text.empty() ? first : next);
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            if (i > 0 && row.size() + 1 + words[i].size() > width) {
+                text += row + '\n';
+                row = continued + words[i];
+            } else {
+                row += (i > 0 ? " " : "") + words[i];
+            }
+        }
+        text += row + '\n';
+    }
+    return text;
+}
+
 const CliOption* findOption(std::string_view argument) {
     for (const CliOption& option : cliOptions()) {
         if (argument == option.name || (!option.alias.empty() && argument == option.alias))
@@ -317,13 +373,7 @@ CliParse usageError(std::string problem) {
 
 std::string cliUsage() {
     std::string text =
-        "Aufruf: lorvex-report [--only K] [--html | --csv | --guarantee] [-o DATEI]\n"
-        "                      [--reference] SYSTEMDATEI\n"
-        "       lorvex-report --holes K [--limit N] [-o DATEI] SYSTEMDATEI\n"
-        "       lorvex-report [--only K] --coverage [-o DATEI] SYSTEMDATEI\n"
-        "       lorvex-report --odds | --frequency [-o DATEI] SYSTEMDATEI\n"
-        "       lorvex-report [--map \"N1 ... NM\"] [--check \"D1 ... D6\"] [-o DATEI]\n"
-        "                      SYSTEMDATEI\n"
+        synopsis() +
         "\n"
         "Liest ein Lottosystem (je Zeile eine Reihe aus sechs Zahlen von 1 bis 49),\n"
         "analysiert es für 6, 5, 4 und 3 gezogene Systemzahlen und schreibt den\n"
@@ -331,12 +381,11 @@ std::string cliUsage() {
         "\n";
     constexpr std::size_t helpColumn = 16;
     for (const CliOption& option : cliOptions()) {
-        std::string head = "  " + std::string(option.name);
-        if (!option.argument.empty()) head += " " + std::string(option.argument);
+        std::string line = "  " + head(option);
         // A head too long for its column stands on a line of its own.
-        head += head.size() + 2 <= helpColumn ? std::string(helpColumn - head.size(), ' ')
+        line += line.size() + 2 <= helpColumn ? std::string(helpColumn - line.size(), ' ')
                                               : "\n" + std::string(helpColumn, ' ');
-        text += head;
+        text += line;
         for (const char c : option.help)
             text += c == '\n' ? "\n" + std::string(helpColumn, ' ') : std::string(1, c);
         text += '\n';
@@ -366,7 +415,7 @@ CliParse parseCliArguments(std::span<const std::string_view> arguments) {
         }
         const CliOption* option = findOption(argument);
         if (!option) return usageError("Unbekannte Option: " + std::string(argument));
-        if (!option->read) {
+        if (option->showsHelp) {
             parse.kind = CliParse::Kind::Help;
             return parse;
         }
@@ -379,8 +428,10 @@ CliParse parseCliArguments(std::span<const std::string_view> arguments) {
             if (i + 1 >= arguments.size()) return usageError(expected);
             value = arguments[++i];
         }
-        if (std::string problem = option->read(value, options); !problem.empty())
-            return usageError(problem == kExpected ? expected : std::move(problem));
+        if (option->read) {
+            if (std::string problem = option->read(value, expected, options); !problem.empty())
+                return usageError(std::move(problem));
+        }
         given.push_back(option);
     }
     if (!systemFile) return usageError("Keine Systemdatei angegeben.");

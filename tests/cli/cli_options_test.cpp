@@ -139,8 +139,17 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.name);
     });
 
-TEST(CliOptions, UsageSetsLongHeadsOnALineOfTheirOwn) {
+TEST(CliOptions, UsageLinesAreMadeFromTheTableAsScriptsKnowThem) {
     const std::string usage = cliUsage();
+    EXPECT_TRUE(usage.starts_with(
+        "Aufruf: lorvex-report [--only K] [--html | --csv | --guarantee] [-o DATEI]\n"
+        "                      [--reference] SYSTEMDATEI\n"
+        "       lorvex-report --holes K [--limit N] [-o DATEI] SYSTEMDATEI\n"
+        "       lorvex-report [--only K] --coverage [-o DATEI] SYSTEMDATEI\n"
+        "       lorvex-report --odds | --frequency [-o DATEI] SYSTEMDATEI\n"
+        "       lorvex-report [--map \"N1 ... NM\"] [--check \"D1 ... D6\"] [-o DATEI]\n"
+        "                      SYSTEMDATEI\n\n"))
+        << usage;
     EXPECT_NE(usage.find("\n  --only K      nur die Analyse für K Treffer"), std::string::npos);
     EXPECT_NE(usage.find("\n  --map \"N1 ... NM\"\n                das System auf eigenen"),
               std::string::npos);
