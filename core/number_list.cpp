@@ -74,8 +74,9 @@ std::string ownNumbersCountProblem(std::size_t ownNumbers, int highestNumber,
                                    NumberWording wording) {
     if (ownNumbers == std::size_t(highestNumber)) return {};
     const std::string given = FormatInteger(std::int64_t(ownNumbers));
-    return (wording == NumberWording::Options ? "--map nennt " + given + " Zahlen"
-                                              : given + " eigene Zahlen eingegeben") +
+    const std::string typed =
+        ownNumbers == 1 ? "1 eigene Zahl eingegeben" : given + " eigene Zahlen eingegeben";
+    return (wording == NumberWording::Options ? "--map nennt " + given + " Zahlen" : typed) +
            ", das System hat aber " + FormatInteger(highestNumber) +
            " Systemzahlen: je Systemzahl eine eigene Zahl angeben.";
 }
