@@ -1,25 +1,14 @@
 #include "report_command.h"
 
 #include <cerrno>
-#include <iterator>
 #include <new>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
-#include "core/conversions.h"
-#include "core/hit_analysis.h"
 #include "core/messages.h"
 #include "core/system_loader.h"
-#include "core/worst_draws.h"
 #include "filewrite/write_file.h"
-#include "player_questions_command.h"
-#include "report/guarantee.h"
-#include "report/hit_table_csv.h"
-#include "report/html_report.h"
-#include "report/report_content.h"
-#include "report/report_stream.h"
-#include "report/text_report.h"
+#include "report/answers.h"
 
 namespace lorvex {
 
@@ -46,9 +35,10 @@ std::string unwritableOutput(const std::string& path, int error) {
 }
 
 // The system from the named file or standard input, or the German reason why there is none.
-std::string loadSystem(const std::string& path, int standardInput, SystemTable& system) {
+// Lines skipped on the way are counted on `err`.
+std::string loadSystem(const std::string& path, CliStreams& streams, SystemTable& system) {
     const SystemLoad load =
-        path == "-" ? readSystemStream(standardInput, system) : readSystemFile(path, system);
+        path == "-" ? readSystemStream(streams.in, system) : readSystemFile(path, system);
     switch (load.outcome) {
         case LoadOutcome::Unreadable:
             return unreadableInput(path, load.error);
@@ -57,41 +47,11 @@ std::string loadSystem(const std::string& path, int standardInput, SystemTable& 
         case LoadOutcome::NoRow:
             return noRowText(path == "-" ? STANDARD_INPUT : std::string_view(path));
         case LoadOutcome::Loaded:
-            return {};
+            break;
     }
+    if (load.skippedLines > 0)
+        streams.err << "lorvex-report: " << skippedLinesText(load.skippedLines) << '\n';
     return {};
-}
-
-HitTable analyse(const SystemTable& system, const CliOptions& options) {
-    HitTable hits;
-    HitAnalysis analysis(system, hits,
-                         options.reference ? AnalysisEngine::Reference : AnalysisEngine::Fast);
-    const std::vector<int> blocks =
-        options.onlyBlock
-            ? std::vector<int>{*options.onlyBlock}
-            : std::vector<int>(std::begin(ALL_BLOCK_SIZES), std::end(ALL_BLOCK_SIZES));
-    for (const int k : blocks) analysis.run(k);
-    return hits;
-}
-
-std::string linesWithLf(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + '\n';
-    return text;
-}
-
-std::string holesText(const SystemTable& system, const CliOptions& options) {
-    const WorstDraws worst = findWorstDraws(system, options.holesBlock, options.holesLimit);
-    std::string text = FormatInteger(worst.count) + " von " + FormatInteger(worst.total) +
-                       " Ziehungen mit dem schlechtesten Ergebnis\n";
-    for (const auto& draw : worst.firstDraws) {
-        for (int i = 0; i < options.holesBlock; ++i) {
-            if (i > 0) text += ' ';
-            text += PadLeft(FormatInteger(draw[i]), 2, "0");
-        }
-        text += '\n';
-    }
-    return text;
 }
 
 // Standard output, which main() sends through its descriptor.
@@ -122,57 +82,30 @@ int emit(const CliOptions& options, CliStreams& streams, const FileProducer& pro
     return 0;
 }
 
-int emit(const CliOptions& options, CliStreams& streams, std::string_view bytes) {
-    return emit(options, streams, producerOf(bytes));
-}
-
 int runReport(const CliOptions& options, CliStreams& streams) {
-    // A target that cannot take the report is named before a long analysis, not after it.
+    // A target that cannot take the output is named before a long analysis, not after it.
     if (options.outputFile) {
         if (const WriteError error = writeTargetProblem(*options.outputFile)) {
             return fail(streams, unwritableOutput(*options.outputFile, error.number()));
         }
     }
     SystemTable system;
-    if (const std::string problem = loadSystem(options.systemFile, streams.in, system);
+    if (const std::string problem = loadSystem(options.systemFile, streams, system);
         !problem.empty()) {
         return fail(streams, problem);
     }
-    if (options.output == CliOutput::Holes)
-        return emit(options, streams, holesText(system, options));
-    if (answersPlayerQuestion(options.output)) {
-        const PlayerAnswer answer = answerPlayerQuestion(system, options);
-        if (answer.kind == PlayerAnswer::Kind::Failure) return fail(streams, answer.text);
-        if (answer.kind == PlayerAnswer::Kind::UsageError) {
-            streams.err << "lorvex-report: " << answer.text << "\n\n" << cliUsage();
+    const HitTable hits = analyseForAnswer(system, options.request);
+    const Answer answer = giveAnswer(system, hits, options.request);
+    switch (answer.outcome) {
+        case Answer::Outcome::Failure:
+            return fail(streams, answer.problem);
+        case Answer::Outcome::UsageError:
+            streams.err << "lorvex-report: " << answer.problem << "\n\n" << cliUsage();
             return 2;
-        }
-        return emit(options, streams, answer.text);
-    }
-
-    const HitTable hits = analyse(system, options);
-    switch (options.output) {
-        case CliOutput::Csv:
-            return emit(options, streams, hitTableCsv(hits));
-        case CliOutput::Guarantee:
-            return emit(options, streams, linesWithLf(guaranteeLines(hits)));
-        case CliOutput::TextReport:
-        case CliOutput::HtmlReport:
-        case CliOutput::Holes:
-        case CliOutput::Coverage:
-        case CliOutput::Odds:
-        case CliOutput::Frequency:
-        case CliOutput::MappedSystem:
-        case CliOutput::DrawCheck:
+        case Answer::Outcome::Given:
             break;
     }
-    // The report keeps the desktop program's rule: nothing to save without an analysis.
-    if (hits.rowCount() == 0) return fail(streams, NO_ANALYSIS_TO_SAVE);
-    const ReportData data{system, hits};
-    const bool html = options.output == CliOutput::HtmlReport;
-    const ReportWriter writer = html ? writeHtmlReport : writeTextReport;
-    return emit(options, streams,
-                [&](FileSink& sink) { return streamReportBytes(writer, data, sink); });
+    return emit(options, streams, answer.bytes);
 }
 
 }  // namespace

@@ -181,3 +181,71 @@ std::string_view writeFailureText(int errorNumber) {
 }
 
 }  // namespace lorvex
+
+// --- The answers' and the web page's messages ------------------------------------------------
+
+namespace lorvex {
+
+std::string skippedLinesText(std::int64_t lines) {
+    return FormatInteger(lines) + (lines == 1 ? " Zeile" : " Zeilen") +
+           " ohne gültige Reihe übersprungen";
+}
+
+std::vector<PageMessage> pageMessages() {
+    return {
+        {"overflowTitle", std::string(OVERFLOW_TITLE)},
+        {"overflow", overflowText()},
+        {"saveTitle", std::string(SAVE_TITLE)},
+        {"nothingToSave", std::string(NO_ANALYSIS_TO_SAVE)},
+        {"openTitle", std::string(OPEN_TITLE)},
+        {"cannotOpen", std::string(CANNOT_OPEN)},
+        {"tooLarge", SystemErrorText(EFBIG)},
+        {"readFailed", "Der Browser konnte die Datei nicht lesen. Bitte die Datei prüfen."},
+        {"noRow",
+         "Keine gültige Systemreihe gefunden (je Zeile sechs Zahlen von 1 bis 49); das geladene "
+         "System bleibt."},
+        {"engineFailedTitle", "Lorvex"},
+        {"engineFailed",
+         "Die Rechnung konnte nicht beendet werden (zu wenig Speicher im Browser?). Das geladene "
+         "System bleibt; bitte erneut versuchen."},
+        {"rowCount", "{1} Systemreihen"},
+        {"numberCount", "{1} Systemzahlen"},
+        {"loaded", "System geladen: {1} Reihen, {2} Systemzahlen."},
+        {"noSystem", "Kein System geladen. Bitte zuerst ein System öffnen oder einfügen."},
+        {"analysing", "Analyse läuft..."},
+        {"analysisCancelled", "Analyse abgebrochen."},
+        {"analysed", "Analyse fertig: {1} Zeilen in der Treffertabelle."},
+        {"analysedNothing",
+         "Analyse fertig: keine Zeilen, das System hat weniger Systemzahlen als Treffer."},
+        {"reportDownload", "Bericht {1} wird heruntergeladen."},
+        {"calculationCancelled", "Berechnung abgebrochen."},
+        {"coverageRunning", "Abdeckung wird berechnet..."},
+        {"coverageDone", "Abdeckung berechnet."},
+        {"oddsRunning", "Gewinnchancen werden berechnet..."},
+        {"oddsDone", "Gewinnchancen berechnet."},
+        {"mappedRows", "Das System auf den eigenen Zahlen: {1} Reihen."},
+        {"mappedRow", "Das System auf den eigenen Zahlen: 1 Reihe."},
+        {"checkedMapped", "Geprüft wurde das System auf den eigenen Zahlen."},
+        {"checkedSystem", "Geprüft wurde das System."},
+        {"mappedDownload", "Das umgesetzte System eigene_Zahlen.txt wird heruntergeladen."},
+        {"noWin", "kein 3er oder besser"},
+        {"either", "entweder"},
+        {"or", "oder"},
+        {"outcomeBar", "{1} {2}: {3} Fälle, {4} %"},
+        {"outcomeRun", "Ergebnisse {1} bis {2}: {3} Fälle, {4} %"},
+        {"chartLabel",
+         "Balkendiagramm: {1} verschiedene Ergebnisse bei {2} Treffern; der höchste Balken steht "
+         "für {3} % der Ziehungen"},
+        {"chartNoteOne", "1 Ergebnis, Höhe = Anteil der Ziehungen"},
+        {"chartNote", "{1} Ergebnisse, Höhe = Anteil der Ziehungen"},
+        {"chartNoteRuns", "{1} Ergebnisse, je Balken bis zu {2}, Höhe = Anteil der Ziehungen"},
+        {"blockTitle", "{1} Treffer"},
+        {"balanceLabel",
+         "Balkendiagramm: in wie vielen Reihen jede Systemzahl vorkommt, von {1} bis {2} Reihen"},
+        {"balanceBar", "Zahl {1}: {2}"},
+        {"rowsOne", "1 Reihe"},
+        {"rowsMany", "{1} Reihen"},
+    };
+}
+
+}  // namespace lorvex

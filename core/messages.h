@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Every German message the programs show or print, once, in UTF-8. The desktop program turns
 // them into ISO 8859-1 where it shows them; lorvex-report prints them as they are.
@@ -43,5 +45,18 @@ std::string saveFailureReason(int errorNumber);
 // Writing files: a FIFO that no program reads (ENXIO), a reader that went away (EPIPE), a
 // descriptor not open for writing (EBADF); empty for other errors.
 std::string_view writeFailureText(int errorNumber);
+
+// --- The answers' and the web page's messages ------------------------------------------------
+
+// "3 Zeilen ohne gültige Reihe übersprungen", in the singular for one line.
+std::string skippedLinesText(std::int64_t lines);
+
+// The web page's own texts, by the names its script uses; "{1}", "{2}" stand for what the page
+// puts in.
+struct PageMessage {
+    std::string_view name;
+    std::string text;
+};
+std::vector<PageMessage> pageMessages();
 
 }  // namespace lorvex

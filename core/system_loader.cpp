@@ -18,25 +18,35 @@ SystemLoad loadBytes(FileBytes input, SystemTable& table, const PerLine& perLine
 SystemLoad readSystemBytes(std::string bytes, SystemTable& table, const PerLine& perLine) {
     const std::string text = decodeSystemFileBytes(std::move(bytes));
     FileLines lines(text);
-    return {loadSystemLines(lines, table, perLine)};
+    return loadSystemLinesCounted(lines, table, perLine);
 }
 
 LoadOutcome loadSystemLines(LineSource& source, SystemTable& table, const PerLine& perLine) {
+    return loadSystemLinesCounted(source, table, perLine).outcome;
+}
+
+SystemLoad loadSystemLinesCounted(LineSource& source, SystemTable& table, const PerLine& perLine) {
     table.clear();
+    SystemLoad load;
     while (!source.atEnd()) {
         if (perLine) perLine();
         const std::string_view line = source.nextLine();
         if (line.empty()) continue;
         const auto row = parseSystemLine(line);
-        if (!row) continue;
+        if (!row) {
+            if (line.find_first_not_of(" \t\r") != std::string_view::npos) ++load.skippedLines;
+            continue;
+        }
         if (table.appendRow(*row) == SystemTable::AppendResult::Overflow) {
             table.clear();
-            return LoadOutcome::Overflow;
+            load.outcome = LoadOutcome::Overflow;
+            return load;
         }
     }
-    if (table.rowCount() == 0) return LoadOutcome::NoRow;
+    if (table.rowCount() == 0) return load;
     table.sortRows();
-    return LoadOutcome::Loaded;
+    load.outcome = LoadOutcome::Loaded;
+    return load;
 }
 
 SystemLoad readSystemFile(const std::string& path, SystemTable& table, const PerLine& perLine) {
@@ -50,7 +60,7 @@ SystemLoad readSystemStream(int fd, SystemTable& table, const PerLine& perLine) 
 SystemLoad readSystemText(std::string_view clipboardText, SystemTable& table,
                           const PerLine& perLine) {
     ClipboardLines lines(clipboardText);
-    return {loadSystemLines(lines, table, perLine)};
+    return loadSystemLinesCounted(lines, table, perLine);
 }
 
 }  // namespace lorvex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -13,7 +14,8 @@ enum class LoadOutcome { Loaded, NoRow, Overflow, Unreadable };
 
 struct SystemLoad {
     LoadOutcome outcome = LoadOutcome::NoRow;
-    int error = 0;  // errno when the input could not be read
+    int error = 0;                  // errno when the input could not be read
+    std::int64_t skippedLines = 0;  // lines with text but no valid row (blank lines not counted)
 };
 
 // Called once for each line taken, to keep a window responsive during long loads.
@@ -22,6 +24,9 @@ using PerLine = std::function<void()>;
 // Reads every line of `source` into `table` (cleared first) and sorts the rows. Stops at the
 // first row beyond MAX_SYSTEM_ROWS.
 LoadOutcome loadSystemLines(LineSource& source, SystemTable& table, const PerLine& perLine = {});
+// The same, also counting the skipped lines.
+SystemLoad loadSystemLinesCounted(LineSource& source, SystemTable& table,
+                                  const PerLine& perLine = {});
 
 // The ways a system comes in, each into `table` (cleared first) as loadSystemLines reads it:
 // a file by its path, an open file or stream such as standard input (both with the size cap

@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """Puts the page's styles, scripts and WebAssembly into one HTML file that loads nothing.
 
+The page's script comes in parts by concern (web/page/*.js: texts, engine bridge, tables,
+charts, commands, questions, start); they are joined in the order given, into one scope.
+
 The Content-Security-Policy allows exactly the inline style and script of this page (by their
 hashes), compiling WebAssembly, and a worker from a blob: URL; every network request is refused.
 """
@@ -26,14 +29,23 @@ def inert(text, what):
     return text
 
 
+def page_script_of(parts):
+    """The page's script parts joined into one scope, which nothing outside the page sees."""
+    joined = "\n".join(f"// --- {part.name} ---\n" + part.read_text(encoding="utf-8")
+                       for part in parts)
+    return "'use strict';\n(() => {\n" + joined + "})();\n"
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    for name in ("template", "css", "page-js", "worker-js", "engine-js", "wasm", "output"):
+    for name in ("template", "css", "worker-js", "engine-js", "wasm", "output"):
         parser.add_argument("--" + name, required=True, type=pathlib.Path)
+    parser.add_argument("--page-js", required=True, type=pathlib.Path, nargs="+",
+                        help="the page script's parts, in the order they are joined")
     args = parser.parse_args()
 
     style = args.css.read_text(encoding="utf-8")
-    page_script = inert(args.page_js.read_text(encoding="utf-8"), "the page script")
+    page_script = inert(page_script_of(args.page_js), "the page script")
     worker_script = inert(args.worker_js.read_text(encoding="utf-8"), "the worker script")
     engine_script = inert(args.engine_js.read_text(encoding="utf-8"), "the engine script")
     wasm = base64.b64encode(args.wasm.read_bytes()).decode("ascii")

@@ -16,17 +16,17 @@ TEST(CliOptions, ReadsEveryOption) {
     const CliParse result =
         parse({"--only", "4", "--html", "-o", "out.html", "--reference", "s.txt"});
     ASSERT_EQ(result.kind, CliParse::Kind::Run);
-    EXPECT_EQ(result.options.onlyBlock, 4);
-    EXPECT_EQ(result.options.output, CliOutput::HtmlReport);
+    EXPECT_EQ(result.options.request.onlyBlock, 4);
+    EXPECT_EQ(result.options.request.kind, AnswerKind::HtmlReport);
     EXPECT_EQ(result.options.outputFile, "out.html");
-    EXPECT_TRUE(result.options.reference);
+    EXPECT_TRUE(result.options.request.reference);
     EXPECT_EQ(result.options.systemFile, "s.txt");
 }
 
 TEST(CliOptions, DashIsStandardInputAndDoubleDashEndsOptions) {
     EXPECT_EQ(parse({"-"}).options.systemFile, "-");
     EXPECT_EQ(parse({"--", "--html"}).options.systemFile, "--html");
-    EXPECT_EQ(parse({"--", "--html"}).options.output, CliOutput::TextReport);
+    EXPECT_EQ(parse({"--", "--html"}).options.request.kind, AnswerKind::TextReport);
 }
 
 TEST(CliOptions, HelpWinsOverEverythingBeforeIt) {
@@ -99,22 +99,80 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.name);
     });
 
+// The messages made from the option table, word for word as scripts and users know them.
+struct TableMessageCase {
+    const char* name;
+    std::vector<std::string_view> arguments;
+    const char* problem;
+};
+
+class CliTableMessageTest : public testing::TestWithParam<TableMessageCase> {};
+
+TEST_P(CliTableMessageTest, IsWordForWord) {
+    EXPECT_EQ(parse(GetParam().arguments).problem, GetParam().problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CliTableMessageTest,
+    testing::Values(
+        TableMessageCase{"SameAnswerTwice",
+                         {"--csv", "--csv", "s"},
+                         "Nur eine Ausgabeart wählen: --html, --csv, --guarantee, --holes, "
+                         "--coverage, --odds, --frequency oder --map/--check."},
+        TableMessageCase{"LimitWithoutHoles",
+                         {"--only", "6", "--limit", "3", "--odds", "s"},
+                         "--limit gilt nur zusammen mit --holes."},
+        TableMessageCase{"ReferenceBeforeOnly",
+                         {"--reference", "--only", "6", "--odds", "s"},
+                         "--reference gilt nicht für --coverage, --odds, --frequency, --map und "
+                         "--check."},
+        TableMessageCase{"ReferenceWithHoles",
+                         {"--holes", "5", "--reference", "s"},
+                         "--reference gilt nicht für --holes."},
+        TableMessageCase{"OnlyWithFrequency",
+                         {"--only", "5", "--frequency", "s"},
+                         "--only gilt nicht für --odds, --frequency, --map und --check."},
+        TableMessageCase{"OutputWithoutName", {"s", "--output"}, "-o erwartet einen Dateinamen."},
+        TableMessageCase{
+            "CheckWithoutDraw", {"s", "--check"}, "--check erwartet die sechs gezogenen Zahlen."}),
+    [](const testing::TestParamInfo<TableMessageCase>& info) {
+        return std::string(info.param.name);
+    });
+
+TEST(CliOptions, UsageLinesAreMadeFromTheTableAsScriptsKnowThem) {
+    const std::string usage = cliUsage();
+    EXPECT_TRUE(usage.starts_with(
+        "Aufruf: lorvex-report [--only K] [--html | --csv | --guarantee] [-o DATEI]\n"
+        "                      [--reference] SYSTEMDATEI\n"
+        "       lorvex-report --holes K [--limit N] [-o DATEI] SYSTEMDATEI\n"
+        "       lorvex-report [--only K] --coverage [-o DATEI] SYSTEMDATEI\n"
+        "       lorvex-report --odds | --frequency [-o DATEI] SYSTEMDATEI\n"
+        "       lorvex-report [--map \"N1 ... NM\"] [--check \"D1 ... D6\"] [-o DATEI]\n"
+        "                      SYSTEMDATEI\n\n"))
+        << usage;
+    EXPECT_NE(usage.find("\n  --only K      nur die Analyse für K Treffer"), std::string::npos);
+    EXPECT_NE(usage.find("\n  --map \"N1 ... NM\"\n                das System auf eigenen"),
+              std::string::npos);
+    EXPECT_NE(usage.find("(Vorgabe 100,\n                0 = alle)\n"), std::string::npos);
+    EXPECT_EQ(usage.find("--output"), std::string::npos);  // a second spelling, not shown
+}
+
 TEST(CliOptions, HolesTakeTheirBlockAndLimit) {
     const CliParse result = parse({"--only", "5", "--holes", "5", "--limit", "0", "s"});
     ASSERT_EQ(result.kind, CliParse::Kind::Run);
-    EXPECT_EQ(result.options.output, CliOutput::Holes);
-    EXPECT_EQ(result.options.holesBlock, 5);
-    EXPECT_EQ(result.options.holesLimit, 0);
-    EXPECT_EQ(parse({"--holes", "3", "s"}).options.holesLimit, 100);
+    EXPECT_EQ(result.options.request.kind, AnswerKind::Holes);
+    EXPECT_EQ(result.options.request.holesBlock, 5);
+    EXPECT_EQ(result.options.request.holesLimit, 0);
+    EXPECT_EQ(parse({"--holes", "3", "s"}).options.request.holesLimit, 100);
 }
 
 TEST(CliOptions, MapAndCheckReadNumbersSeparatedAsInASystemLine) {
     const CliParse result = parse({"--map", " 07\t3,,9;-12 ", "--check", "1-2-3-4-5-49", "s"});
     ASSERT_EQ(result.kind, CliParse::Kind::Run);
-    EXPECT_EQ(result.options.output, CliOutput::DrawCheck);
-    EXPECT_EQ(result.options.ownNumbers, (std::vector<int>{7, 3, 9, 12}));
-    EXPECT_EQ(result.options.drawNumbers, (std::array<int, 6>{1, 2, 3, 4, 5, 49}));
-    EXPECT_EQ(parse({"--map", "1", "s"}).options.output, CliOutput::MappedSystem);
+    EXPECT_EQ(result.options.request.kind, AnswerKind::DrawCheck);
+    EXPECT_EQ(result.options.request.ownNumbers, (std::vector<int>{7, 3, 9, 12}));
+    EXPECT_EQ(result.options.request.drawNumbers, (std::array<int, 6>{1, 2, 3, 4, 5, 49}));
+    EXPECT_EQ(parse({"--map", "1", "s"}).options.request.kind, AnswerKind::MappedSystem);
     EXPECT_EQ(parse({"--only", "4", "--coverage", "s"}).kind, CliParse::Kind::Run);
 }
 

@@ -76,6 +76,10 @@ expect 2 "$program" --map "1 2 3 4 5 6" "$examples/Beispiel_7_2.txt"
 expect 2 "$program" --check "1 2 3 4 5 50" "$examples/Beispiel_7_2.txt"
 expect 2 "$program" --only 6 --odds "$examples/Beispiel_7_2.txt"
 
+# Lines without a valid row are counted on standard error; the output stays as it is.
+expect_message 0 "lorvex-report: 2 Zeilen ohne gültige Reihe übersprungen" \
+    'printf "Mein System\n1 2 3 4 5 6\n1 2 3 4 5 99999999999999999999\n" | "$program" --guarantee -'
+
 # Targets that are no regular file are written into, never replaced.
 cp "$examples/Beispiel_7_2.txt" "$work/system.txt"
 chmod 644 "$work/system.txt"

@@ -56,10 +56,11 @@ TEST_F(ReportCommandTest, WritesTheSameBytesAsTheDesktopSave) {
 
 TEST_F(ReportCommandTest, ReadsStandardInputAndWritesHtmlToAFile) {
     const fs::path output = folder_ / "bericht.html";
-    ASSERT_EQ(
-        run({.systemFile = "-", .outputFile = output.string(), .output = CliOutput::HtmlReport},
-            "1 2 3 4 5 7\n1 2 3 4 5 6\n"),
-        0);
+    ASSERT_EQ(run({.systemFile = "-",
+                   .outputFile = output.string(),
+                   .request = {.kind = AnswerKind::HtmlReport}},
+                  "1 2 3 4 5 7\n1 2 3 4 5 6\n"),
+              0);
     expectSameBytes(readBytes(output), readGolden("beispiel_7_2_komplett.html"));
     EXPECT_EQ(out_.str(), "");
 }
@@ -67,8 +68,7 @@ TEST_F(ReportCommandTest, ReadsStandardInputAndWritesHtmlToAFile) {
 TEST_F(ReportCommandTest, OnlyOneBlockWithEitherEngine) {
     for (const bool reference : {false, true}) {
         ASSERT_EQ(run({.systemFile = kExamples / "C10_6_5_50.txt",
-                       .onlyBlock = 5,
-                       .reference = reference}),
+                       .request = {.onlyBlock = 5, .reference = reference}}),
                   0);
         const std::string report = out_.str();
         EXPECT_NE(report.find(" 5 entweder |"), std::string::npos);
@@ -166,9 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ReportCommandTest, HolesListTheWorstDraws) {
     ASSERT_EQ(run({.systemFile = kExamples / "Beispiel_7_2.txt",
-                   .output = CliOutput::Holes,
-                   .holesBlock = 4,
-                   .holesLimit = 2}),
+                   .request = {.kind = AnswerKind::Holes, .holesBlock = 4, .holesLimit = 2}}),
               0);
     EXPECT_EQ(out_.str(),
               "10 von 35 Ziehungen mit dem schlechtesten Ergebnis\n01 02 06 07\n01 03 06 07\n");
@@ -178,7 +176,7 @@ TEST_F(ReportCommandTest, GuaranteeSkipsBlocksWithoutDraws) {
     // Four system numbers: blocks 6 and 5 have no draw. The repeated 4 scores more hits than a
     // block holds in some draws, and such a row shows in no count.
     const fs::path system = file("klein.txt", "1 2 3 4 4 4\n");
-    ASSERT_EQ(run({.systemFile = system.string(), .output = CliOutput::Guarantee}), 0);
+    ASSERT_EQ(run({.systemFile = system.string(), .request = {.kind = AnswerKind::Guarantee}}), 0);
     EXPECT_EQ(out_.str(),
               "Garantie bei 4 Treffern in den Systemzahlen: keine\n"
               "Garantie bei 3 Treffern in den Systemzahlen: keine\n");
@@ -188,13 +186,14 @@ TEST_F(ReportCommandTest, MapPlaysTheSystemOnOwnNumbersAndCheckFindsTheWinningRo
     // Rows keep the loaded (sorted) order; each row comes out ascending, the repeated 2 twice,
     // and scores both of its entries when drawn.
     const fs::path system = file("eigen.txt", "1 2 3 4 5 6\n2 2 7 1 3 4\n1 2 3 4 5 7\n");
-    CliOptions options{.systemFile = system.string(), .output = CliOutput::MappedSystem};
-    options.ownNumbers = {40, 3, 17, 8, 25, 31, 12};
+    CliOptions options{.systemFile = system.string(),
+                       .request = {.kind = AnswerKind::MappedSystem}};
+    options.request.ownNumbers = {40, 3, 17, 8, 25, 31, 12};
     ASSERT_EQ(run(options), 0);
     EXPECT_EQ(out_.str(), "03 08 17 25 31 40\n03 08 12 17 25 40\n03 03 08 12 17 40\n");
 
-    options.output = CliOutput::DrawCheck;
-    options.drawNumbers = {3, 8, 17, 40, 49, 1};
+    options.request.kind = AnswerKind::DrawCheck;
+    options.request.drawNumbers = {3, 8, 17, 40, 49, 1};
     ASSERT_EQ(run(options), 0);
     EXPECT_EQ(out_.str(),
               "Reihe 1: 03 08 17 25 31 40 - 4 Richtige\n"
@@ -205,8 +204,8 @@ TEST_F(ReportCommandTest, MapPlaysTheSystemOnOwnNumbersAndCheckFindsTheWinningRo
 
 TEST_F(ReportCommandTest, MapWithTheWrongCountIsAUsageError) {
     CliOptions options{.systemFile = (kExamples / "Beispiel_7_2.txt").string(),
-                       .output = CliOutput::MappedSystem};
-    options.ownNumbers = {1, 2, 3, 4, 5, 6};
+                       .request = {.kind = AnswerKind::MappedSystem}};
+    options.request.ownNumbers = {1, 2, 3, 4, 5, 6};
     EXPECT_EQ(run(options), 2);
     EXPECT_NE(err_.str().find("--map nennt 6 Zahlen, das System hat aber 7 Systemzahlen"),
               std::string::npos);
@@ -216,7 +215,7 @@ TEST_F(ReportCommandTest, MapWithTheWrongCountIsAUsageError) {
 TEST_F(ReportCommandTest, FrequencyNamesTheRarestAndCommonestNumbers) {
     // Three system numbers; a number twice in a row counts that row once.
     const fs::path system = file("haeufig.txt", "1 1 1 1 1 1\n1 2 2 2 2 2\n3 3 1 1 3 1\n");
-    ASSERT_EQ(run({.systemFile = system.string(), .output = CliOutput::Frequency}), 0);
+    ASSERT_EQ(run({.systemFile = system.string(), .request = {.kind = AnswerKind::Frequency}}), 0);
     EXPECT_EQ(out_.str(),
               "01: 3 Reihen\n02: 1 Reihe\n03: 1 Reihe\n"
               "seltenste: 02, 03 mit 1 Reihe\nh\u00e4ufigste: 01 mit 3 Reihen\n");
@@ -224,14 +223,15 @@ TEST_F(ReportCommandTest, FrequencyNamesTheRarestAndCommonestNumbers) {
 
 TEST_F(ReportCommandTest, CoverageAndOddsAlignTheirFigures) {
     const fs::path system = (kExamples / "Beispiel_7_2.txt");
-    ASSERT_EQ(run({.systemFile = system.string(), .onlyBlock = 5, .output = CliOutput::Coverage}),
+    ASSERT_EQ(run({.systemFile = system.string(),
+                   .request = {.kind = AnswerKind::Coverage, .onlyBlock = 5}}),
               0);
     EXPECT_EQ(out_.str(),
               "Abdeckung bei 5 Treffern in den Systemzahlen\n"
               "  mindestens ein 5er: 11 von 21 Ziehungen ( 52.381 %)\n"
               "  mindestens ein 4er: 21 von 21 Ziehungen (100.000 %)\n"
               "  mindestens ein 3er: 21 von 21 Ziehungen (100.000 %)\n");
-    ASSERT_EQ(run({.systemFile = system.string(), .output = CliOutput::Odds}), 0);
+    ASSERT_EQ(run({.systemFile = system.string(), .request = {.kind = AnswerKind::Odds}}), 0);
     EXPECT_EQ(out_.str(),
               "Gewinnchancen je Ziehung 6 aus 49 (13983816 Ziehungen, ohne Superzahl)\n"
               "  bester Rang 6er:        2 Ziehungen, 1 zu 6991908.0\n"
@@ -245,15 +245,24 @@ TEST_F(ReportCommandTest, CoverageAndOddsAlignTheirFigures) {
 
 TEST_F(ReportCommandTest, CoverageWithoutAnyDrawFails) {
     const fs::path system = file("klein.txt", "1 2 2 2 2 2\n");
-    EXPECT_EQ(run({.systemFile = system.string(), .output = CliOutput::Coverage}), 1);
+    EXPECT_EQ(run({.systemFile = system.string(), .request = {.kind = AnswerKind::Coverage}}), 1);
     EXPECT_NE(err_.str().find("Keine Ziehung von 3 Zahlen: das System hat nur 2 Systemzahlen."),
               std::string::npos);
 }
 
 TEST_F(ReportCommandTest, NineThousandNineHundredNinetyNineRowsAreAccepted) {
     const fs::path system = file("gross.txt", manyRows(9999));
-    EXPECT_EQ(run({.systemFile = system.string(), .onlyBlock = 3}), 0);
+    EXPECT_EQ(run({.systemFile = system.string(), .request = {.onlyBlock = 3}}), 0);
     EXPECT_NE(out_.str().find("in 9999 Reihen"), std::string::npos);
+}
+
+TEST_F(ReportCommandTest, CountsSkippedLinesOnStandardError) {
+    ASSERT_EQ(run({.systemFile = "-", .request = {.kind = AnswerKind::Guarantee}},
+                  "Mein System\n1 2 3 4 5 6\n1 2 3\n\nx\n"),
+              0);
+    EXPECT_EQ(err_.str(), "lorvex-report: 3 Zeilen ohne gültige Reihe übersprungen\n");
+    ASSERT_EQ(run({.systemFile = "-"}, "1 2 3 4 5 6\nEnde\n"), 0);
+    EXPECT_EQ(err_.str(), "lorvex-report: 1 Zeile ohne gültige Reihe übersprungen\n");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/file_bytes.h"
+#include "core/messages.h"
 #include "core/system_loader.h"
 #include "tests/support/test_files.h"
 
@@ -146,6 +147,16 @@ TEST(LoadSystemLines, AcceptsRowsSkipsTheRestAndSorts) {
     ASSERT_EQ(table.rowCount(), 2);
     EXPECT_EQ(table.row(1), kOneToSix);
     EXPECT_EQ(table.row(2), (SystemRow{5, 4, 3, 2, 1, 6}));
+}
+
+TEST(LoadSystemLines, CountsSkippedLinesButNotBlankOnes) {
+    SystemTable table;
+    FileLines lines("Mein System\n1 2 3 4 5 6\n\n \t \n1 2 3 4 5 50\n");
+    const SystemLoad load = loadSystemLinesCounted(lines, table);
+    EXPECT_EQ(load.outcome, LoadOutcome::Loaded);
+    EXPECT_EQ(load.skippedLines, 2);
+    EXPECT_EQ(skippedLinesText(1), "1 Zeile ohne gültige Reihe übersprungen");
+    EXPECT_EQ(skippedLinesText(load.skippedLines), "2 Zeilen ohne gültige Reihe übersprungen");
 }
 
 TEST(LoadSystemLines, NothingValidGivesNoRow) {

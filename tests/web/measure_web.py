@@ -38,7 +38,7 @@ def main():
                 open_page(driver, page)
                 open_file(driver, system)
                 loads.append(measured(driver, "lorvex-load"))
-                click(driver, "[data-blocks='6543']")
+                click(driver, "[data-only-block='0']")
                 analyses.append(measured(driver, "lorvex-analyse"))
                 click(driver, "#coverage-run")
                 coverages.append(measured(driver, "lorvex-coverage"))

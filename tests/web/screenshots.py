@@ -47,7 +47,7 @@ def main():
             driver.set_window_size(width, height)
             open_page(driver, page)
             open_file(driver, system)
-            click(driver, "[data-blocks='6543']")
+            click(driver, "[data-only-block='0']")
             time.sleep(0.2)
             driver.save_screenshot(str(folder / f"web-{name}.png"))
             driver.execute_script("document.getElementById('blocks').scrollIntoView()")

@@ -98,7 +98,7 @@ class WebPageTest:
                 self.driver.find_elements(By.CSS_SELECTOR, "#rows-table tbody tr")]
         assert rows == [["1", "1", "2", "3", "4", "5", "6"],
                         ["2", "1", "2", "3", "4", "5", "7"]], rows
-        click(self.driver, "[data-blocks='6543']")
+        click(self.driver, "[data-only-block='0']")
         assert self.hit_rows() == WORKED_EXAMPLE, self.hit_rows()
         guarantees = [p.text for p in self.driver.find_elements(By.CSS_SELECTOR, ".guarantee")]
         assert guarantees == [line.decode() for line in
@@ -111,7 +111,7 @@ class WebPageTest:
         self.fresh_page()
         open_file(self.driver, system)
         assert self.counts() == ("50 Systemreihen", "10 Systemzahlen"), self.counts()
-        click(self.driver, "[data-blocks='6543']")
+        click(self.driver, "[data-only-block='0']")
         click(self.driver, "#save-txt")
         assert wait_download(self.driver, "10_0050.txt") == self.lorvex_report(str(system))
         click(self.driver, "#save-html")
@@ -122,7 +122,7 @@ class WebPageTest:
         system = self.examples / "C12_6_5_132.txt"
         self.fresh_page()
         open_file(self.driver, system)
-        click(self.driver, "[data-blocks='5']")
+        click(self.driver, "[data-only-block='5']")
         click(self.driver, "#save-txt")
         assert wait_download(self.driver, "12_0132.txt") == \
             self.lorvex_report("--only", "5", str(system))
@@ -130,7 +130,7 @@ class WebPageTest:
     def test_ten_thousand_rows_overflow_and_leave_the_loaded_system(self):
         self.fresh_page()
         open_file(self.driver, self.examples / "Beispiel_7_2.txt")
-        click(self.driver, "[data-blocks='6543']")
+        click(self.driver, "[data-only-block='0']")
         open_file(self.driver, write_random_system(self.scratch / "10000.txt", 10000))
         assert self.message() == ("Überlauf", "System über 9999 Reihen oder 49 Zahlen")
         assert self.counts() == ("2 Systemreihen", "7 Systemzahlen"), self.counts()
@@ -155,7 +155,7 @@ class WebPageTest:
     def test_a_text_without_a_valid_row_changes_nothing(self):
         self.fresh_page()
         open_file(self.driver, self.examples / "Beispiel_7_2.txt")
-        click(self.driver, "[data-blocks='3']")
+        click(self.driver, "[data-only-block='3']")
         before = self.hit_rows()
         nothing = self.scratch / "nothing.txt"
         nothing.write_bytes(b"Reihe 1: 1 2 3 4 5 6\n1 2 3 4 5 50\n\x00\xff\n")
@@ -211,12 +211,12 @@ class WebPageTest:
         self.fresh_page()
         open_file(self.driver, write_random_system(self.scratch / "cancel.txt", 2000))
         self.driver.execute_script(
-            "document.querySelector(\"[data-blocks='6543']\").click();"
+            "document.querySelector(\"[data-only-block='0']\").click();"
             "document.getElementById('cancel').click();")
         wait_idle(self.driver)
         assert self.text("status") == "Analyse abgebrochen.", self.text("status")
         assert self.hit_rows() == []
-        click(self.driver, "[data-blocks='3']")
+        click(self.driver, "[data-only-block='3']")
         assert self.hit_rows() and self.hit_rows()[0][0] == "3"
         assert self.counts() == ("2000 Systemreihen", "49 Systemzahlen")
 
@@ -250,31 +250,78 @@ class WebPageTest:
         assert self.counts() == ("50 Systemreihen", "49 Systemzahlen"), self.counts()
         assert self.content("check-result") == ""
 
-    def test_bad_numbers_give_the_message_of_lorvex_report(self):
+    def test_bad_numbers_are_named_in_plain_german_and_clear_the_old_answer(self):
         system = str(self.examples / "C10_6_5_50.txt")
         self.fresh_page()
         open_file(self.driver, system)
-        for draw in ("1 2 3 4 5", "1 2 3 4 5 50", "1 2 3 4 5 5", "1 zwei 3 4 5 6"):
+        # lorvex-report's reasons without the option's name: the page has fields, not options.
+        for draw, problem in (
+                ("1 2 3 4 5", "Bitte sechs verschiedene Zahlen eingeben, nicht 5."),
+                ("1 2 3 4 5 50", self.usage_problem("--check", "1 2 3 4 5 50", system)),
+                ("1 2 3 4 5 5", self.usage_problem("--check", "1 2 3 4 5 5", system)),
+                ("1 zwei 3 4 5 6", self.usage_problem("--check", "1 zwei 3 4 5 6", system))):
+            self.type_into("draw-numbers", "1 2 3 4 5 6")
+            click(self.driver, "#check-run")
+            assert self.content("check-result") != ""
             self.type_into("draw-numbers", draw)
             click(self.driver, "#check-run")
-            assert self.content("check-problem") == \
-                self.usage_problem("--check", draw, system), draw
+            assert self.content("check-problem") == problem.removeprefix("--check: "), draw
             assert self.driver.find_element(By.ID, "draw-numbers").get_attribute(
                 "aria-invalid") == "true"
             assert self.content("check-result") == ""
         assert not self.driver.find_element(By.ID, "map-actions").is_displayed()
-        own, draw = "1 2 3", "1 2 3 4 5 6"
-        self.type_into("own-numbers", own)
-        self.type_into("draw-numbers", draw)
+        self.type_into("own-numbers", "1 2 3")
+        self.type_into("draw-numbers", "1 2 3 4 5 6")
         click(self.driver, "#check-run")
-        assert self.content("map-problem") == \
-            self.usage_problem("--map", own, "--check", draw, system)
+        assert self.content("map-problem") == "3 eigene Zahlen eingegeben, das System hat aber " \
+            "10 Systemzahlen: je Systemzahl eine eigene Zahl angeben.", self.content("map-problem")
         assert self.content("check-problem") == ""
+        shown = self.driver.find_element(By.TAG_NAME, "body").text
+        assert "--map" not in shown and "--check" not in shown
+
+    def test_a_file_over_the_limit_is_refused_as_lorvex_report_refuses_it(self):
+        big = self.scratch / "gross.txt"
+        with open(big, "wb") as file:
+            file.truncate(300 << 20)
+        run = subprocess.run([self.report, str(big)], capture_output=True)
+        assert run.returncode == 1 and run.stderr.decode().endswith("Die Datei ist zu groß.\n")
+        self.fresh_page()
+        open_file(self.driver, self.examples / "Beispiel_7_2.txt")
+        open_file(self.driver, big)
+        assert self.message() == ("Öffnen", "Datei kann nicht geöffnet werden:\ngross.txt\n"
+                                  "Die Datei ist zu groß."), self.message
+        assert self.counts() == ("2 Systemreihen", "7 Systemzahlen"), self.counts()
+
+    def test_skipped_lines_are_counted_as_lorvex_report_counts_them(self):
+        self.fresh_page()
+        for text, note in (("Mein System\n1 2 3 4 5 6\n1 2 3\n\nEnde\n",
+                            "3 Zeilen ohne gültige Reihe übersprungen"),
+                           ("1 2 3 4 5 6\nEnde\n", "1 Zeile ohne gültige Reihe übersprungen"),
+                           ("1 2 3 4 5 6\n", "")):
+            system = self.scratch / "skipped.txt"
+            system.write_text(text)
+            open_file(self.driver, system)
+            assert self.content("skipped") == note, self.content("skipped")
+            run = subprocess.run([self.report, "--guarantee", str(system)], capture_output=True)
+            assert run.stderr.decode() == (f"lorvex-report: {note}\n" if note else "")
+
+    def test_an_analysis_without_a_system_says_so_and_leaves_the_progress_bar(self):
+        self.fresh_page()
+        click(self.driver, "[data-only-block='0']")
+        assert self.text("status").startswith("Kein System geladen."), self.text("status")
+        assert self.driver.find_element(By.ID, "progress").get_attribute("value") == "0"
+
+    def test_the_number_balance_has_a_bar_per_system_number(self):
+        self.fresh_page()
+        open_file(self.driver, self.examples / "Beispiel_7_2.txt")
+        bars = self.driver.find_elements(By.CSS_SELECTOR, "#frequency-chart rect")
+        assert [bar.get_attribute("textContent") for bar in bars] == \
+            [f"Zahl {n}: 2 Reihen" for n in range(1, 6)] + ["Zahl 6: 1 Reihe", "Zahl 7: 1 Reihe"]
 
     def test_nothing_is_fetched_and_the_policy_forbids_connections(self):
         self.fresh_page()
         open_file(self.driver, self.examples / "Beispiel_7_2.txt")
-        click(self.driver, "[data-blocks='6543']")
+        click(self.driver, "[data-only-block='0']")
         policy = self.driver.find_element(
             By.CSS_SELECTOR, "meta[http-equiv='Content-Security-Policy']").get_attribute("content")
         assert "connect-src 'none'" in policy and "default-src 'none'" in policy, policy
