@@ -16,19 +16,19 @@ std::string_view cliUsage() {
            "                      SYSTEMDATEI\n"
            "\n"
            "Liest ein Lottosystem (je Zeile eine Reihe aus sechs Zahlen von 1 bis 49),\n"
-           "analysiert es f\u00fcr 6, 5, 4 und 3 gezogene Systemzahlen und schreibt den\n"
+           "analysiert es für 6, 5, 4 und 3 gezogene Systemzahlen und schreibt den\n"
            "Bericht genau so, wie ihn Lorvex beim Speichern schreibt.\n"
            "\n"
-           "  --only K      nur die Analyse f\u00fcr K Treffer (K = 6, 5, 4 oder 3)\n"
+           "  --only K      nur die Analyse für K Treffer (K = 6, 5, 4 oder 3)\n"
            "  --html        die HTML-Seite statt des Textberichts\n"
-           "  --csv         die Treffertabelle als CSV f\u00fcr Tabellenkalkulationen\n"
+           "  --csv         die Treffertabelle als CSV für Tabellenkalkulationen\n"
            "  --guarantee   je Block eine Zeile: was das System mindestens garantiert\n"
            "  --holes K     die Ziehungen von K Zahlen mit dem schlechtesten Ergebnis\n"
-           "  --limit N     mit --holes: h\u00f6chstens N Ziehungen auflisten (Vorgabe 100,\n"
+           "  --limit N     mit --holes: höchstens N Ziehungen auflisten (Vorgabe 100,\n"
            "                0 = alle)\n"
            "  --coverage    je Block: wie viele Ziehungen mindestens einen 6er, 5er, 4er\n"
            "                oder 3er bringen\n"
-           "  --odds        Gewinnchancen \u00fcber alle 13983816 Ziehungen 6 aus 49\n"
+           "  --odds        Gewinnchancen über alle 13983816 Ziehungen 6 aus 49\n"
            "  --frequency   in wie vielen Reihen jede Systemzahl vorkommt\n"
            "  --map \"N1 ... NM\"\n"
            "                das System auf eigenen Zahlen: Systemzahl i wird Ni (genau so\n"
@@ -38,8 +38,8 @@ std::string_view cliUsage() {
            "                die Reihen mit 3 oder mehr Richtigen bei dieser Ziehung (mit\n"
            "                --map: im umgesetzten System)\n"
            "  -o DATEI      in DATEI schreiben statt auf die Standardausgabe\n"
-           "  --reference   mit der einfachen Aufz\u00e4hlung rechnen (langsam, zum "
-           "Gegenpr\u00fcfen)\n"
+           "  --reference   mit der einfachen Aufzählung rechnen (langsam, zum "
+           "Gegenprüfen)\n"
            "  --help        diese Hilfe zeigen\n"
            "\n"
            "SYSTEMDATEI \"-\" liest die Standardeingabe.\n"
@@ -69,22 +69,22 @@ std::optional<std::int64_t> count(std::string_view text) {
 // Rules between options that each read fine on their own.
 std::string combinationProblem(const CliOptions& options, int outputKinds, bool limitGiven) {
     if (outputKinds > 1) {
-        return "Nur eine Ausgabeart w\u00e4hlen: --html, --csv, --guarantee, --holes, --coverage, "
+        return "Nur eine Ausgabeart wählen: --html, --csv, --guarantee, --holes, --coverage, "
                "--odds, --frequency oder --map/--check.";
     }
     const bool holes = options.output == CliOutput::Holes;
     if (limitGiven && !holes) return "--limit gilt nur zusammen mit --holes.";
     if (holes && options.onlyBlock && *options.onlyBlock != options.holesBlock) {
-        return "--only und --holes nennen verschiedene Bl\u00f6cke.";
+        return "--only und --holes nennen verschiedene Blöcke.";
     }
-    if (holes && options.reference) return "--reference gilt nicht f\u00fcr --holes.";
+    if (holes && options.reference) return "--reference gilt nicht für --holes.";
     const bool question = answersPlayerQuestion(options.output);
     if (question && options.reference) {
-        return "--reference gilt nicht f\u00fcr --coverage, --odds, --frequency, --map und "
+        return "--reference gilt nicht für --coverage, --odds, --frequency, --map und "
                "--check.";
     }
     if (question && options.output != CliOutput::Coverage && options.onlyBlock) {
-        return "--only gilt nicht f\u00fcr --odds, --frequency, --map und --check.";
+        return "--only gilt nicht für --odds, --frequency, --map und --check.";
     }
     return {};
 }

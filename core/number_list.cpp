@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cstdint>
 
-#include "conversions.h"
+#include "messages.h"
 
 namespace lorvex {
 
@@ -23,16 +23,12 @@ NumberList parseNumberList(std::string_view option, std::string_view text) {
             std::from_chars(field.data(), field.data() + field.size(), value);
         if (error == std::errc::result_out_of_range ||
             (error == std::errc() && (value < 1 || value > MAX_SYSTEM_NUMBER))) {
-            list.problem =
-                std::string(option) + ": " + std::string(field) + " liegt nicht zwischen 1 und 49.";
+            list.problem = numberOutOfRangeText(option, field);
         } else if (error != std::errc() || stop != field.data() + field.size()) {
-            list.problem = std::string(option) + ": \"" + std::string(field) +
-                           "\" ist keine Zahl (erlaubt sind Zahlen von 1 bis 49, getrennt durch "
-                           "Leerzeichen, Tabulatoren, \",\", \";\" oder \"-\").";
+            list.problem = notANumberText(option, field);
         } else if (std::find(list.numbers.begin(), list.numbers.end(), value) !=
                    list.numbers.end()) {
-            list.problem =
-                std::string(option) + ": " + std::string(field) + " steht mehr als einmal da.";
+            list.problem = numberTwiceText(option, field);
         }
         if (!list.problem.empty()) {
             list.numbers.clear();
@@ -40,7 +36,7 @@ NumberList parseNumberList(std::string_view option, std::string_view text) {
         }
         list.numbers.push_back(value);
     }
-    if (list.numbers.empty()) list.problem = std::string(option) + " erwartet Zahlen von 1 bis 49.";
+    if (list.numbers.empty()) list.problem = numbersExpectedText(option);
     return list;
 }
 
@@ -56,8 +52,7 @@ DrawNumbers parseDrawNumbers(std::string_view text) {
     if (!list.problem.empty()) {
         draw.problem = list.problem;
     } else if (list.numbers.size() != draw.numbers.size()) {
-        draw.problem = "--check erwartet sechs verschiedene Zahlen, nicht " +
-                       FormatInteger(std::int64_t(list.numbers.size())) + ".";
+        draw.problem = sixDrawnNumbersExpectedText(list.numbers.size());
     } else {
         std::copy(list.numbers.begin(), list.numbers.end(), draw.numbers.begin());
     }
@@ -66,9 +61,7 @@ DrawNumbers parseDrawNumbers(std::string_view text) {
 
 std::string ownNumbersCountProblem(std::size_t ownNumbers, int highestNumber) {
     if (ownNumbers == std::size_t(highestNumber)) return {};
-    return "--map nennt " + FormatInteger(std::int64_t(ownNumbers)) +
-           " Zahlen, das System hat aber " + FormatInteger(highestNumber) +
-           " Systemzahlen: je Systemzahl eine eigene Zahl angeben.";
+    return ownNumbersCountText(ownNumbers, highestNumber);
 }
 
 }  // namespace lorvex

@@ -1,5 +1,7 @@
 #include "report_stream.h"
 
+#include "core/conversions.h"
+
 namespace lorvex {
 
 namespace {
@@ -14,7 +16,7 @@ bool streamReportBytes(ReportWriter writer, const ReportData& data, const ChunkS
     bool going = true;
     writer(data, [&](std::string_view line) {
         if (!going) return;
-        pending += line;
+        appendLatin1(pending, line);
         pending += "\r\n";
         if (pending.size() < kChunkBytes) return;
         going = sink(pending);

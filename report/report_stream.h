@@ -7,7 +7,8 @@
 
 namespace lorvex {
 
-// A report's file bytes (every line followed by CR LF, the last one too), handed on in pieces
+// A report's file bytes (every line in ISO 8859-1, followed by CR LF, the last one too): the
+// one place where the report's UTF-8 lines become the file's encoding. Handed on in pieces
 // of about a megabyte as the writer makes them, so that a report of millions of lines never
 // stands whole in memory. False when the sink stopped it.
 bool streamReportBytes(ReportWriter writer, const ReportData& data, const ChunkSink& sink);

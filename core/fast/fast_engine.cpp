@@ -24,8 +24,10 @@ void visitEveryDraw(const SystemTable& system, int drawSize, const DrawVisitor& 
 template <bool countRowTotals>
 BlockHitSummary summarise(const SystemTable& system, int drawSize) {
     BlockHitSummary summary;
-    auto add = [&summary](const fast::Draw&, std::uint64_t moments) {
-        const Outcome counts = fast::hitCountsFromMoments(moments);
+    auto add = [&summary, drawSize](const fast::Draw&, std::uint64_t moments) {
+        // The hit table's rule: a row that scores more hits than the draw holds counts in no
+        // column.
+        const Outcome counts = fast::outcomeFromMoments(moments, drawSize);
         ++summary.draws;
         // The first non-zero count, or 4 for none, without a branch that hit counts would
         // mislead: bit 7 - i of `ranks` marks rowsWith[i].

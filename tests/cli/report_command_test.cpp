@@ -186,7 +186,7 @@ TEST_F(ReportCommandTest, GuaranteeSkipsBlocksWithoutDraws) {
 
 TEST_F(ReportCommandTest, MapPlaysTheSystemOnOwnNumbersAndCheckFindsTheWinningRows) {
     // Rows keep the loaded (sorted) order; each row comes out ascending, the repeated 2 twice,
-    // and scores both of its entries when drawn.
+    // and scores once when drawn, as on a ticket.
     const fs::path system = file("eigen.txt", "1 2 3 4 5 6\n2 2 7 1 3 4\n1 2 3 4 5 7\n");
     CliOptions options{.systemFile = system.string(), .output = CliOutput::MappedSystem};
     options.ownNumbers = {40, 3, 17, 8, 25, 31, 12};
@@ -199,8 +199,8 @@ TEST_F(ReportCommandTest, MapPlaysTheSystemOnOwnNumbersAndCheckFindsTheWinningRo
     EXPECT_EQ(out_.str(),
               "Reihe 1: 03 08 17 25 31 40 - 4 Richtige\n"
               "Reihe 2: 03 08 12 17 25 40 - 4 Richtige\n"
-              "Reihe 3: 03 03 08 12 17 40 - 5 Richtige\n"
-              "Summe: 6er 0, 5er 1, 4er 2, 3er 0\n");
+              "Reihe 3: 03 03 08 12 17 40 - 4 Richtige\n"
+              "Summe: 6er 0, 5er 0, 4er 3, 3er 0\n");
 }
 
 TEST_F(ReportCommandTest, MapWithTheWrongCountIsAUsageError) {

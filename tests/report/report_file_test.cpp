@@ -30,7 +30,7 @@ TEST(ReportBytes, EveryLineEndsWithCrLf) {
     const HitTable hits;
     const ReportData data{system, hits};
     const ReportWriter threeLines = [](const ReportData&, const LineSink& sink) {
-        for (const std::string_view line : {"a", "", "f\xFCr"}) sink(line);
+        for (const std::string_view line : {"a", "", "für"}) sink(line);
     };
     const ReportWriter noLine = [](const ReportData&, const LineSink&) {};
     EXPECT_EQ(reportBytes(threeLines, data), "a\r\n\r\nf\xFCr\r\n");

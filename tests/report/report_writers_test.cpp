@@ -48,7 +48,7 @@ TEST(TextReport, EmptySystemStillReportsTheKeptHitTable) {
     const HitTable hits = analysed(earlier, {3});
     const SystemTable empty;
     const std::vector<std::string> lines = reportLines(writeTextReport, {empty, hits});
-    EXPECT_EQ(lines[0], "Lottosystem f\xFCr 0 Zahlen in 0 Reihen mit Treffertabelle");
+    EXPECT_EQ(lines[0], "Lottosystem für 0 Zahlen in 0 Reihen mit Treffertabelle");
     EXPECT_EQ(lines[1], std::string(55, '-'));
     EXPECT_EQ(lines[2], "");  // no system rows
     EXPECT_EQ(lines[4], std::string(60, '-'));

@@ -48,7 +48,7 @@ public:
         return saveAnswer;
     }
     void ShowMessageBox(std::string_view title, std::string_view text) override {
-        messages.append(fromLatin1(title) + u'|' + fromLatin1(text));
+        messages.append(fromUtf8(title) + u'|' + fromUtf8(text));
         if (duringMessage) duringMessage();
     }
     void exitProgram() override {

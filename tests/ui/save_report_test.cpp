@@ -29,8 +29,8 @@ namespace fs = std::filesystem;
 
 const std::string kCannotSave = "Datei kann nicht gespeichert werden:\n";
 const std::string kWriteProtected =
-    "Zugriff verweigert. Die Datei oder der Ordner ist schreibgesch\xFCtzt; bitte einen anderen "
-    "Ordner oder Namen w\xE4hlen.";
+    "Zugriff verweigert. Die Datei oder der Ordner ist schreibgeschützt; bitte einen anderen "
+    "Ordner oder Namen wählen.";
 
 class SaveReportTest : public ::testing::Test {
 protected:
@@ -170,14 +170,13 @@ INSTANTIATE_TEST_SUITE_P(
                                       return folder.file("missing/report.txt");
                                   },
                                   "Datei oder Ordner nicht gefunden. Bitte einen vorhandenen "
-                                  "Ordner w\xE4hlen."},
+                                  "Ordner wählen."},
                       FailureCase{"PathThroughAFile",
                                   [](const TempFolder& folder) {
                                       writeBytes(folder.file("plain"), "x");
                                       return folder.file("plain") + "/report.txt";
                                   },
-                                  "Ein Teil des Pfades ist kein Ordner. Bitte den Pfad pr\xFC"
-                                  "fen."}),
+                                  "Ein Teil des Pfades ist kein Ordner. Bitte den Pfad prüfen."}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 // The cases below run in a child process, which may drop root's rights or lower a limit
@@ -251,7 +250,7 @@ TEST_F(SaveReportDeathTest, WriteThatFailsMidwayKeepsTheExistingFile) {
             finish(ui.messages.size() == 1 &&
                        ui.messages[0].text ==
                            kCannotSave + ui.saveAnswer +
-                               "\nDie Datei ist zu gro\xDF. Bitte einen anderen Ort w\xE4hlen." &&
+                               "\nDie Datei ist zu groß. Bitte einen anderen Ort wählen." &&
                        readBytes(ui.saveAnswer) == "old" && folder.entries() == 1,
                    ui);
         },
@@ -291,8 +290,8 @@ TEST_F(SaveReportDeathTest, FullDiskIsReported) {
             finish(ui.messages.size() == 1 &&
                        ui.messages[0].text ==
                            kCannotSave +
-                               "/dev/full\nKein Speicherplatz mehr auf dem Datentr\xE4ger. Bitte "
-                               "Platz schaffen oder einen anderen Ort w\xE4hlen.",
+                               "/dev/full\nKein Speicherplatz mehr auf dem Datenträger. Bitte "
+                               "Platz schaffen oder einen anderen Ort wählen.",
                    ui);
         },
         ::testing::ExitedWithCode(0), "");
@@ -342,8 +341,8 @@ std::string rowsOverTwelveNumbers() {
 }
 
 const std::string kNoSpace =
-    "Kein Speicherplatz mehr auf dem Datentr\xE4ger. Bitte Platz schaffen oder einen anderen Ort "
-    "w\xE4hlen.";
+    "Kein Speicherplatz mehr auf dem Datenträger. Bitte Platz schaffen oder einen anderen Ort "
+    "wählen.";
 
 // No free inode, so no temporary file: that is no reason to write over the old report.
 TEST_F(SaveReportTest, FullDiskNeverOverwritesTheOldReport) {
