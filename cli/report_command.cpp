@@ -94,11 +94,22 @@ std::string holesText(const SystemTable& system, const CliOptions& options) {
     return text;
 }
 
+// The reports' bytes are ISO 8859-1, every other answer's UTF-8.
+TextEncoding outputEncoding(CliOutput output) {
+    const bool report = output == CliOutput::TextReport || output == CliOutput::HtmlReport;
+    return report ? TextEncoding::Latin1 : TextEncoding::Utf8;
+}
+
 // The output as it is made, to standard output or into the file named by -o.
 int emit(const CliOptions& options, CliStreams& streams, const ByteProducer& produce) {
     if (!options.outputFile) {
-        produce([&streams](std::string_view bytes) {
-            streams.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        produce([&](std::string_view bytes) {
+            const std::string shown =
+                streams.terminal
+                    ? forTerminal(bytes, outputEncoding(options.output), *streams.terminal)
+                    : std::string();
+            const std::string_view out = streams.terminal ? std::string_view(shown) : bytes;
+            streams.out.write(out.data(), static_cast<std::streamsize>(out.size()));
             return bool(streams.out);
         });
         streams.out.flush();
@@ -144,6 +155,11 @@ int runReport(const CliOptions& options, CliStreams& streams) {
         case CliOutput::Csv:
             return emit(options, streams, hitTableCsv(hits));
         case CliOutput::Guarantee:
+            // No block with a draw, no guarantee: say why rather than print nothing.
+            if (hits.rowCount() == 0) {
+                return fail(streams,
+                            noDrawText(options.onlyBlock.value_or(3), system.highestNumber()));
+            }
             return emit(options, streams, linesWithLf(guaranteeLines(hits)));
         case CliOutput::TextReport:
         case CliOutput::HtmlReport:

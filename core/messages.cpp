@@ -45,12 +45,6 @@ std::string noDrawText(int blockSize, int highestNumber) {
            counted(highestNumber, "Systemzahl.", "Systemzahlen.");
 }
 
-std::string noGuaranteeText(int highestNumber) {
-    return "Keine Garantie: das System hat nur " +
-           counted(highestNumber, "Systemzahl", "Systemzahlen") +
-           ", eine Garantie gibt es erst ab 3 Treffern.";
-}
-
 std::string numberOutOfRangeText(std::string_view option, std::string_view field) {
     return std::string(option) + ": " + std::string(field) + " liegt nicht zwischen 1 und 49.";
 }

@@ -60,8 +60,6 @@ inline constexpr std::string_view NO_DISPLAY =
 
 // A block of K drawn numbers when the system has fewer than K numbers.
 std::string noDrawText(int blockSize, int highestNumber);
-// --guarantee on a system with fewer numbers than the smallest block (3).
-std::string noGuaranteeText(int highestNumber);
 
 // What is wrong with the numbers given to --map or --check (`option` names which).
 std::string numberOutOfRangeText(std::string_view option, std::string_view field);

@@ -105,17 +105,17 @@ std::string manyRows(int count) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, ReportCommandFailureTest,
-    testing::Values(
-        FailureCase{"Empty", "", "Keine g\u00fcltige Systemreihe"},
-        FailureCase{"Junk", "Reihe 1: 1 2 3\n\x01\x02\n", "Keine g\u00fcltige Systemreihe"},
-        FailureCase{"Overflow", manyRows(10000),
-                    "\u00dcberlauf: System \u00fcber 9999 Reihen oder 49 Zahlen"},
-        FailureCase{"NoDraw", "1 1 1 1 1 1\n", "Keine Analyse zum Speichern vorhanden"}),
+    testing::Values(FailureCase{"Empty", "", "Keine gültige Systemreihe"},
+                    FailureCase{"Junk", "Reihe 1: 1 2 3\n\x01\x02\n", "Keine gültige Systemreihe"},
+                    FailureCase{"Overflow", manyRows(10000),
+                                "Überlauf: System über 9999 Reihen oder 49 Zahlen"},
+                    FailureCase{"NoDraw", "1 1 1 1 1 1\n",
+                                "Keine Analyse zum Speichern vorhanden"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(ReportCommandTest, UnreadableInputNamesTheReason) {
     EXPECT_EQ(run({.systemFile = (folder_ / "fehlt.txt").string()}), 1);
-    EXPECT_NE(err_.str().find("Datei kann nicht ge\u00f6ffnet werden"), std::string::npos);
+    EXPECT_NE(err_.str().find("Datei kann nicht geöffnet werden"), std::string::npos);
     EXPECT_NE(err_.str().find("nicht gefunden"), std::string::npos);
     EXPECT_EQ(run({.systemFile = folder_.string()}), 1);
     EXPECT_NE(err_.str().find("Ordner"), std::string::npos);
@@ -219,7 +219,7 @@ TEST_F(ReportCommandTest, FrequencyNamesTheRarestAndCommonestNumbers) {
     ASSERT_EQ(run({.systemFile = system.string(), .output = CliOutput::Frequency}), 0);
     EXPECT_EQ(out_.str(),
               "01: 3 Reihen\n02: 1 Reihe\n03: 1 Reihe\n"
-              "seltenste: 02, 03 mit 1 Reihe\nh\u00e4ufigste: 01 mit 3 Reihen\n");
+              "seltenste: 02, 03 mit 1 Reihe\nhäufigste: 01 mit 3 Reihen\n");
 }
 
 TEST_F(ReportCommandTest, CoverageAndOddsAlignTheirFigures) {
