@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <sstream>
 
 #include "report/html_report.h"
@@ -77,6 +78,41 @@ TEST_F(SaveReportTest, DialogProposesTheNameFromHighestNumberAndRowCount) {
     EXPECT_EQ(ui.saveDialogs[1].filter, "Internet (*.html)|*.html|Alle Dateien (*.*)|*.*");
     EXPECT_EQ(ui.saveDialogs[1].name, "07_0002.html");
 }
+
+struct SaveFolderCase {
+    const char* name;
+    std::set<std::string> readOnly;
+    std::string systemFile;
+    std::string proposed;
+};
+
+class SaveFolderTest : public ::testing::TestWithParam<SaveFolderCase> {};
+
+// The installed program's folder belongs to root: the first writable of the loaded file's
+// folder, the documents folder and home takes its place.
+TEST_P(SaveFolderTest, FirstWritableFolderIsProposed) {
+    RecordingUserInterface ui;
+    ui.programDirectory = "/usr/lib/lorvex/";
+    ui.readOnlyDirectories = GetParam().readOnly;
+    EXPECT_EQ(saveDirectory(ui, GetParam().systemFile), GetParam().proposed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, SaveFolderTest,
+    ::testing::Values(
+        SaveFolderCase{"ProgramFolder", {}, "/home/anna/lotto/s.txt", "/usr/lib/lorvex"},
+        SaveFolderCase{
+            "SystemFileFolder", {"/usr/lib/lorvex"}, "/home/anna/lotto/s.txt", "/home/anna/lotto"},
+        SaveFolderCase{"DocumentsAfterAPaste", {"/usr/lib/lorvex"}, "", "/home/anna/Dokumente"},
+        SaveFolderCase{"Documents",
+                       {"/usr/lib/lorvex", "/media/cd"},
+                       "/media/cd/s.txt",
+                       "/home/anna/Dokumente"},
+        SaveFolderCase{"Home",
+                       {"/usr/lib/lorvex", "/media/cd", "/home/anna/Dokumente"},
+                       "/media/cd/s.txt",
+                       "/home/anna"}),
+    [](const ::testing::TestParamInfo<SaveFolderCase>& info) { return info.param.name; });
 
 TEST_F(SaveReportTest, CancelledDialogWritesNothingAndSaysNothing) {
     loadAndAnalyse(kExampleSystem);
