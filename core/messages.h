@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-// Every German message the programs show or print, once, in UTF-8. The desktop program turns
-// them into ISO 8859-1 where it shows them; lorvex-report prints them as they are.
+// Every German message the programs show or print, once, in UTF-8, as the desktop program hands
+// them to Qt and lorvex-report prints them.
 namespace lorvex {
 
 inline constexpr std::string_view OPEN_TITLE = "Öffnen";
