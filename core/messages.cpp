@@ -35,8 +35,7 @@ std::string systemNumbersText(int numbers) {
 }
 
 std::string helpNotShownText(std::string_view helpPath) {
-    return "Die Hilfe konnte nicht angezeigt werden: kein Programm zum Anzeigen von Textdateien "
-           "gefunden. Die Hilfe steht in der Datei\n" +
+    return "Kein Programm zum Anzeigen von Textdateien gefunden.\nDie Hilfe steht in der Datei\n" +
            std::string(helpPath);
 }
 
