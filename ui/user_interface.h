@@ -68,7 +68,7 @@ public:
     // Neither asks before replacing a file nor appends an extension.
     virtual std::string saveFileDialog(std::string_view title, std::string_view filter,
                                        const std::string& directory, const std::string& name) = 0;
-    // Characters outside ISO 8859-1 become "?"; empty when the clipboard holds no text.
+    // UTF-8; empty when the clipboard holds no text.
     virtual std::string clipboardText() = 0;
 
     virtual bool isExecutableFile(const std::string& path) const = 0;

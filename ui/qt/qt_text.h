@@ -9,8 +9,7 @@
 namespace lorvex::qt {
 
 QString fromUtf8(std::string_view text);
-// Characters outside ISO 8859-1 become "?", one for each character.
-std::string toLatin1(const QString& text);
+std::string toUtf8(const QString& text);
 
 QString fromPath(const std::string& path);
 std::string toPath(const QString& path);

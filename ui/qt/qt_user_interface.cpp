@@ -179,7 +179,7 @@ std::string QtUserInterface::saveFileDialog(std::string_view title, std::string_
 }
 
 std::string QtUserInterface::clipboardText() {
-    return toLatin1(QGuiApplication::clipboard()->text());
+    return toUtf8(QGuiApplication::clipboard()->text());
 }
 
 bool QtUserInterface::isExecutableFile(const std::string& path) const {
