@@ -100,16 +100,21 @@ TextEncoding outputEncoding(CliOutput output) {
     return report ? TextEncoding::Latin1 : TextEncoding::Utf8;
 }
 
+// Standard output: as a terminal shows it, or the exact bytes.
+void writeOut(CliStreams& streams, std::string_view bytes, TextEncoding encoding) {
+    if (!streams.terminal) {
+        streams.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return;
+    }
+    const std::string shown = forTerminal(bytes, encoding, *streams.terminal);
+    streams.out.write(shown.data(), static_cast<std::streamsize>(shown.size()));
+}
+
 // The output as it is made, to standard output or into the file named by -o.
 int emit(const CliOptions& options, CliStreams& streams, const ByteProducer& produce) {
     if (!options.outputFile) {
         produce([&](std::string_view bytes) {
-            const std::string shown =
-                streams.terminal
-                    ? forTerminal(bytes, outputEncoding(options.output), *streams.terminal)
-                    : std::string();
-            const std::string_view out = streams.terminal ? std::string_view(shown) : bytes;
-            streams.out.write(out.data(), static_cast<std::streamsize>(out.size()));
+            writeOut(streams, bytes, outputEncoding(options.output));
             return bool(streams.out);
         });
         streams.out.flush();
