@@ -7,7 +7,6 @@ namespace {
 
 TEST(TerminalText, CodesetNames) {
     EXPECT_EQ(terminalEncoding("UTF-8"), TextEncoding::Utf8);
-    EXPECT_EQ(terminalEncoding("ISO-8859-1"), TextEncoding::Latin1);
     EXPECT_EQ(terminalEncoding("ISO-8859-15"), TextEncoding::Latin1);
     EXPECT_EQ(terminalEncoding("ANSI_X3.4-1968"), TextEncoding::Ascii);  // the "C" locale
 }
