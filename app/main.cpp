@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "app/display_check.h"
+#include "core/messages.h"
 #include "ui/qt/desktop_program.h"
 
 int main(int argc, char* argv[]) {
@@ -10,11 +11,7 @@ int main(int argc, char* argv[]) {
     std::signal(SIGPIPE, SIG_IGN);
     // Without a display Qt would stop with a message about platform plugins; say what is missing.
     if (!lorvex::displayAvailable()) {
-        std::fputs(
-            "lorvex: Keine grafische Anzeige gefunden (weder DISPLAY noch WAYLAND_DISPLAY "
-            "ist gesetzt).\nlorvex: no display found; start it on a desktop, or under "
-            "xvfb-run.\n",
-            stderr);
+        std::fprintf(stderr, "%.*s\n", int(lorvex::NO_DISPLAY.size()), lorvex::NO_DISPLAY.data());
         return 1;
     }
     return lorvex::qt::runDesktopProgram(argc, argv);

@@ -31,7 +31,7 @@ std::string unreadableInput(const std::string& path, int error) {
 }
 
 std::string unwritableOutput(const std::string& path, int error) {
-    return std::string(CANNOT_SAVE) + " " + path + ": " + SystemErrorText(error);
+    return std::string(CANNOT_SAVE) + " " + path + ": " + writeErrorText(error);
 }
 
 // The system from the named file or standard input, or the German reason why there is none.
@@ -54,23 +54,37 @@ std::string loadSystem(const std::string& path, CliStreams& streams, SystemTable
     return {};
 }
 
-// Standard output, which main() sends through its descriptor.
+// The reports' bytes are ISO 8859-1, every other answer's UTF-8.
+TextEncoding outputEncoding(AnswerKind answer) {
+    const bool report = answer == AnswerKind::TextReport || answer == AnswerKind::HtmlReport;
+    return report ? TextEncoding::Latin1 : TextEncoding::Utf8;
+}
+
+// Standard output, which main() sends through its descriptor: as a terminal shows it, or the
+// exact bytes.
 class OutputSink final : public FileSink {
 public:
-    explicit OutputSink(std::ostream& out) : out_(out) {}
+    OutputSink(CliStreams& streams, TextEncoding encoding)
+        : streams_(streams), encoding_(encoding) {}
     WriteError write(std::string_view bytes) override {
-        out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return out_ ? WriteError{} : WriteError(EIO);
+        if (streams_.terminal) {
+            const std::string shown = forTerminal(bytes, encoding_, *streams_.terminal);
+            streams_.out.write(shown.data(), static_cast<std::streamsize>(shown.size()));
+        } else {
+            streams_.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        }
+        return streams_.out ? WriteError{} : WriteError(EIO);
     }
 
 private:
-    std::ostream& out_;
+    CliStreams& streams_;
+    TextEncoding encoding_;
 };
 
 // The output as it is made, to standard output or into the file named by -o.
 int emit(const CliOptions& options, CliStreams& streams, const FileProducer& produce) {
     if (!options.outputFile) {
-        OutputSink sink(streams.out);
+        OutputSink sink(streams, outputEncoding(options.request.kind));
         produce(sink);
         streams.out.flush();
         if (!streams.out) return fail(streams, OUTPUT_NOT_WRITTEN);

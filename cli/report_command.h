@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 
 #include "cli_options.h"
+#include "terminal_text.h"
 
 namespace lorvex {
 
@@ -10,6 +12,8 @@ struct CliStreams {
     int in;  // the descriptor that SYSTEMDATEI "-" reads
     std::ostream& out;
     std::ostream& err;  // German messages, UTF-8
+    // What `out` shows when it is a terminal; nothing when the bytes go on unchanged.
+    std::optional<TextEncoding> terminal = std::nullopt;
 };
 
 // Loads the system, analyses it and writes the report. Returns the exit status: 0 on success,

@@ -208,7 +208,14 @@ std::string FormatDecimal(double value, int decimals) {
     return formatDecimal(value, decimals);
 }
 
-std::int64_t ParseInteger(std::string_view text) {
+namespace {
+
+struct ReadInteger {
+    std::int64_t value = 0;  // wrapped around 64 bits
+    bool fits = true;        // the digits' value fits 64 bits without wrapping
+};
+
+ReadInteger readInteger(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     bool negative = false;
@@ -222,14 +229,31 @@ std::int64_t ParseInteger(std::string_view text) {
         ++i;
     }
     // Unsigned arithmetic wraps by definition; the result is the same bits as 64-bit wrapping.
+    constexpr std::uint64_t kLargest = std::numeric_limits<std::uint64_t>::max();
     std::uint64_t value = 0;
+    bool fits = true;
     for (; i < text.size(); ++i) {
         const int digit = digitValue(text[i], base);
         if (digit < 0) break;
-        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+        const auto unsignedBase = static_cast<std::uint64_t>(base);
+        const auto unsignedDigit = static_cast<std::uint64_t>(digit);
+        if (value > (kLargest - unsignedDigit) / unsignedBase) fits = false;
+        value = value * unsignedBase + unsignedDigit;
     }
     if (negative) value = ~value + 1;
-    return static_cast<std::int64_t>(value);
+    return {static_cast<std::int64_t>(value), fits};
+}
+
+}  // namespace
+
+std::int64_t ParseInteger(std::string_view text) {
+    return readInteger(text).value;
+}
+
+std::optional<std::int64_t> ParseIntegerExact(std::string_view text) {
+    const ReadInteger read = readInteger(text);
+    if (!read.fits) return std::nullopt;
+    return read.value;
 }
 
 std::string PadLeft(std::string_view text, int width, std::string_view pad) {
@@ -252,9 +276,12 @@ bool TextEquals(std::string_view a, std::string_view b) {
     return a == b;
 }
 
-std::string Utf8ToLatin1(std::string_view utf8) {
-    std::string result;
-    result.reserve(utf8.size());
+void appendLatin1(std::string& result, std::string_view utf8) {
+    // Report lines are nearly all ASCII: those go over whole.
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
+        result += utf8;
+        return;
+    }
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
         if (lead < 0x80) {
@@ -275,7 +302,19 @@ std::string Utf8ToLatin1(std::string_view utf8) {
         ++i;
         while (i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80) ++i;
     }
+}
+
+std::string Utf8ToLatin1(std::string_view utf8) {
+    std::string result;
+    result.reserve(utf8.size());
+    appendLatin1(result, utf8);
     return result;
+}
+
+std::size_t Utf8CharacterCount(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 }  // namespace lorvex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,9 @@ std::string FormatDecimal(double value, int decimals);
 // Decimal, "$" hexadecimal or "%" binary after optional blanks/tabs and one sign. Stops at the
 // first character that is no digit of the base; wraps around on overflow; no digit gives 0.
 std::int64_t ParseInteger(std::string_view text);
+// The same, but nothing when the digits' value does not fit 64 bits (instead of wrapping), so
+// that "18446744073709551617" is no 1 in disguise.
+std::optional<std::int64_t> ParseIntegerExact(std::string_view text);
 
 // Exactly max(width, 0) bytes: right-aligned with the first byte of `pad` (blank if empty),
 // a longer text cut at the right.
@@ -31,7 +35,11 @@ std::string Substring(std::string_view text, int start, int length);
 // Same length and same bytes; case matters.
 bool TextEquals(std::string_view a, std::string_view b);
 
-// UTF-8 to ISO 8859-1 for showing file names in messages; anything outside becomes "?".
+// UTF-8 to ISO 8859-1, appended to `latin1`; anything outside becomes "?".
+void appendLatin1(std::string& latin1, std::string_view utf8);
 std::string Utf8ToLatin1(std::string_view utf8);
+
+// The characters of a UTF-8 text (its bytes less the continuation bytes).
+std::size_t Utf8CharacterCount(std::string_view utf8);
 
 }  // namespace lorvex

@@ -13,7 +13,7 @@ namespace lorvex {
 struct DrawCheck {
     struct WinningRow {
         int row = 0;   // 1-based, in the order of the rows checked
-        int hits = 0;  // 3..6, every row entry counted on its own
+        int hits = 0;  // 3..6, a number the row holds twice counted once, as on a ticket
     };
     std::vector<WinningRow> winningRows;     // the rows with 3 or more hits, in row order
     std::array<std::int32_t, 4> rowsWith{};  // [0] rows with 6 hits ... [3] with 3

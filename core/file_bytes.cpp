@@ -74,6 +74,12 @@ FileBytes readOpenFileBytes(int fd, std::size_t maxBytes) {
     }
 }
 
+bool isSpecialFile(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return false;
+    return !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
+}
+
 FileBytes readFileBytes(const std::string& path, std::size_t maxBytes) {
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0) return {{}, errno};

@@ -19,6 +19,10 @@ inline constexpr std::size_t MAX_FILE_BYTES = std::size_t{256} << 20;
 // writer reads as empty instead of waiting for one.
 FileBytes readFileBytes(const std::string& path, std::size_t maxBytes = MAX_FILE_BYTES);
 
+// Whether `path` names something that is neither a regular file nor a folder (a FIFO, a
+// device, a socket), following symbolic links; false when it does not exist.
+bool isSpecialFile(const std::string& path);
+
 // The rest of an open file, pipe or device, read with the same cap. The bytes are held once:
 // a file of known size in one allocation, a stream in a buffer that never grows beyond the
 // cap. A closed descriptor gives EBADF, a folder EISDIR, too little memory ENOMEM.

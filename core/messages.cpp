@@ -1,9 +1,6 @@
 #include "messages.h"
 
-#include <locale.h>
-
 #include <cerrno>
-#include <cstring>
 
 #include "conversions.h"
 #include "system_row.h"
@@ -22,17 +19,74 @@ std::string noRowText(std::string_view inputName) {
 
 namespace {
 
-// The C library's own text for an error, always from the "C" locale: the process locale, which
-// the desktop toolkit sets from the environment, may give another language or character set.
-std::string cLocaleErrorText(int errorNumber) {
-    const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-    if (cLocale == static_cast<locale_t>(0)) return "unbekannt";
-    std::string text = strerror_l(errorNumber, cLocale);
-    freelocale(cLocale);
-    return text;
+// "1 Reihe", "4 Reihen": German counts one in the singular.
+std::string counted(std::int64_t count, std::string_view one, std::string_view many) {
+    return FormatInteger(count) + ' ' + std::string(count == 1 ? one : many);
 }
 
 }  // namespace
+
+std::string systemRowsText(int rows) {
+    return counted(rows, "Systemreihe", "Systemreihen");
+}
+
+std::string systemNumbersText(int numbers) {
+    return counted(numbers, "Systemzahl", "Systemzahlen");
+}
+
+std::string helpNotShownText(std::string_view helpPath) {
+    return "Kein Programm zum Anzeigen von Textdateien gefunden.\nDie Hilfe steht in der Datei\n" +
+           std::string(helpPath);
+}
+
+std::string noDrawText(int blockSize, int highestNumber) {
+    return "Keine Ziehung von " + FormatInteger(blockSize) + " Zahlen: das System hat nur " +
+           counted(highestNumber, "Systemzahl.", "Systemzahlen.");
+}
+
+namespace {
+
+// A problem with numbers typed on the command line names its option; on the page, where the
+// option is empty, it stands beside its field and needs no name.
+std::string numberLead(std::string_view option) {
+    return option.empty() ? std::string() : std::string(option) + ": ";
+}
+
+}  // namespace
+
+std::string numberOutOfRangeText(std::string_view option, std::string_view field) {
+    return numberLead(option) + std::string(field) + " liegt nicht zwischen 1 und 49.";
+}
+
+std::string notANumberText(std::string_view option, std::string_view field) {
+    return numberLead(option) + "\"" + std::string(field) +
+           "\" ist keine Zahl (erlaubt sind Zahlen von 1 bis 49, getrennt durch Leerzeichen, "
+           "Tabulatoren, \",\", \";\" oder \"-\").";
+}
+
+std::string numberTwiceText(std::string_view option, std::string_view field) {
+    return numberLead(option) + std::string(field) + " steht mehr als einmal da.";
+}
+
+std::string numbersExpectedText(std::string_view option) {
+    if (option.empty()) return "Bitte Zahlen von 1 bis 49 eingeben.";
+    return std::string(option) + " erwartet Zahlen von 1 bis 49.";
+}
+
+std::string sixDrawnNumbersExpectedText(std::string_view option, std::size_t given) {
+    const std::string count = FormatInteger(std::int64_t(given));
+    if (option.empty()) return "Bitte sechs verschiedene Zahlen eingeben, nicht " + count + ".";
+    return std::string(option) + " erwartet sechs verschiedene Zahlen, nicht " + count + ".";
+}
+
+std::string ownNumbersCountText(std::string_view option, std::size_t given, int highestNumber) {
+    const std::string typed =
+        option.empty()
+            ? counted(std::int64_t(given), "eigene Zahl", "eigene Zahlen") + " eingegeben"
+            : std::string(option) + " nennt " + counted(std::int64_t(given), "Zahl", "Zahlen");
+    return typed + ", das System hat aber " + counted(highestNumber, "Systemzahl", "Systemzahlen") +
+           ": je Systemzahl eine eigene Zahl angeben.";
+}
 
 std::string SystemErrorText(int errorNumber) {
     switch (errorNumber) {
@@ -66,12 +120,53 @@ std::string SystemErrorText(int errorNumber) {
         case EBUSY:
         case ETXTBSY:
             return "Die Datei wird gerade benutzt.";
+        case ENXIO:
+        case ENODEV:
+            return "Das Gerät ist nicht bereit (bei einer Pipe: niemand liest oder schreibt am "
+                   "anderen Ende).";
+        case EAGAIN:
+            return "Die Datei ist gerade nicht bereit.";
+        case EINTR:
+            return "Der Zugriff wurde unterbrochen.";
+        case EPIPE:
+            return "Das Programm am anderen Ende der Pipe liest nicht mehr.";
+        case EINVAL:
+        case ESPIPE:
+            return "Diese Art von Datei kann so nicht gelesen oder geschrieben werden.";
+        case EOPNOTSUPP:
+            return "Der Datenträger unterstützt diesen Zugriff nicht.";
+        case EXDEV:
+            return "Datei und Ziel liegen auf verschiedenen Datenträgern.";
+        case EEXIST:
+            return "Die Datei gibt es schon.";
+        case EMLINK:
+            return "Zu viele Verknüpfungen auf die Datei.";
+        case EOVERFLOW:
+            return "Die Datei ist für dieses Programm zu groß.";
+        case ESTALE:
+        case ETIMEDOUT:
+        case EHOSTDOWN:
+        case EHOSTUNREACH:
+        case ENETDOWN:
+        case ENETUNREACH:
+        case ECONNRESET:
+        case ECONNABORTED:
+        case ENOTCONN:
+        case EREMOTEIO:
+            return "Die Verbindung zum Netzlaufwerk ist gestört.";
+        case ENOLCK:
+            return "Die Datei kann nicht gesperrt werden.";
+        case EBADF:
+            return "Die Datei ist nicht (mehr) geöffnet.";
+        case ENOBUFS:
+            return "Nicht genug Systemspeicher.";
+        case EDEADLK:
+            return "Die Datei ist von einem anderen Programm gesperrt.";
+        case ECANCELED:
+            return "Der Zugriff wurde abgebrochen.";
         default:
-            if (const std::string_view text = writeFailureText(errorNumber); !text.empty()) {
-                return std::string(text);
-            }
-            return "Systemfehler " + FormatInteger(errorNumber) + " (" +
-                   cLocaleErrorText(errorNumber) + ").";
+            // No C library text: it is English, or in the language of whatever locale is set.
+            return "Unbekannter Systemfehler " + FormatInteger(errorNumber) + ".";
     }
 }
 
@@ -148,7 +243,8 @@ std::string_view advice(FileAction action, int errorNumber) {
 }
 
 std::string reasonWithAdvice(FileAction action, int errorNumber) {
-    std::string reason = SystemErrorText(errorNumber);
+    std::string reason =
+        action == FileAction::Save ? writeErrorText(errorNumber) : SystemErrorText(errorNumber);
     const std::string_view what = advice(action, errorNumber);
     if (what.empty()) return reason;
     return reason + " " + std::string(what);
@@ -178,6 +274,11 @@ std::string_view writeFailureText(int errorNumber) {
         default:
             return {};
     }
+}
+
+std::string writeErrorText(int errorNumber) {
+    const std::string_view text = writeFailureText(errorNumber);
+    return text.empty() ? SystemErrorText(errorNumber) : std::string(text);
 }
 
 }  // namespace lorvex

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-// Every German message the programs show or print, once, in UTF-8. The desktop program turns
-// them into ISO 8859-1 where it shows them; lorvex-report prints them as they are.
+// Every German message the programs show or print, once, in UTF-8, as the desktop program hands
+// them to Qt and lorvex-report prints them.
 namespace lorvex {
 
 inline constexpr std::string_view OPEN_TITLE = "Öffnen";
@@ -19,6 +19,7 @@ inline constexpr std::string_view CANNOT_SAVE = "Datei kann nicht gespeichert we
 inline constexpr std::string_view CANNOT_READ_INPUT = "Standardeingabe kann nicht gelesen werden:";
 inline constexpr std::string_view INPUT_CLOSED = "Sie ist geschlossen.";
 inline constexpr std::string_view STANDARD_INPUT = "Standardeingabe";
+inline constexpr std::string_view CLIPBOARD = "der Zwischenablage";
 inline constexpr std::string_view NO_ANALYSIS_TO_SAVE = "Keine Analyse zum Speichern vorhanden";
 inline constexpr std::string_view OUTPUT_NOT_WRITTEN =
     "Die Ausgabe konnte nicht geschrieben werden.";
@@ -34,6 +35,43 @@ std::string overflowText();
 // "Keine gültige Systemreihe gefunden in NAME (je Zeile sechs Zahlen von 1 bis 49)."
 std::string noRowText(std::string_view inputName);
 
+// The window texts that carry a count: "1 Systemreihe", "12 Systemreihen".
+std::string systemRowsText(int rows);
+std::string systemNumbersText(int numbers);
+
+// What the dialogs say.
+inline constexpr std::string_view OPEN_DIALOG_TITLE = "System öffnen...";
+inline constexpr std::string_view SAVE_DIALOG_TITLE = "Analyse speichern...";
+
+// "Öffnen..." chose something that is no regular file (a FIFO, a device), whose reading could
+// wait for ever.
+inline constexpr std::string_view NOT_A_REGULAR_FILE =
+    "Das ist keine gewöhnliche Datei (sondern etwa eine Pipe oder ein Gerät). Bitte eine "
+    "Textdatei mit einem System wählen.";
+
+inline constexpr std::string_view HELP_TITLE = "Hilfe";
+inline constexpr std::string_view INFO_TITLE = "Info";
+
+// "Hilfe" when no program could show the help file.
+std::string helpNotShownText(std::string_view helpPath);
+
+// The desktop program started without a display.
+inline constexpr std::string_view NO_DISPLAY =
+    "lorvex: Keine grafische Anzeige gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). "
+    "Bitte auf dem Desktop oder mit xvfb-run starten.";
+
+// A block of K drawn numbers when the system has fewer than K numbers.
+std::string noDrawText(int blockSize, int highestNumber);
+
+// What is wrong with the numbers given to --map or --check (`option` names which; empty on the
+// page, where the problem stands beside its field).
+std::string numberOutOfRangeText(std::string_view option, std::string_view field);
+std::string notANumberText(std::string_view option, std::string_view field);
+std::string numberTwiceText(std::string_view option, std::string_view field);
+std::string numbersExpectedText(std::string_view option);
+std::string sixDrawnNumbersExpectedText(std::string_view option, std::size_t given);
+std::string ownNumbersCountText(std::string_view option, std::size_t given, int highestNumber);
+
 // A system error number as a short German reason.
 std::string SystemErrorText(int errorNumber);
 
@@ -45,6 +83,9 @@ std::string saveFailureReason(int errorNumber);
 // Writing files: a FIFO that no program reads (ENXIO), a reader that went away (EPIPE), a
 // descriptor not open for writing (EBADF); empty for other errors.
 std::string_view writeFailureText(int errorNumber);
+// A write's error number as a short German reason: those words where they exist, else the
+// common ones.
+std::string writeErrorText(int errorNumber);
 
 // --- The answers' and the web page's messages ------------------------------------------------
 

@@ -3,7 +3,7 @@
 namespace lorvex {
 
 std::string hitTableCsv(const HitTable& hits) {
-    std::string csv = "\xEF\xBB\xBFTreffer;6er;5er;4er;3er;F\xC3\xA4lle;Prozent\r\n";
+    std::string csv = "\xEF\xBB\xBFTreffer;6er;5er;4er;3er;Fälle;Prozent\r\n";
     for (const HitRow& row : hits.rows()) {
         for (int column = 0; column < HIT_COLUMNS; ++column) {
             csv += hitCellText(row, static_cast<HitColumn>(column), ',');

@@ -49,7 +49,7 @@ void writeAll(const LineSink& sink, std::initializer_list<std::string_view> line
 void writeHtmlReport(const ReportData& data, const LineSink& sink) {
     const int highest = data.system.highestNumber();
     const int rows = data.system.rowCount();
-    const std::string sizeWords = " f\xFCr " + FormatInteger(highest) + " Zahlen in " +
+    const std::string sizeWords = " für " + FormatInteger(highest) + " Zahlen in " +
                                   FormatInteger(rows) + " Reihen mit Treffertabelle";
     writeAll(sink, {
                        "<!doctype html public '-//W3C//DTD HTML 4.01 Transitional//EN'>",
@@ -85,7 +85,7 @@ void writeHtmlReport(const ReportData& data, const LineSink& sink) {
                        "</th><th valign='top'>",
                        "  <table cellspacing='2' cellpadding='4'>",
                        "  <tr><td><b>Treffer</b></td><td><b>6er</b></td><td><b>5er</b></td>"
-                       "<td><b>4er</b></td><td><b>3er</b></td><td><b>F\xE4lle</b></td>"
+                       "<td><b>4er</b></td><td><b>3er</b></td><td><b>Fälle</b></td>"
                        "<td><b>Prozent</b></td></tr>",
                    });
     forEachSectionRow(data.hits, [&sink](const HitRow& row, bool opensSection) {
@@ -95,8 +95,8 @@ void writeHtmlReport(const ReportData& data, const LineSink& sink) {
     writeAll(sink, {
                        "  </table>",
                        "</th></tr>",
-                       "<tr><td colspan='2'>Alle Angaben wurden sorgf\xE4ltig ermittelt erfolgen "
-                       "aber ohne Gew\xE4hr!</td></tr>",
+                       "<tr><td colspan='2'>Alle Angaben wurden sorgfältig ermittelt erfolgen "
+                       "aber ohne Gewähr!</td></tr>",
                        "</table>",
                        "</center>",
                        "</body>",

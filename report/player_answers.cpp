@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/conversions.h"
+#include "core/messages.h"
 
 namespace lorvex {
 
@@ -83,8 +84,7 @@ std::string coverageText(std::span<const BlockCoverage> blocks) {
 }
 
 std::string noCoverageText(int smallestBlock, int highestNumber) {
-    return "Keine Ziehung von " + FormatInteger(smallestBlock) + " Zahlen: das System hat nur " +
-           FormatInteger(highestNumber) + " Systemzahlen.";
+    return noDrawText(smallestBlock, highestNumber);
 }
 
 std::string drawOddsText(const DrawOdds& odds) {
@@ -108,7 +108,7 @@ std::string numberFrequencyText(std::span<const std::int32_t> rowsHolding) {
     const auto [rarest, commonest] = std::minmax_element(rowsHolding.begin(), rowsHolding.end());
     text += "seltenste: " + numberList(rowsHolding, *rarest) + " mit " +
             counted(*rarest, "Reihe", "Reihen") + '\n';
-    text += "h\u00e4ufigste: " + numberList(rowsHolding, *commonest) + " mit " +
+    text += "häufigste: " + numberList(rowsHolding, *commonest) + " mit " +
             counted(*commonest, "Reihe", "Reihen") + '\n';
     return text;
 }

@@ -5,7 +5,7 @@
 namespace lorvex {
 
 std::string reportTitle(int highestNumber, int rowCount) {
-    return "Lottosystem f\xFCr " + FormatInteger(highestNumber) + " Zahlen in " +
+    return "Lottosystem für " + FormatInteger(highestNumber) + " Zahlen in " +
            FormatInteger(rowCount) + " Reihen mit Treffertabelle";
 }
 

@@ -17,7 +17,7 @@ struct ReportData {
     const HitTable& hits;
 };
 
-// "Lottosystem für H Zahlen in R Reihen mit Treffertabelle" (ISO 8859-1).
+// "Lottosystem für H Zahlen in R Reihen mit Treffertabelle".
 std::string reportTitle(int highestNumber, int rowCount);
 
 // The six numbers in stored order, two digits each, single blanks: "01 02 03 04 05 06".
@@ -27,7 +27,8 @@ std::string systemRowText(const SystemRow& row);
 std::string proposedReportName(std::string_view programDirectory, int highestNumber, int rowCount,
                                std::string_view extension);
 
-// Takes a report line by line, without line ends.
+// Takes a report line by line, without line ends, in UTF-8; the bytes of the file are made
+// from them (report_stream.h).
 using LineSink = std::function<void(std::string_view line)>;
 using ReportWriter = void (*)(const ReportData& data, const LineSink& sink);
 

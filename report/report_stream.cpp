@@ -1,5 +1,7 @@
 #include "report_stream.h"
 
+#include "core/conversions.h"
+
 namespace lorvex {
 
 WriteError streamReportBytes(ReportWriter writer, const ReportData& data, FileSink& sink) {
@@ -8,7 +10,7 @@ WriteError streamReportBytes(ReportWriter writer, const ReportData& data, FileSi
     WriteError failure;
     writer(data, [&](std::string_view line) {
         if (failure) return;
-        pending += line;
+        appendLatin1(pending, line);
         pending += "\r\n";
         if (pending.size() < kChunkBytes) return;
         failure = sink.write(pending);

@@ -7,7 +7,8 @@
 
 namespace lorvex {
 
-// A report's file bytes (every line followed by CR LF, the last one too), handed to the sink in
+// A report's file bytes (every line in ISO 8859-1, followed by CR LF, the last one too): the
+// one place where the report's UTF-8 lines become the file's encoding. Handed to the sink in
 // pieces of about kChunkBytes as the writer makes them, so that a report of millions of lines
 // never stands whole in memory. Returns the sink's first failure; the writer's later lines are
 // then dropped.

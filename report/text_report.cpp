@@ -37,7 +37,7 @@ std::string hitLine(const HitRow& row, bool opensSection) {
 void writeTextReport(const ReportData& data, const LineSink& sink) {
     const std::string title = reportTitle(data.system.highestNumber(), data.system.rowCount());
     sink(title);
-    sink(PadLeft("", static_cast<int>(title.size()), "-"));
+    sink(PadLeft("", static_cast<int>(Utf8CharacterCount(title)), "-"));
     for (const SystemRow& row : data.system.rows()) sink(systemRowText(row));
     sink("");
     sink("    Treffer |  6er |  5er |  4er |  3er |  Faelle | Prozent");

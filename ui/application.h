@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/hit_table.h"
 #include "core/system_table.h"
 
@@ -15,6 +17,7 @@ namespace lorvex {
 struct Application {
     SystemTable system;
     HitTable hits;
+    std::string systemFile;  // the file `system` was loaded from; empty for the clipboard
 };
 
 }  // namespace lorvex

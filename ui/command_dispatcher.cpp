@@ -9,7 +9,6 @@
 #include "ui/link_addresses.h"
 #include "ui/load_system.h"
 #include "ui/save_report.h"
-#include "ui/show_message.h"
 
 namespace lorvex {
 
@@ -26,6 +25,11 @@ private:
     bool& flag_;
 };
 
+// A web page that does not open is the browser's to tell about, where there is one.
+void openLink(UserInterface& ui, std::string_view address) {
+    OpenExternal(ui, std::string(address));
+}
+
 void analyse(Application& app, UserInterface& ui, int blockSize) {
     const int blockSizes[] = {blockSize};
     analyseBlocks(app, ui, blockSizes);
@@ -41,9 +45,9 @@ void runTellingOfMemory(UserInterface& ui, Command command) {
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
-    showMessage(ui, MEMORY_TITLE,
-                std::string(OUT_OF_MEMORY) + "\n" + std::string(CLOSE_OTHER_PROGRAMS) + "\n" +
-                    std::string(NOTHING_CHANGED));
+    ui.ShowMessageBox(MEMORY_TITLE, std::string(OUT_OF_MEMORY) + "\n" +
+                                        std::string(CLOSE_OTHER_PROGRAMS) + "\n" +
+                                        std::string(NOTHING_CHANGED));
 }
 
 }  // namespace
@@ -84,15 +88,15 @@ void CommandDispatcher::run(Command command) {
         case CMD_ANALYSE_3:
             return analyse(app_, ui_, 3);
         case CMD_LINK_1:
-            return OpenExternal(ui_, std::string(LINK_1_ADDRESS));
+            return openLink(ui_, LINK_1_ADDRESS);
         case CMD_LINK_2:
-            return OpenExternal(ui_, std::string(LINK_2_ADDRESS));
+            return openLink(ui_, LINK_2_ADDRESS);
         case CMD_LINK_3:
-            return OpenExternal(ui_, std::string(LINK_3_ADDRESS));
+            return openLink(ui_, LINK_3_ADDRESS);
         case CMD_HELP:
             return openHelp(ui_);
         case CMD_HOMEPAGE:
-            return OpenExternal(ui_, std::string(HOMEPAGE_ADDRESS));
+            return openLink(ui_, HOMEPAGE_ADDRESS);
         case CMD_INFO:
             return showAbout(ui_);
     }

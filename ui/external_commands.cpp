@@ -1,20 +1,22 @@
 #include "ui/external_commands.h"
 
+#include "core/messages.h"
 #include "ui/program_title.h"
 
 namespace lorvex {
 
-void OpenExternal(UserInterface& ui, const std::string& target) {
-    if (ui.isExecutableFile(target) && ui.startProgram(target)) return;
-    ui.openWithDesktop(target);
+bool OpenExternal(UserInterface& ui, const std::string& target) {
+    if (ui.isExecutableFile(target) && ui.startProgram(target)) return true;
+    return ui.openWithDesktop(target);
 }
 
 void openHelp(UserInterface& ui) {
-    OpenExternal(ui, ui.ProgramDirectory() + "hilfe.txt");
+    const std::string helpFile = ui.ProgramDirectory() + "hilfe.txt";
+    if (!OpenExternal(ui, helpFile)) ui.ShowMessageBox(HELP_TITLE, helpNotShownText(helpFile));
 }
 
 void showAbout(UserInterface& ui) {
-    ui.ShowMessageBox("Info", aboutText(ui.toolkitName()));
+    ui.ShowMessageBox(INFO_TITLE, aboutText(ui.toolkitName()));
 }
 
 std::string aboutText(std::string_view toolkitName) {

@@ -3,20 +3,16 @@
 #include <utility>
 #include <vector>
 
-#include "core/conversions.h"
+#include "core/file_bytes.h"
 #include "core/messages.h"
 #include "core/system_loader.h"
 #include "ui/list_rows.h"
 #include "ui/path_text.h"
-#include "ui/show_message.h"
 
 namespace lorvex {
 
 namespace {
 
-constexpr std::string_view kOpenDialogTitle =
-    "System \xF6"
-    "ffnen...";
 constexpr std::string_view kSystemFileFilter = "Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*";
 
 // The main window disabled and the wait window shown, from construction until end() or,
@@ -43,6 +39,11 @@ private:
     bool busy_ = true;
 };
 
+void cannotOpen(UserInterface& ui, const std::string& path, std::string_view reason) {
+    ui.ShowMessageBox(OPEN_TITLE,
+                      std::string(CANNOT_OPEN) + "\n" + path + "\n" + std::string(reason));
+}
+
 // Bar ranges, status texts, the system list, and an empty hit table and hit list. The list
 // rows are made first, before anything changes, so that running out of memory on them
 // leaves the earlier system in place and on screen.
@@ -59,8 +60,8 @@ void publishSystem(Application& app, UserInterface& ui, SystemTable fresh) {
          {ProgressBarId::Top, ProgressBarId::Middle, ProgressBarId::Bottom}) {
         ui.setProgressMaximum(bar, system.highestNumber());
     }
-    ui.setStatusText(StatusField::Rows, FormatInteger(system.rowCount()) + " Systemreihen");
-    ui.setStatusText(StatusField::Numbers, FormatInteger(system.highestNumber()) + " Systemzahlen");
+    ui.setStatusText(StatusField::Rows, systemRowsText(system.rowCount()));
+    ui.setStatusText(StatusField::Numbers, systemNumbersText(system.highestNumber()));
     ui.removeAllRows(ListId::SystemList);
     app.hits.clear();
     ui.removeAllRows(ListId::HitList);
@@ -68,28 +69,38 @@ void publishSystem(Application& app, UserInterface& ui, SystemTable fresh) {
 }
 
 // Reads the system with `read` into a fresh table and shows it when that succeeds; otherwise
-// everything stays as it was, and only overflow and an unreadable file are told.
+// everything stays as it was, and a message says why. `path` is empty for the clipboard.
 template <class Read>
 void load(Application& app, UserInterface& ui, const std::string& path, Read read) {
     BusyState busy(ui);
     SystemTable fresh;
     const SystemLoad result = read(fresh, [&ui] { ui.PollEvent(); });
-    if (result.outcome == LoadOutcome::Loaded) publishSystem(app, ui, std::move(fresh));
+    if (result.outcome == LoadOutcome::Loaded) {
+        publishSystem(app, ui, std::move(fresh));
+        app.systemFile = path;
+    }
     busy.end();
-    if (result.outcome == LoadOutcome::Overflow) showMessage(ui, OVERFLOW_TITLE, overflowText());
-    if (result.outcome == LoadOutcome::Unreadable) {
-        showMessage(
-            ui, OPEN_TITLE,
-            std::string(CANNOT_OPEN) + "\n" + path + "\n" + openFailureReason(result.error));
+    switch (result.outcome) {
+        case LoadOutcome::Loaded:
+            return;
+        case LoadOutcome::Overflow:
+            return ui.ShowMessageBox(OVERFLOW_TITLE, overflowText());
+        case LoadOutcome::NoRow:
+            return ui.ShowMessageBox(OPEN_TITLE,
+                                     noRowText(path.empty() ? CLIPBOARD : std::string_view(path)));
+        case LoadOutcome::Unreadable:
+            return cannotOpen(ui, path, openFailureReason(result.error));
     }
 }
 
 }  // namespace
 
 void openSystemFile(Application& app, UserInterface& ui) {
-    const std::string path = ui.openFileDialog(kOpenDialogTitle, kSystemFileFilter,
+    const std::string path = ui.openFileDialog(OPEN_DIALOG_TITLE, kSystemFileFilter,
                                                directoryPart(ui.ProgramDirectory()));
     if (path.empty()) return;
+    // Reading a FIFO or a device could wait for ever, with the window frozen.
+    if (isSpecialFile(path)) return cannotOpen(ui, path, NOT_A_REGULAR_FILE);
     loadSystemFile(app, ui, path);
 }
 

@@ -6,25 +6,29 @@
 #include "report/report_stream.h"
 #include "report/text_report.h"
 #include "ui/path_text.h"
-#include "ui/show_message.h"
 
 namespace lorvex {
 
-namespace {
-
-constexpr std::string_view kSaveDialogTitle = "Analyse speichern...";
-
-}  // namespace
+std::string saveDirectory(const UserInterface& ui, const std::string& systemFile) {
+    const std::string home = ui.homeDirectory();
+    for (const std::string& folder : {directoryPart(ui.ProgramDirectory()),
+                                      directoryPart(systemFile), ui.documentsDirectory(), home}) {
+        if (!folder.empty() && ui.isWritableDirectory(folder)) return folder;
+    }
+    return home;
+}
 
 void saveReport(const Application& app, UserInterface& ui, std::string_view filter,
                 std::string_view extension, ReportWriter writer) {
     if (app.hits.rowCount() == 0) {
-        showMessage(ui, SAVE_TITLE, NO_ANALYSIS_TO_SAVE);
+        ui.ShowMessageBox(SAVE_TITLE, NO_ANALYSIS_TO_SAVE);
         return;
     }
-    const std::string proposed = proposedReportName(
-        ui.ProgramDirectory(), app.system.highestNumber(), app.system.rowCount(), extension);
-    const std::string path = ui.saveFileDialog(kSaveDialogTitle, filter, directoryPart(proposed),
+    std::string folder = saveDirectory(ui, app.systemFile);
+    if (!folder.ends_with('/')) folder += '/';
+    const std::string proposed =
+        proposedReportName(folder, app.system.highestNumber(), app.system.rowCount(), extension);
+    const std::string path = ui.saveFileDialog(SAVE_DIALOG_TITLE, filter, directoryPart(proposed),
                                                fileNamePart(proposed));
     if (path.empty()) return;
 
@@ -32,8 +36,8 @@ void saveReport(const Application& app, UserInterface& ui, std::string_view filt
     const WriteError error =
         writeFile(path, [&](FileSink& sink) { return streamReportBytes(writer, data, sink); });
     if (!error) return;
-    showMessage(ui, SAVE_TITLE,
-                std::string(CANNOT_SAVE) + "\n" + path + "\n" + saveFailureReason(error.number()));
+    ui.ShowMessageBox(SAVE_TITLE, std::string(CANNOT_SAVE) + "\n" + path + "\n" +
+                                      saveFailureReason(error.number()));
 }
 
 void saveTextReport(const Application& app, UserInterface& ui) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "report/report_content.h"
@@ -7,6 +8,11 @@
 #include "ui/user_interface.h"
 
 namespace lorvex {
+
+// The folder the save dialog proposes: the program's folder where it can be written (as the
+// program always did), else the folder of the loaded system file, else the documents folder,
+// else home.
+std::string saveDirectory(const UserInterface& ui, const std::string& systemFile);
 
 // Asks for a file name and writes the current analysis there. An empty hit table is answered
 // with a message and no dialog. The file is replaced only once the report is completely

@@ -23,7 +23,7 @@ enum class StatusField { Rows = 0, Numbers = 1 };
 
 inline constexpr int LIST_COLUMNS = 7;
 
-// One list row: a text per column (ISO 8859-1), and whether it is drawn light grey.
+// One list row: a text per column (UTF-8), and whether it is drawn light grey.
 struct ListRow {
     std::array<std::string, LIST_COLUMNS> texts;
     bool grey = false;
@@ -32,8 +32,8 @@ struct ListRow {
 };
 
 // Everything the commands need from the windows and the platform. Texts shown to the user are
-// ISO 8859-1; file paths are the file system's own bytes (UTF-8), and an empty path means the
-// user cancelled.
+// UTF-8; file paths are the file system's own bytes (UTF-8), and an empty path means the user
+// cancelled.
 class UserInterface {
 public:
     virtual ~UserInterface() = default;
@@ -57,6 +57,10 @@ public:
     virtual void PollEvent() = 0;
     // The folder of the program's own file, ending with a path separator.
     virtual std::string ProgramDirectory() const = 0;
+    // The user's documents folder (XDG) and home folder, without a final separator.
+    virtual std::string documentsDirectory() const = 0;
+    virtual std::string homeDirectory() const = 0;
+    virtual bool isWritableDirectory(const std::string& path) const = 0;
 
     // `filter` lists caption and pattern pairs separated by "|", the first pair preselected.
     virtual std::string openFileDialog(std::string_view title, std::string_view filter,
@@ -64,14 +68,15 @@ public:
     // Neither asks before replacing a file nor appends an extension.
     virtual std::string saveFileDialog(std::string_view title, std::string_view filter,
                                        const std::string& directory, const std::string& name) = 0;
-    // Characters outside ISO 8859-1 become "?"; empty when the clipboard holds no text.
+    // UTF-8; empty when the clipboard holds no text.
     virtual std::string clipboardText() = 0;
 
     virtual bool isExecutableFile(const std::string& path) const = 0;
     // Starts the program without a shell and without waiting; false if it did not start.
     virtual bool startProgram(const std::string& path) = 0;
-    // Hands a web address or a file to the desktop's default handler.
-    virtual void openWithDesktop(const std::string& target) = 0;
+    // Hands a web address or a file to the desktop's default handler; false when no handler
+    // could be started.
+    virtual bool openWithDesktop(const std::string& target) = 0;
 
     // Ends the program with exit status 0 once the running command returns.
     virtual void exitProgram() = 0;

@@ -23,15 +23,20 @@ void visitEveryDraw(const SystemTable& system, int drawSize, const DrawVisitor& 
 // Instantiated twice so that a walk without row totals does not pay for them per draw.
 template <bool countRowTotals>
 BlockHitSummary summarise(const SystemTable& system, int drawSize) {
+    // The hit table's rule: hits above the draw's size (only a row holding a number twice
+    // scores them) count in no column. Bit 7 - i of `kept` stands for rowsWith[i], 6 - i hits.
+    unsigned kept = 0;
+    for (int i = 0; i < 4; ++i) kept |= unsigned(6 - i <= drawSize) << (7 - i);
     BlockHitSummary summary;
-    auto add = [&summary](const fast::Draw&, std::uint64_t moments) {
+    auto add = [&summary, kept](const fast::Draw&, std::uint64_t moments) {
         const Outcome counts = fast::hitCountsFromMoments(moments);
         ++summary.draws;
         // The first non-zero count, or 4 for none, without a branch that hit counts would
         // mislead: bit 7 - i of `ranks` marks rowsWith[i].
         const auto& rows = counts.rowsWith;
-        const unsigned ranks = unsigned(rows[0] != 0) << 7 | unsigned(rows[1] != 0) << 6 |
-                               unsigned(rows[2] != 0) << 5 | unsigned(rows[3] != 0) << 4;
+        const unsigned ranks = (unsigned(rows[0] != 0) << 7 | unsigned(rows[1] != 0) << 6 |
+                                unsigned(rows[2] != 0) << 5 | unsigned(rows[3] != 0) << 4) &
+                               kept;
         ++summary.drawsWithBest[std::size_t(std::min(std::countl_zero(std::uint8_t(ranks)), 4))];
         if constexpr (countRowTotals) {
             for (std::size_t i = 0; i < rows.size(); ++i) summary.rowsWith[i] += rows[i];
@@ -39,6 +44,9 @@ BlockHitSummary summarise(const SystemTable& system, int drawSize) {
     };
     ProgressObserver silent;
     fast::DrawWalk(system, drawSize, silent, add).run();
+    for (std::size_t i = 0; i < summary.rowsWith.size(); ++i) {
+        if ((kept >> (7 - i) & 1) == 0) summary.rowsWith[i] = 0;
+    }
     return summary;
 }
 

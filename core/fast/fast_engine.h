@@ -35,7 +35,8 @@ void forEachDrawOutcome(const SystemTable& system, int blockSize, const DrawVisi
 // The one draw of 0 numbers is the empty span.
 void forEachDrawHitCounts(const SystemTable& system, int drawSize, const DrawVisitor& visit);
 
-// All draws of one size at once, as forEachDrawHitCounts sees them, without a call per draw.
+// All draws of one size at once, counted as the hit table counts a block: a row that scores
+// more hits than the draw holds (only a row holding a number twice can) counts in no column.
 struct BlockHitSummary {
     std::int64_t draws = 0;
     // [0] draws whose best row scores 6 hits ... [3] 3 hits, [4] draws without a row of 3 or more

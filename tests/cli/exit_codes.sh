@@ -159,5 +159,28 @@ if [ "$(id -u)" = 0 ]; then
     fi
 fi
 
+# Numbers beyond 64 bits are over 49, not what they would wrap to.
+expect_message 1 "Keine gültige Systemreihe" \
+    'printf "18446744073709551617 2 3 4 5 6\n1 2 3 4 5 \$10000000000000001\n" | "$program" -'
+# Too few numbers for any guarantee: say why; one number in the singular.
+expect_message 1 "Keine Ziehung von 3 Zahlen: das System hat nur 2 Systemzahlen." \
+    'printf "1 2 1 2 1 2\n" | "$program" --guarantee -'
+expect_message 1 "das System hat nur 1 Systemzahl." 'printf "1 1 1 1 1 1\n" | "$program" --coverage -'
+# A row holding a number twice: every answer counts it as the hit table does.
+printf '1 2 3 4 5 5\n' >"$work/twice.txt"
+"$program" --coverage --only 5 "$work/twice.txt" >"$work/out"
+check grep -qF "mindestens ein 5er: 0 von 1 Ziehungen (  0.000 %)" "$work/out"
+"$program" --guarantee "$work/twice.txt" >"$work/out"
+check grep -qF "Garantie bei 5 Treffern in den Systemzahlen: keine" "$work/out"
+"$program" --check "1 2 3 4 5 9" "$work/twice.txt" >"$work/out"
+check grep -qF "Reihe 1: 01 02 03 04 05 05 - 5 Richtige" "$work/out"
+
+# On a terminal the report shows in the terminal's character set; redirected, the exact bytes
+# (checked above).
+LC_ALL=C.UTF-8 script -qec "\"$program\" \"$examples/Beispiel_7_2.txt\"" /dev/null >"$work/out"
+check grep -qF "Lottosystem für 7 Zahlen" "$work/out"
+LC_ALL=C script -qec "\"$program\" \"$examples/Beispiel_7_2.txt\"" /dev/null >"$work/out"
+check grep -qF "Lottosystem f?r 7 Zahlen" "$work/out"
+
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" = 0 ]

@@ -105,17 +105,17 @@ std::string manyRows(int count) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, ReportCommandFailureTest,
-    testing::Values(
-        FailureCase{"Empty", "", "Keine g\u00fcltige Systemreihe"},
-        FailureCase{"Junk", "Reihe 1: 1 2 3\n\x01\x02\n", "Keine g\u00fcltige Systemreihe"},
-        FailureCase{"Overflow", manyRows(10000),
-                    "\u00dcberlauf: System \u00fcber 9999 Reihen oder 49 Zahlen"},
-        FailureCase{"NoDraw", "1 1 1 1 1 1\n", "Keine Analyse zum Speichern vorhanden"}),
+    testing::Values(FailureCase{"Empty", "", "Keine gültige Systemreihe"},
+                    FailureCase{"Junk", "Reihe 1: 1 2 3\n\x01\x02\n", "Keine gültige Systemreihe"},
+                    FailureCase{"Overflow", manyRows(10000),
+                                "Überlauf: System über 9999 Reihen oder 49 Zahlen"},
+                    FailureCase{"NoDraw", "1 1 1 1 1 1\n",
+                                "Keine Analyse zum Speichern vorhanden"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(ReportCommandTest, UnreadableInputNamesTheReason) {
     EXPECT_EQ(run({.systemFile = (folder_ / "fehlt.txt").string()}), 1);
-    EXPECT_NE(err_.str().find("Datei kann nicht ge\u00f6ffnet werden"), std::string::npos);
+    EXPECT_NE(err_.str().find("Datei kann nicht geöffnet werden"), std::string::npos);
     EXPECT_NE(err_.str().find("nicht gefunden"), std::string::npos);
     EXPECT_EQ(run({.systemFile = folder_.string()}), 1);
     EXPECT_NE(err_.str().find("Ordner"), std::string::npos);
@@ -184,7 +184,7 @@ TEST_F(ReportCommandTest, GuaranteeSkipsBlocksWithoutDraws) {
 
 TEST_F(ReportCommandTest, MapPlaysTheSystemOnOwnNumbersAndCheckFindsTheWinningRows) {
     // Rows keep the loaded (sorted) order; each row comes out ascending, the repeated 2 twice,
-    // and scores both of its entries when drawn.
+    // and scores once when drawn, as on a ticket.
     const fs::path system = file("eigen.txt", "1 2 3 4 5 6\n2 2 7 1 3 4\n1 2 3 4 5 7\n");
     CliOptions options{.systemFile = system.string(),
                        .request = {.kind = AnswerKind::MappedSystem}};
@@ -198,8 +198,8 @@ TEST_F(ReportCommandTest, MapPlaysTheSystemOnOwnNumbersAndCheckFindsTheWinningRo
     EXPECT_EQ(out_.str(),
               "Reihe 1: 03 08 17 25 31 40 - 4 Richtige\n"
               "Reihe 2: 03 08 12 17 25 40 - 4 Richtige\n"
-              "Reihe 3: 03 03 08 12 17 40 - 5 Richtige\n"
-              "Summe: 6er 0, 5er 1, 4er 2, 3er 0\n");
+              "Reihe 3: 03 03 08 12 17 40 - 4 Richtige\n"
+              "Summe: 6er 0, 5er 0, 4er 3, 3er 0\n");
 }
 
 TEST_F(ReportCommandTest, MapWithTheWrongCountIsAUsageError) {
@@ -218,7 +218,7 @@ TEST_F(ReportCommandTest, FrequencyNamesTheRarestAndCommonestNumbers) {
     ASSERT_EQ(run({.systemFile = system.string(), .request = {.kind = AnswerKind::Frequency}}), 0);
     EXPECT_EQ(out_.str(),
               "01: 3 Reihen\n02: 1 Reihe\n03: 1 Reihe\n"
-              "seltenste: 02, 03 mit 1 Reihe\nh\u00e4ufigste: 01 mit 3 Reihen\n");
+              "seltenste: 02, 03 mit 1 Reihe\nhäufigste: 01 mit 3 Reihen\n");
 }
 
 TEST_F(ReportCommandTest, CoverageAndOddsAlignTheirFigures) {

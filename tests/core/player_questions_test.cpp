@@ -86,8 +86,9 @@ TEST_P(PlayerQuestionsTest, CoverageMatchesBruteForce) {
         std::array<std::int64_t, 7> atLeast{};
         forEachDraw(system.highestNumber(), k, [&](const auto& draw) {
             const auto rowsWith = hitsOf(system, draw);
+            // As in the hit table, a row with more hits than the block holds counts nowhere.
             for (int t = 3; t <= 6; ++t) {
-                atLeast[t] += std::any_of(rowsWith.begin() + t, rowsWith.end(),
+                atLeast[t] += std::any_of(rowsWith.begin() + t, rowsWith.begin() + k + 1,
                                           [](std::int32_t rows) { return rows > 0; });
             }
         });
@@ -107,10 +108,11 @@ TEST_P(PlayerQuestionsTest, OddsOverAllRealDrawsMatchBruteForce) {
         const std::int64_t weight = choose(49 - m, 6 - j);
         forEachDraw(m, j, [&](const auto& draw) {
             const auto rowsWith = hitsOf(system, draw);
-            int top = 6;
+            // Only the hits up to j count, as in a block of the hit table.
+            int top = j;
             while (top >= 3 && rowsWith[top] == 0) --top;
             best[std::max(top, 2)] += weight;
-            for (int h = 3; h <= 6; ++h) rows[h] += weight * rowsWith[h];
+            for (int h = 3; h <= j; ++h) rows[h] += weight * rowsWith[h];
             draws += weight;
         });
     }

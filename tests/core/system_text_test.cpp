@@ -59,8 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"AllFortyNine", "49 49 49 49 49 49", SystemRow{49, 49, 49, 49, 49, 49}},
         LineCase{"OrderKept", "5 4 3 2 1 6", SystemRow{5, 4, 3, 2, 1, 6}},
         LineCase{"BarInFile", "1 2 3 4 5 6|7 8 9 10 11 12", kOneToSix},
-        // Numbers wrap around in 64 bits before the range check: 2^64 + 1 reads as 1.
-        LineCase{"HugeNumberWraps", "18446744073709551617 2 3 4 5 6", kOneToSix},
+        // A value beyond 64 bits is over 49, not what it would wrap to.
+        LineCase{"HugeNumberIsOverFortyNine", "18446744073709551617 2 3 4 5 6", std::nullopt},
+        LineCase{"HugeHexIsOverFortyNine", "1 2 3 4 5 $10000000000000001", std::nullopt},
+        LineCase{"HugeBinaryIsOverFortyNine", "%1" + std::string(64, '0') + "1 2 3 4 5 6",
+                 std::nullopt},
+        LineCase{"LeadingZerosStillFit", std::string(40, '0') + "1 2 3 4 5 6", kOneToSix},
         LineCase{"FiftyDigits", std::string(50, '9') + " 2 3 4 5 6", std::nullopt},
         LineCase{"PlusOnly", "+ 2 3 4 5 6", std::nullopt},
         LineCase{"Utf8MarkInFront",

@@ -123,7 +123,8 @@ void checkTextReport(const lorvex::SystemTable& system, const lorvex::HitTable& 
     const std::size_t rows = static_cast<std::size_t>(system.rowCount());
     require(lines.size() == 6 + rows + sections.rows + sections.sections, "text report line count");
     require(lines[0] == lorvex::reportTitle(system.highestNumber(), system.rowCount()), "title");
-    require(lines[1] == std::string(lines[0].size(), '-'), "the rule is as long as the title");
+    require(lines[1] == std::string(lorvex::Utf8CharacterCount(lines[0]), '-'),
+            "the rule is as long as the title");
     for (std::size_t i = 0; i < rows; ++i)
         require(lines[2 + i] == lorvex::systemRowText(system.rows()[i]), "system rows in order");
     require(lines[2 + rows].empty() && lines[3 + rows] == kTextHeader, "empty line, then header");
@@ -163,10 +164,11 @@ void checkFileBytes(const std::vector<std::string>& lines, lorvex::ReportWriter 
     lorvex::streamReportBytes(writer, data, sink);
     const std::string& streamed = sink.bytes();
     std::string joined;
-    for (const std::string& line : lines) joined += line + "\r\n";
+    // The lines are UTF-8; the file holds them in ISO 8859-1.
+    for (const std::string& line : lines) joined += lorvex::Utf8ToLatin1(line) + "\r\n";
     require(streamed == bytes && bytes == joined, "streamed, whole and line-joined bytes agree");
     std::size_t expectedSize = 0;
-    for (const std::string& line : lines) expectedSize += line.size() + 2;
+    for (const std::string& line : lines) expectedSize += lorvex::Utf8CharacterCount(line) + 2;
     require(bytes.size() == expectedSize, "each line and its CR LF, nothing else");
     require(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) == lines.size(),
             "one LF per line");

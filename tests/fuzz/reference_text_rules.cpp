@@ -23,6 +23,32 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
     return result;
 }
 
+// Whether the field's digits, read as the number rules read them, stay below 2^64: compared as
+// text, without leading zeros, against the largest 64-bit value in the field's base.
+bool fitsSixtyFourBits(std::string_view field) {
+    std::size_t i = std::min(field.find_first_not_of(" \t"), field.size());
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) ++i;
+    std::string_view digits = "0123456789";
+    std::string_view largest = "18446744073709551615";
+    if (i < field.size() && field[i] == '$') {
+        digits = "0123456789abcdefABCDEF";
+        largest = "ffffffffffffffff";
+        ++i;
+    } else if (i < field.size() && field[i] == '%') {
+        digits = "01";
+        largest =
+            std::string_view("1111111111111111111111111111111111111111111111111111111111111111");
+        ++i;
+    }
+    std::string run(
+        field.substr(i, std::min(field.find_first_not_of(digits, i), field.size()) - i));
+    run.erase(0, std::min(run.find_first_not_of('0'), run.size()));
+    std::transform(run.begin(), run.end(), run.begin(),
+                   [](char c) { return c >= 'A' && c <= 'F' ? char(c - 'A' + 'a') : c; });
+    if (run.size() != largest.size()) return run.size() < largest.size();
+    return run <= largest;
+}
+
 }  // namespace
 
 std::vector<std::string> referenceFileLines(std::string_view bytes) {
@@ -90,6 +116,8 @@ ReferenceLine referenceParseLine(std::string_view line) {
             field = std::string_view(cleaned).substr(start, blank - start);
             start = blank + 1;
         }
+        // A field beyond 64 bits is a number over 49, however its value would wrap.
+        if (!fitsSixtyFourBits(field)) return {};
         const std::int64_t value = ParseInteger(field);
         if (value < 1 || value > MAX_SYSTEM_NUMBER) return {};
         number = static_cast<std::int32_t>(value);

@@ -9,8 +9,7 @@ namespace lorvex {
 namespace {
 
 TEST(ReportContent, TitleRowTextAndProposedName) {
-    EXPECT_EQ(reportTitle(49, 9999),
-              "Lottosystem f\xFCr 49 Zahlen in 9999 Reihen mit Treffertabelle");
+    EXPECT_EQ(reportTitle(49, 9999), "Lottosystem für 49 Zahlen in 9999 Reihen mit Treffertabelle");
     EXPECT_EQ(systemRowText({7, 1, 49, 10, 2, 3}), "07 01 49 10 02 03");  // stored order kept
     EXPECT_EQ(proposedReportName("/opt/lorvex/", 7, 2, ".txt"), "/opt/lorvex/07_0002.txt");
     EXPECT_EQ(proposedReportName("/opt/lorvex/", 0, 0, ".html"), "/opt/lorvex/00_0000.html");

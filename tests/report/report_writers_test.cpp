@@ -33,7 +33,7 @@ TEST(ReportBytes, EveryLineEndsWithCrLf) {
     const HitTable hits;
     const ReportData data{system, hits};
     const ReportWriter threeLines = [](const ReportData&, const LineSink& sink) {
-        for (const std::string_view line : {"a", "", "f\xFCr"}) sink(line);
+        for (const std::string_view line : {"a", "", "für"}) sink(line);
     };
     const ReportWriter noLine = [](const ReportData&, const LineSink&) {};
     EXPECT_EQ(reportBytes(threeLines, data), "a\r\n\r\nf\xFCr\r\n");
@@ -59,7 +59,7 @@ TEST(TextReport, EmptySystemStillReportsTheKeptHitTable) {
     const HitTable hits = analysed(earlier, {3});
     const SystemTable empty;
     const std::vector<std::string> lines = reportLines(writeTextReport, {empty, hits});
-    EXPECT_EQ(lines[0], "Lottosystem f\xFCr 0 Zahlen in 0 Reihen mit Treffertabelle");
+    EXPECT_EQ(lines[0], "Lottosystem für 0 Zahlen in 0 Reihen mit Treffertabelle");
     EXPECT_EQ(lines[1], std::string(55, '-'));
     EXPECT_EQ(lines[2], "");  // no system rows
     EXPECT_EQ(lines[4], std::string(60, '-'));

@@ -65,6 +65,17 @@ TEST(HelpCommandTest, OpensHilfeTxtBesideTheProgramWhetherOrNotItExists) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST(HelpCommandTest, SaysWhereTheHelpFileIsWhenNothingCanShowIt) {
+    Application app;
+    RecordingUserInterface ui;
+    ui.programDirectory = "/usr/lib/lorvex/";
+    ui.desktopOpens = false;
+    CommandDispatcher(app, ui).dispatch(Command::CMD_HELP);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "Hilfe");
+    EXPECT_TRUE(ui.messages[0].text.ends_with("\n/usr/lib/lorvex/hilfe.txt"));
+}
+
 TEST(AboutCommandTest, ShowsNameLicenceAndToolkitEveryTime) {
     Application app;
     RecordingUserInterface ui;

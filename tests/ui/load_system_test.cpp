@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/messages.h"
 #include "tests/ui/recording_user_interface.h"
 #include "tests/ui/test_support.h"
 #include "ui/analysis_commands.h"
@@ -99,24 +102,22 @@ TEST_F(LoadSystemTest, TextWithoutValidLineKeepsTheEarlierSystem) {
     loadEarlierSystemAndAnalyse();
     paste("Reihe 1: 1 2 3 4 5 6\n1 2 3 4 5 50\n\n");
 
-    EXPECT_EQ(ui.eventsAfter(before),
-              (Events{"clipboard", "disable", "wait shown", "poll", "wait hidden", "enable"}));
+    EXPECT_EQ(ui.eventsAfter(before), (Events{"clipboard", "disable", "wait shown", "poll",
+                                              "wait hidden", "enable", "message Öffnen"}));
     expectEarlierSystemKept();
-    EXPECT_EQ(ui.messages.size(), messagesBefore);
+    EXPECT_EQ(ui.messages.back().text,
+              "Keine gültige Systemreihe gefunden in der Zwischenablage (je Zeile sechs Zahlen "
+              "von 1 bis 49).");
 }
 
 TEST_F(LoadSystemTest, OverflowKeepsTheEarlierSystemAndSaysSoAfterTheBusyState) {
     loadEarlierSystemAndAnalyse();
     paste(validLines(10000));
 
-    EXPECT_EQ(ui.eventsAfter(before),
-              (Events{"clipboard", "disable", "wait shown", "poll", "wait hidden", "enable",
-                      "message \xDC"
-                      "berlauf"}));
+    EXPECT_EQ(ui.eventsAfter(before), (Events{"clipboard", "disable", "wait shown", "poll",
+                                              "wait hidden", "enable", "message Überlauf"}));
     ASSERT_EQ(ui.messages.size(), messagesBefore + 1);
-    EXPECT_EQ(ui.messages.back().text,
-              "System \xFC"
-              "ber 9999 Reihen oder 49 Zahlen");
+    EXPECT_EQ(ui.messages.back().text, "System über 9999 Reihen oder 49 Zahlen");
     expectEarlierSystemKept();
 }
 
@@ -134,9 +135,7 @@ TEST_F(LoadSystemTest, OpenStartsInTheProgramFolderAndLoadsTheChosenFile) {
     openSystemFile(app, ui);
 
     ASSERT_EQ(ui.openDialogs.size(), 1u);
-    EXPECT_EQ(ui.openDialogs[0].title,
-              "System \xF6"
-              "ffnen...");
+    EXPECT_EQ(ui.openDialogs[0].title, "System öffnen...");
     EXPECT_EQ(ui.openDialogs[0].filter, "Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*");
     EXPECT_EQ(ui.openDialogs[0].directory, "/opt/lorvex");
     EXPECT_EQ(ui.status[0], "132 Systemreihen");
@@ -169,62 +168,66 @@ TEST_P(UnreadableFileTest, SaysWhyAndKeepsTheEarlierSystem) {
     ui.openAnswer = GetParam().path(folder);
     openSystemFile(app, ui);
 
-    EXPECT_EQ(ui.eventsAfter(before),
-              (Events{"open dialog", "disable", "wait shown", "wait hidden", "enable",
-                      "message \xD6"
-                      "ffnen"}));
+    EXPECT_EQ(ui.eventsAfter(before), (Events{"open dialog", "disable", "wait shown", "wait hidden",
+                                              "enable", "message Öffnen"}));
     ASSERT_EQ(ui.messages.size(), messagesBefore + 1);
     EXPECT_EQ(ui.messages.back().text,
-              "Datei kann nicht ge\xF6"
-              "ffnet werden:\n" +
-                  ui.openAnswer + "\n" + GetParam().reason);
+              "Datei kann nicht geöffnet werden:\n" + ui.openAnswer + "\n" + GetParam().reason);
     expectEarlierSystemKept();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, UnreadableFileTest,
     ::testing::Values(
-        UnreadableCase{"MissingFile",
-                       [](const TempFolder& folder) { return folder.file("missing.txt"); },
-                       "Datei oder Ordner nicht gefunden. Bitte Namen und Ordner der Datei pr\xFC"
-                       "fen."},
+        UnreadableCase{
+            "MissingFile", [](const TempFolder& folder) { return folder.file("missing.txt"); },
+            "Datei oder Ordner nicht gefunden. Bitte Namen und Ordner der Datei prüfen."},
         UnreadableCase{"Folder", [](const TempFolder& folder) { return folder.path().string(); },
                        "Das ist ein Ordner, keine Datei. Bitte eine Textdatei mit einem System "
-                       "w\xE4hlen."},
+                       "wählen."},
         UnreadableCase{"PathThroughAFile",
                        [](const TempFolder& folder) {
                            writeBytes(folder.file("plain"), "1 2 3 4 5 6\n");
                            return folder.file("plain") + "/system.txt";
                        },
-                       "Ein Teil des Pfades ist kein Ordner. Bitte den Pfad pr\xFC"
-                       "fen."}),
+                       "Ein Teil des Pfades ist kein Ordner. Bitte den Pfad prüfen."}),
     [](const ::testing::TestParamInfo<UnreadableCase>& info) { return info.param.name; });
 
-TEST_F(LoadSystemTest, UnreadablePathIsShownInLatin1) {
-    ui.openAnswer =
-        "/nonexistent/Pr\xC3\xBC"
-        "fung \xE2\x82\xAC.txt";
+TEST_F(LoadSystemTest, PathOutsideLatin1IsShownWhole) {
+    ui.openAnswer = "/nonexistent/Prüfung_系统 €.txt";
     openSystemFile(app, ui);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text,
-              "Datei kann nicht ge\xF6"
-              "ffnet werden:\n/nonexistent/Pr\xFC"
-              "fung ?.txt\nDatei oder Ordner nicht gefunden. Bitte Namen und Ordner der Datei "
-              "pr\xFC"
-              "fen.");
+              "Datei kann nicht geöffnet werden:\n/nonexistent/Prüfung_系统 €.txt\nDatei oder "
+              "Ordner nicht gefunden. Bitte Namen und Ordner der Datei prüfen.");
 }
 
-TEST_F(LoadSystemTest, EmptyFileKeepsTheEarlierSystemWithoutAWord) {
+TEST_F(LoadSystemTest, EmptyFileKeepsTheEarlierSystemAndSaysSo) {
     loadEarlierSystemAndAnalyse();
     const TempFolder folder;
-    writeBytes(folder.file("empty.txt"), "");
-    ui.openAnswer = folder.file("empty.txt");
+    writeBytes(folder.file("Prüfung_系统.txt"), "");
+    ui.openAnswer = folder.file("Prüfung_系统.txt");
     openSystemFile(app, ui);
     expectEarlierSystemKept();
-    EXPECT_EQ(ui.messages.size(), messagesBefore);
+    ASSERT_EQ(ui.messages.size(), messagesBefore + 1);
+    EXPECT_EQ(ui.messages.back().text, "Keine gültige Systemreihe gefunden in " + ui.openAnswer +
+                                           " (je Zeile sechs Zahlen von 1 bis 49).");
 }
 
-TEST_F(LoadSystemTest, BinaryFileKeepsTheEarlierSystemWithoutAWord) {
+// A FIFO whose writer stays silent would block the read, and the window with it.
+TEST_F(LoadSystemTest, OpenRefusesWhatIsNoRegularFile) {
+    loadEarlierSystemAndAnalyse();
+    const TempFolder folder;
+    ui.openAnswer = folder.file("fifo");
+    ASSERT_EQ(::mkfifo(ui.openAnswer.c_str(), 0600), 0);
+    openSystemFile(app, ui);
+    EXPECT_EQ(ui.eventsAfter(before), (Events{"open dialog", "message Öffnen"}));
+    EXPECT_EQ(ui.messages.back().text, "Datei kann nicht geöffnet werden:\n" + ui.openAnswer +
+                                           "\n" + std::string(NOT_A_REGULAR_FILE));
+    expectEarlierSystemKept();
+}
+
+TEST_F(LoadSystemTest, BinaryFileKeepsTheEarlierSystemAndSaysSo) {
     loadEarlierSystemAndAnalyse();
     const TempFolder folder;
     std::string bytes;
@@ -233,8 +236,8 @@ TEST_F(LoadSystemTest, BinaryFileKeepsTheEarlierSystemWithoutAWord) {
     ui.openAnswer = folder.file("program");
     openSystemFile(app, ui);
 
-    EXPECT_EQ(ui.eventsAfter(before),
-              (Events{"open dialog", "disable", "wait shown", "poll", "wait hidden", "enable"}));
+    EXPECT_EQ(ui.eventsAfter(before), (Events{"open dialog", "disable", "wait shown", "poll",
+                                              "wait hidden", "enable", "message Öffnen"}));
     expectEarlierSystemKept();
 }
 
@@ -252,12 +255,9 @@ TEST_F(LoadSystemTest, ReadProtectedFileSaysWhatToDo) {
             const bool asExpected =
                 ui.messages.size() == messagesBefore + 1 &&
                 ui.messages.back().text ==
-                    "Datei kann nicht ge\xF6"
-                    "ffnet werden:\n" +
-                        ui.openAnswer +
+                    "Datei kann nicht geöffnet werden:\n" + ui.openAnswer +
                         "\nZugriff verweigert. Die Datei darf nicht gelesen werden; bitte ihre "
-                        "Zugriffsrechte pr\xFC"
-                        "fen." &&
+                        "Zugriffsrechte prüfen." &&
                 app.system.rowCount() == 2 && app.hits.rowCount() == 11 && ui.mainWindowEnabled;
             std::_Exit(asExpected ? 0 : 1);
         },

@@ -48,7 +48,7 @@ public:
         return saveAnswer;
     }
     void ShowMessageBox(std::string_view title, std::string_view text) override {
-        messages.append(fromLatin1(title) + u'|' + fromLatin1(text));
+        messages.append(fromUtf8(title) + u'|' + fromUtf8(text));
         if (duringMessage) duringMessage();
     }
     void exitProgram() override {
@@ -57,8 +57,8 @@ public:
     }
 };
 
-QString latin1(const char* text) {
-    return QString::fromLatin1(text);
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
 }
 
 QByteArray fileBytes(const QString& path) {
@@ -102,10 +102,11 @@ private slots:
     void waitWindowIsHiddenOwnedAndHasATitleBarOnly();
     void openActionLoadsTheChosenFile();
     void komplettButtonFillsTheHitListWithGreyFirstRows();
-    void pasteTakesClipboardTextAsLatin1();
+    void pasteTakesClipboardTextAsUtf8();
     void droppedFileLoadsLikeTheOpenDialogsChoice();
     void ofSeveralDroppedFilesTheFirstLoads();
     void droppedFolderIsAnsweredWithTheOpenMessage();
+    void fileNameOutsideLatin1IsShownWhole();
     void webAddressesAndTextAreRefused();
     void dropWhileACommandRunsIsRefused();
     void tabMovesTheFocusBetweenTheTwoLists();
@@ -172,9 +173,7 @@ void MainWindowTest::menusHaveTheirCaptionsSeparatorsAndSubmenus() {
 
     const QList<QAction*> menus = window->menuBar()->actions();
     QCOMPARE(menuTree(*menus[0]->menu()),
-             (QStringList{latin1("\xD6"
-                                 "ffnen..."),
-                          latin1("Einf\xFCgen"), "-", "Speichern>", " *.txt  (Text)",
+             (QStringList{utf8("Öffnen..."), utf8("Einfügen"), "-", "Speichern>", " *.txt  (Text)",
                           " *.html  (Internet)", "-", "Beenden"}));
     QCOMPARE(menuTree(*menus[1]->menu()),
              (QStringList{"Komplett", "-", "6 Treffer", "5 Treffer", "4 Treffer", "3 Treffer"}));
@@ -215,11 +214,9 @@ void MainWindowTest::toolbarHasSevenFlatButtonsWithTooltipsInsideTheContentArea(
         QCOMPARE(toolButton->toolTip(), button->toolTip());
         QCOMPARE(toolButton->toolButtonStyle(), Qt::ToolButtonIconOnly);
     }
-    QCOMPARE(tooltips,
-             (QStringList{latin1(" \xD6"
-                                 "ffnen "),
-                          latin1(" Einf\xFCgen "), "-", " Speichern *.txt ", " Speichern *.html ",
-                          "-", " Analyse Komplett ", "-", " Hilfe ", " Info "}));
+    QCOMPARE(tooltips, (QStringList{utf8(" Öffnen "), utf8(" Einfügen "), "-", " Speichern *.txt ",
+                                    " Speichern *.html ", "-", " Analyse Komplett ", "-", " Hilfe ",
+                                    " Info "}));
     QCOMPARE(toolbar.iconSize(), QSize(16, 16));
     QVERIFY(window->testAttribute(Qt::WA_AlwaysShowToolTips));
 }
@@ -236,7 +233,7 @@ void MainWindowTest::listsHaveTheirPlacesColumnsAndStyles() {
          {"Reihe", "Zahl 1", "Zahl 2", "Zahl 3", "Zahl 4", "Zahl 5", "Zahl 6"}},
         {ListId::HitList,
          QRect(8, 296, 400, 192),
-         {"Treffer", "6er", "5er", "4er", "3er", latin1("F\xE4lle"), "%"}},
+         {"Treffer", "6er", "5er", "4er", "3er", utf8("Fälle"), "%"}},
     };
     for (const Expected& expected : lists) {
         QTableView& view = window->listView(expected.list);
@@ -364,9 +361,9 @@ void MainWindowTest::komplettButtonFillsTheHitListWithGreyFirstRows() {
     QCOMPARE(window->statusField(StatusField::Rows).text(), QStringLiteral("2 Systemreihen"));
 }
 
-void MainWindowTest::pasteTakesClipboardTextAsLatin1() {
+void MainWindowTest::pasteTakesClipboardTextAsUtf8() {
     QGuiApplication::clipboard()->setText(QStringLiteral("1 2 3 4 5 6 \u20AC \u00FC\n11 12"));
-    QCOMPARE(ui->clipboardText(), std::string("1 2 3 4 5 6 ? \xFC\n11 12"));
+    QCOMPARE(ui->clipboardText(), std::string("1 2 3 4 5 6 € ü\n11 12"));
 
     QGuiApplication::clipboard()->setText(QStringLiteral("5 4 3 2 1 49\n"));
     action(Command::CMD_PASTE).trigger();
@@ -422,14 +419,28 @@ void MainWindowTest::droppedFolderIsAnsweredWithTheOpenMessage() {
     data.setUrls({QUrl::fromLocalFile(LORVEX_EXAMPLES_DIR)});
     QVERIFY(dropOntoSystemList(data));
     QCOMPARE(ui->messages,
-             QStringList{latin1("\xD6"
-                                "ffnen|Datei kann nicht ge\xF6"
-                                "ffnet werden:\n") +
+             QStringList{utf8("Öffnen|Datei kann nicht geöffnet werden:\n") +
                          QStringLiteral(LORVEX_EXAMPLES_DIR) +
-                         latin1("\nDas ist ein Ordner, keine Datei. Bitte eine Textdatei mit "
-                                "einem System w\xE4hlen.")});
+                         utf8("\nDas ist ein Ordner, keine Datei. Bitte eine Textdatei mit "
+                              "einem System wählen.")});
     QCOMPARE(window->listModel(ListId::SystemList).rowCount(), 0);
     QVERIFY(window->isEnabled());
+}
+
+// The path goes from Qt to the commands as the file system's bytes and back into the box as
+// UTF-8; nothing on the way may narrow it to ISO 8859-1.
+void MainWindowTest::fileNameOutsideLatin1IsShownWhole() {
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Prüfung_系统.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("kein System\n");
+    file.close();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QVERIFY(dropOntoSystemList(data));
+    QCOMPARE(ui->messages, QStringList{utf8("Öffnen|Keine gültige Systemreihe gefunden in ") +
+                                       path + utf8(" (je Zeile sechs Zahlen von 1 bis 49).")});
 }
 
 void MainWindowTest::webAddressesAndTextAreRefused() {

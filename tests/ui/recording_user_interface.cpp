@@ -115,9 +115,10 @@ bool RecordingUserInterface::startProgram(const std::string& path) {
     return programsStart;
 }
 
-void RecordingUserInterface::openWithDesktop(const std::string& target) {
+bool RecordingUserInterface::openWithDesktop(const std::string& target) {
     desktopTargets.push_back(target);
     log("desktop " + target);
+    return desktopOpens;
 }
 
 void RecordingUserInterface::exitProgram() {

@@ -48,6 +48,10 @@ public:
 
     std::string clipboard;
     std::string programDirectory = "/opt/lorvex/";
+    std::string documents = "/home/anna/Dokumente";
+    std::string home = "/home/anna";
+    std::set<std::string> readOnlyDirectories;  // every other folder is writable
+    bool desktopOpens = true;
     std::set<std::string> executableFiles;
     bool programsStart = true;
     std::vector<std::string> startedPrograms;
@@ -70,6 +74,11 @@ public:
     void ShowMessageBox(std::string_view title, std::string_view text) override;
     void PollEvent() override;
     std::string ProgramDirectory() const override { return programDirectory; }
+    std::string documentsDirectory() const override { return documents; }
+    std::string homeDirectory() const override { return home; }
+    bool isWritableDirectory(const std::string& path) const override {
+        return !readOnlyDirectories.contains(path);
+    }
     std::string openFileDialog(std::string_view title, std::string_view filter,
                                const std::string& startDirectory) override;
     std::string saveFileDialog(std::string_view title, std::string_view filter,
@@ -77,7 +86,7 @@ public:
     std::string clipboardText() override;
     bool isExecutableFile(const std::string& path) const override;
     bool startProgram(const std::string& path) override;
-    void openWithDesktop(const std::string& target) override;
+    bool openWithDesktop(const std::string& target) override;
     void exitProgram() override;
     std::string toolkitName() const override { return "Qt 9.8.7"; }
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <sstream>
 
 #include "report/html_report.h"
@@ -28,8 +29,8 @@ namespace fs = std::filesystem;
 
 const std::string kCannotSave = "Datei kann nicht gespeichert werden:\n";
 const std::string kWriteProtected =
-    "Zugriff verweigert. Die Datei oder der Ordner ist schreibgesch\xFCtzt; bitte einen anderen "
-    "Ordner oder Namen w\xE4hlen.";
+    "Zugriff verweigert. Die Datei oder der Ordner ist schreibgeschützt; bitte einen anderen "
+    "Ordner oder Namen wählen.";
 
 class SaveReportTest : public ::testing::Test {
 protected:
@@ -76,6 +77,41 @@ TEST_F(SaveReportTest, DialogProposesTheNameFromHighestNumberAndRowCount) {
     EXPECT_EQ(ui.saveDialogs[1].filter, "Internet (*.html)|*.html|Alle Dateien (*.*)|*.*");
     EXPECT_EQ(ui.saveDialogs[1].name, "07_0002.html");
 }
+
+struct SaveFolderCase {
+    const char* name;
+    std::set<std::string> readOnly;
+    std::string systemFile;
+    std::string proposed;
+};
+
+class SaveFolderTest : public ::testing::TestWithParam<SaveFolderCase> {};
+
+// The installed program's folder belongs to root: the first writable of the loaded file's
+// folder, the documents folder and home takes its place.
+TEST_P(SaveFolderTest, FirstWritableFolderIsProposed) {
+    RecordingUserInterface ui;
+    ui.programDirectory = "/usr/lib/lorvex/";
+    ui.readOnlyDirectories = GetParam().readOnly;
+    EXPECT_EQ(saveDirectory(ui, GetParam().systemFile), GetParam().proposed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, SaveFolderTest,
+    ::testing::Values(
+        SaveFolderCase{"ProgramFolder", {}, "/home/anna/lotto/s.txt", "/usr/lib/lorvex"},
+        SaveFolderCase{
+            "SystemFileFolder", {"/usr/lib/lorvex"}, "/home/anna/lotto/s.txt", "/home/anna/lotto"},
+        SaveFolderCase{"DocumentsAfterAPaste", {"/usr/lib/lorvex"}, "", "/home/anna/Dokumente"},
+        SaveFolderCase{"Documents",
+                       {"/usr/lib/lorvex", "/media/cd"},
+                       "/media/cd/s.txt",
+                       "/home/anna/Dokumente"},
+        SaveFolderCase{"Home",
+                       {"/usr/lib/lorvex", "/media/cd", "/home/anna/Dokumente"},
+                       "/media/cd/s.txt",
+                       "/home/anna"}),
+    [](const ::testing::TestParamInfo<SaveFolderCase>& info) { return info.param.name; });
 
 TEST_F(SaveReportTest, CancelledDialogWritesNothingAndSaysNothing) {
     loadAndAnalyse(kExampleSystem);
@@ -169,14 +205,13 @@ INSTANTIATE_TEST_SUITE_P(
                                       return folder.file("missing/report.txt");
                                   },
                                   "Datei oder Ordner nicht gefunden. Bitte einen vorhandenen "
-                                  "Ordner w\xE4hlen."},
+                                  "Ordner wählen."},
                       FailureCase{"PathThroughAFile",
                                   [](const TempFolder& folder) {
                                       writeBytes(folder.file("plain"), "x");
                                       return folder.file("plain") + "/report.txt";
                                   },
-                                  "Ein Teil des Pfades ist kein Ordner. Bitte den Pfad pr\xFC"
-                                  "fen."},
+                                  "Ein Teil des Pfades ist kein Ordner. Bitte den Pfad prüfen."},
                       // The window must not wait for a reader that never comes.
                       FailureCase{"FifoWithoutReader",
                                   [](const TempFolder& folder) {
@@ -259,7 +294,7 @@ TEST_F(SaveReportDeathTest, WriteThatFailsMidwayKeepsTheExistingFile) {
             finish(ui.messages.size() == 1 &&
                        ui.messages[0].text ==
                            kCannotSave + ui.saveAnswer +
-                               "\nDie Datei ist zu gro\xDF. Bitte einen anderen Ort w\xE4hlen." &&
+                               "\nDie Datei ist zu groß. Bitte einen anderen Ort wählen." &&
                        readBytes(ui.saveAnswer) == "old" && folder.entries() == 1,
                    ui);
         },
@@ -299,8 +334,8 @@ TEST_F(SaveReportDeathTest, FullDiskIsReported) {
             finish(ui.messages.size() == 1 &&
                        ui.messages[0].text ==
                            kCannotSave +
-                               "/dev/full\nKein Speicherplatz mehr auf dem Datentr\xE4ger. Bitte "
-                               "Platz schaffen oder einen anderen Ort w\xE4hlen.",
+                               "/dev/full\nKein Speicherplatz mehr auf dem Datenträger. Bitte "
+                               "Platz schaffen oder einen anderen Ort wählen.",
                    ui);
         },
         ::testing::ExitedWithCode(0), "");
@@ -350,8 +385,8 @@ std::string rowsOverTwelveNumbers() {
 }
 
 const std::string kNoSpace =
-    "Kein Speicherplatz mehr auf dem Datentr\xE4ger. Bitte Platz schaffen oder einen anderen Ort "
-    "w\xE4hlen.";
+    "Kein Speicherplatz mehr auf dem Datenträger. Bitte Platz schaffen oder einen anderen Ort "
+    "wählen.";
 
 // No free inode, so no temporary file: that is no reason to write over the old report.
 TEST_F(SaveReportTest, FullDiskNeverOverwritesTheOldReport) {

@@ -39,9 +39,9 @@ constexpr int kColumnWidth = 52;
 constexpr int kStatusFieldWidth = 120;
 constexpr Size kWaitWindowSize = {240, 64};
 
-QStringList latin1List(std::initializer_list<std::string_view> texts) {
+QStringList utf8List(std::initializer_list<std::string_view> texts) {
     QStringList list;
-    for (const std::string_view text : texts) list.append(fromLatin1(text));
+    for (const std::string_view text : texts) list.append(fromUtf8(text));
     return list;
 }
 
@@ -112,10 +112,9 @@ MainWindow::MainWindow(const ProgramImages& images)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      systemModel_(
-          latin1List({"Reihe", "Zahl 1", "Zahl 2", "Zahl 3", "Zahl 4", "Zahl 5", "Zahl 6"})),
-      hitModel_(latin1List({"Treffer", "6er", "5er", "4er", "3er", "F\xE4lle", "%"})) {
-    setWindowTitle(fromLatin1(PROGRAM_TITLE));
+      systemModel_(utf8List({"Reihe", "Zahl 1", "Zahl 2", "Zahl 3", "Zahl 4", "Zahl 5", "Zahl 6"})),
+      hitModel_(utf8List({"Treffer", "6er", "5er", "4er", "3er", "Fälle", "%"})) {
+    setWindowTitle(fromUtf8(PROGRAM_TITLE));
     setWindowIcon(images.application);
     setAttribute(Qt::WA_AlwaysShowToolTips);
     setContextMenuPolicy(Qt::PreventContextMenu);
@@ -208,7 +207,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::addCommand(QMenu& menu, Command command, std::string_view caption) {
-    QAction* action = menu.addAction(fromLatin1(caption));
+    QAction* action = menu.addAction(fromUtf8(caption));
     action->setIconVisibleInMenu(false);
     connect(action, &QAction::triggered, this, [this, command] {
         if (dispatcher_ != nullptr) dispatcher_->dispatch(command);
@@ -219,10 +218,8 @@ void MainWindow::addCommand(QMenu& menu, Command command, std::string_view capti
 void MainWindow::buildMenu() {
     using enum Command;
     QMenu& system = *menuBar_.addMenu(QStringLiteral("System"));
-    addCommand(system, CMD_OPEN,
-               "\xD6"
-               "ffnen...");
-    addCommand(system, CMD_PASTE, "Einf\xFCgen");
+    addCommand(system, CMD_OPEN, "Öffnen...");
+    addCommand(system, CMD_PASTE, "Einfügen");
     system.addSeparator();
     QMenu& save = *system.addMenu(QStringLiteral("Speichern"));
     addCommand(save, CMD_SAVE_TXT, "*.txt  (Text)");
@@ -258,10 +255,8 @@ void MainWindow::buildToolbar(const ProgramImages& images) {
     using enum Command;
     constexpr std::nullopt_t kSeparator = std::nullopt;
     const std::array<Button, 10> buttons = {{
-        {CMD_OPEN, 0,
-         " \xD6"
-         "ffnen "},
-        {CMD_PASTE, 1, " Einf\xFCgen "},
+        {CMD_OPEN, 0, " Öffnen "},
+        {CMD_PASTE, 1, " Einfügen "},
         {kSeparator, 0, {}},
         {CMD_SAVE_TXT, 2, " Speichern *.txt "},
         {CMD_SAVE_HTML, 3, " Speichern *.html "},
@@ -285,7 +280,7 @@ void MainWindow::buildToolbar(const ProgramImages& images) {
         }
         QAction* action = commandAction(*button.command);
         action->setIcon(images.toolbar[button.image]);
-        action->setToolTip(fromLatin1(button.tooltip));
+        action->setToolTip(fromUtf8(button.tooltip));
         toolbar_.addAction(action);
     }
     const int height = std::min(toolbar_.sizeHint().height(), kToolbarHeightLimit);
@@ -324,7 +319,7 @@ void MainWindow::buildStatusBar() {
         label.setParent(&statusFields_);
         label.setAlignment(Qt::AlignCenter);
         label.setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label.setText(fromLatin1(initialTexts[i]));
+        label.setText(fromUtf8(initialTexts[i]));
     }
     const int height = statusLabels_[0].sizeHint().height();
     statusFields_.setFixedHeight(height);

@@ -5,26 +5,12 @@
 
 namespace lorvex::qt {
 
-QString fromLatin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string toLatin1(const QString& text) {
-    // Straight from the UTF-16 units: a clipboard of many megabytes needs no copy as UCS-4.
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t unit = text[i].unicode();
-        if (unit <= 0xFF) {
-            bytes += static_cast<char>(unit);
-            continue;
-        }
-        bytes += '?';
-        // A surrogate pair is one character.
-        if (QChar::isHighSurrogate(unit) && i + 1 < size && text[i + 1].isLowSurrogate()) ++i;
-    }
-    return bytes;
+std::string toUtf8(const QString& text) {
+    return text.toStdString();
 }
 
 QString fromPath(const std::string& path) {

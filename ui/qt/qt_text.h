@@ -5,12 +5,11 @@
 #include <string>
 #include <string_view>
 
-// Where the program's texts (ISO 8859-1) and paths (the file system's bytes) meet Qt's.
+// Where the program's texts (UTF-8) and paths (the file system's bytes) meet Qt's.
 namespace lorvex::qt {
 
-QString fromLatin1(std::string_view text);
-// Characters outside ISO 8859-1 become "?", one for each character.
-std::string toLatin1(const QString& text);
+QString fromUtf8(std::string_view text);
+std::string toUtf8(const QString& text);
 
 QString fromPath(const std::string& path);
 std::string toPath(const QString& path);

@@ -1,14 +1,18 @@
 #include "ui/qt/qt_user_interface.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "ui/file_types.h"
 #include "ui/qt/qt_text.h"
@@ -32,7 +36,7 @@ std::size_t barIndex(ProgressBarId bar) {
 void setFileTypes(QFileDialog& dialog, std::string_view filter) {
     QStringList nameFilters;
     for (const FileType& type : fileTypes(filter)) {
-        nameFilters.append(fromLatin1(type.caption + " (" + type.pattern + ")"));
+        nameFilters.append(fromUtf8(type.caption + " (" + type.pattern + ")"));
     }
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(nameFilters);
@@ -90,7 +94,7 @@ void QtUserInterface::setProgressPosition(ProgressBarId bar, int position) {
 }
 
 void QtUserInterface::setStatusText(StatusField field, std::string_view text) {
-    window_.statusField(field).setText(fromLatin1(text));
+    window_.statusField(field).setText(fromUtf8(text));
 }
 
 void QtUserInterface::setMainWindowEnabled(bool enabled) {
@@ -119,7 +123,7 @@ void QtUserInterface::hideWaitWindow() {
 
 void QtUserInterface::ShowMessageBox(std::string_view title, std::string_view text) {
     QWidget* owner = QApplication::activeWindow();
-    QMessageBox box(QMessageBox::Information, fromLatin1(title), fromLatin1(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Information, fromUtf8(title), fromUtf8(text), QMessageBox::Ok,
                     owner != nullptr ? owner : &window_);
     box.setTextFormat(Qt::PlainText);
     keepLinesWhole(box);
@@ -140,9 +144,22 @@ std::string QtUserInterface::ProgramDirectory() const {
     return directory;
 }
 
+std::string QtUserInterface::documentsDirectory() const {
+    return toPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+std::string QtUserInterface::homeDirectory() const {
+    return toPath(QDir::homePath());
+}
+
+bool QtUserInterface::isWritableDirectory(const std::string& path) const {
+    // access() also knows read-only mounts and ACLs, which the mode bits do not tell.
+    return QFileInfo(fromPath(path)).isDir() && ::access(path.c_str(), W_OK | X_OK) == 0;
+}
+
 std::string QtUserInterface::openFileDialog(std::string_view title, std::string_view filter,
                                             const std::string& startDirectory) {
-    QFileDialog dialog(&window_, fromLatin1(title), fromPath(startDirectory));
+    QFileDialog dialog(&window_, fromUtf8(title), fromPath(startDirectory));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // A typed name that does not exist is accepted; the load then says why it cannot read it.
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -152,7 +169,7 @@ std::string QtUserInterface::openFileDialog(std::string_view title, std::string_
 
 std::string QtUserInterface::saveFileDialog(std::string_view title, std::string_view filter,
                                             const std::string& directory, const std::string& name) {
-    QFileDialog dialog(&window_, fromLatin1(title), fromPath(directory));
+    QFileDialog dialog(&window_, fromUtf8(title), fromPath(directory));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -162,7 +179,7 @@ std::string QtUserInterface::saveFileDialog(std::string_view title, std::string_
 }
 
 std::string QtUserInterface::clipboardText() {
-    return toLatin1(QGuiApplication::clipboard()->text());
+    return toUtf8(QGuiApplication::clipboard()->text());
 }
 
 bool QtUserInterface::isExecutableFile(const std::string& path) const {
@@ -174,8 +191,8 @@ bool QtUserInterface::startProgram(const std::string& path) {
     return QProcess::startDetached(fromPath(path), {});
 }
 
-void QtUserInterface::openWithDesktop(const std::string& target) {
-    QDesktopServices::openUrl(desktopUrl(target));
+bool QtUserInterface::openWithDesktop(const std::string& target) {
+    return QDesktopServices::openUrl(desktopUrl(target));
 }
 
 void QtUserInterface::exitProgram() {

@@ -27,6 +27,9 @@ public:
     void ShowMessageBox(std::string_view title, std::string_view text) override;
     void PollEvent() override;
     std::string ProgramDirectory() const override;
+    std::string documentsDirectory() const override;
+    std::string homeDirectory() const override;
+    bool isWritableDirectory(const std::string& path) const override;
 
     std::string openFileDialog(std::string_view title, std::string_view filter,
                                const std::string& startDirectory) override;
@@ -36,7 +39,7 @@ public:
 
     bool isExecutableFile(const std::string& path) const override;
     bool startProgram(const std::string& path) override;
-    void openWithDesktop(const std::string& target) override;
+    bool openWithDesktop(const std::string& target) override;
 
     void exitProgram() override;
     std::string toolkitName() const override;

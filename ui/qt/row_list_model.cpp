@@ -71,7 +71,7 @@ QVariant RowListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     switch (role) {
         case Qt::DisplayRole:
-            return fromLatin1(cellText(index.row(), index.column()));
+            return fromUtf8(cellText(index.row(), index.column()));
         case Qt::BackgroundRole:
             return isGrey(index.row()) ? QVariant(QColor(kGreyRow)) : QVariant();
         case Qt::TextAlignmentRole:
