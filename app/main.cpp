@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "app/display_check.h"
-#include "core/messages.h"
+#include "core/messages/messages.h"
 #include "ui/qt/desktop_program.h"
 
 int main(int argc, char* argv[]) {

@@ -4,9 +4,9 @@
 #include <chrono>
 
 #include "bench/synthetic_systems.h"
-#include "core/draw_enumeration.h"
-#include "core/fast/fast_engine.h"
-#include "core/hit_analysis.h"
+#include "core/analysis/draw_enumeration.h"
+#include "core/analysis/fast/fast_engine.h"
+#include "core/analysis/hit_analysis.h"
 
 namespace lorvex::bench {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "core/file_bytes.h"
-#include "core/system_loader.h"
-#include "core/system_text.h"
+#include "core/system/file_bytes.h"
+#include "core/system/system_loader.h"
+#include "core/system/system_text.h"
 
 namespace lorvex::bench {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/system_table.h"
+#include "core/system/system_table.h"
 
 namespace lorvex::bench {
 

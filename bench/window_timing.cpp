@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "bench/synthetic_systems.h"
-#include "core/conversions.h"
+#include "core/text/conversions.h"
 #include "report/report_content.h"
 #include "ui/application.h"
 #include "ui/command_dispatcher.h"

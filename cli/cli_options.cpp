@@ -5,7 +5,7 @@
 #include <iterator>
 #include <vector>
 
-#include "core/number_list.h"
+#include "core/questions/number_list.h"
 
 namespace lorvex {
 

@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/messages.h"
-#include "core/system_loader.h"
+#include "core/messages/messages.h"
+#include "core/system/system_loader.h"
 #include "filewrite/write_file.h"
 #include "report/answers.h"
 

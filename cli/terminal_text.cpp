@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/conversions.h"
+#include "core/text/conversions.h"
 
 namespace lorvex {
 

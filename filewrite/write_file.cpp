@@ -13,8 +13,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/file_bytes.h"
-#include "core/file_descriptor.h"
+#include "core/system/file_bytes.h"
+#include "core/system/file_descriptor.h"
 #include "descriptor_output.h"
 #include "output_signals.h"
 #include "write_target.h"

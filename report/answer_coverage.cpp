@@ -1,5 +1,5 @@
 #include "answers.h"
-#include "core/coverage.h"
+#include "core/questions/coverage.h"
 #include "player_answers.h"
 
 namespace lorvex {

@@ -1,5 +1,5 @@
 #include "answers.h"
-#include "core/draw_check.h"
+#include "core/questions/draw_check.h"
 #include "player_answers.h"
 
 namespace lorvex {

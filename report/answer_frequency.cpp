@@ -1,5 +1,5 @@
 #include "answers.h"
-#include "core/number_frequency.h"
+#include "core/questions/number_frequency.h"
 #include "player_answers.h"
 
 namespace lorvex {

@@ -1,5 +1,5 @@
 #include "answers.h"
-#include "core/messages.h"
+#include "core/messages/messages.h"
 #include "guarantee.h"
 
 namespace lorvex {

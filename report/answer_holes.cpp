@@ -1,6 +1,6 @@
 #include "answers.h"
-#include "core/conversions.h"
-#include "core/worst_draws.h"
+#include "core/questions/worst_draws.h"
+#include "core/text/conversions.h"
 
 namespace lorvex {
 

@@ -1,5 +1,5 @@
 #include "answers.h"
-#include "core/messages.h"
+#include "core/messages/messages.h"
 #include "html_report.h"
 #include "report_stream.h"
 

@@ -1,5 +1,5 @@
 #include "answers.h"
-#include "core/draw_odds.h"
+#include "core/questions/draw_odds.h"
 #include "player_answers.h"
 
 namespace lorvex {

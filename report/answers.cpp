@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "core/hit_analysis.h"
-#include "core/system_mapping.h"
+#include "core/analysis/hit_analysis.h"
+#include "core/questions/system_mapping.h"
 
 namespace lorvex {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "core/hit_table.h"
-#include "core/number_list.h"
-#include "core/progress_observer.h"
-#include "core/system_table.h"
+#include "core/analysis/hit_table.h"
+#include "core/analysis/progress_observer.h"
+#include "core/questions/number_list.h"
+#include "core/system/system_table.h"
 #include "filewrite/file_sink.h"
 
 // Every answer the programs give about a loaded system. Each is one function (in the file

@@ -1,6 +1,6 @@
 #include "guarantee.h"
 
-#include "core/conversions.h"
+#include "core/text/conversions.h"
 
 namespace lorvex {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/hit_table.h"
+#include "core/analysis/hit_table.h"
 
 namespace lorvex {
 

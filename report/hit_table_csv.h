@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/hit_table.h"
+#include "core/analysis/hit_table.h"
 
 namespace lorvex {
 

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "core/conversions.h"
+#include "core/text/conversions.h"
 
 namespace lorvex {
 

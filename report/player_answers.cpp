@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/conversions.h"
-#include "core/messages.h"
+#include "core/messages/messages.h"
+#include "core/text/conversions.h"
 
 namespace lorvex {
 

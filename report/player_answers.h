@@ -4,10 +4,10 @@
 #include <span>
 #include <string>
 
-#include "core/coverage.h"
-#include "core/draw_check.h"
-#include "core/draw_odds.h"
-#include "core/system_row.h"
+#include "core/questions/coverage.h"
+#include "core/questions/draw_check.h"
+#include "core/questions/draw_odds.h"
+#include "core/system/system_row.h"
 
 // The answers to a player's questions after the hit table, as UTF-8 text with LF line ends.
 namespace lorvex {

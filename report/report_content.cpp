@@ -1,6 +1,6 @@
 #include "report_content.h"
 
-#include "core/conversions.h"
+#include "core/text/conversions.h"
 
 namespace lorvex {
 

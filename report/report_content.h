@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/hit_table.h"
-#include "core/system_row.h"
-#include "core/system_table.h"
+#include "core/analysis/hit_table.h"
+#include "core/system/system_row.h"
+#include "core/system/system_table.h"
 
 namespace lorvex {
 

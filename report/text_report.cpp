@@ -1,6 +1,6 @@
 #include "text_report.h"
 
-#include "core/conversions.h"
+#include "core/text/conversions.h"
 
 namespace lorvex {
 

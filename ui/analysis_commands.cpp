@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "core/hit_analysis.h"
+#include "core/analysis/hit_analysis.h"
 #include "ui/progress_display.h"
 
 namespace lorvex {

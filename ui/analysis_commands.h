@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "core/hit_analysis.h"
+#include "core/analysis/hit_analysis.h"
 #include "ui/application.h"
 #include "ui/user_interface.h"
 

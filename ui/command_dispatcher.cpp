@@ -3,7 +3,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "core/messages.h"
+#include "core/messages/messages.h"
 #include "ui/analysis_commands.h"
 #include "ui/external_commands.h"
 #include "ui/link_addresses.h"

@@ -1,6 +1,6 @@
 #include "ui/external_commands.h"
 
-#include "core/messages.h"
+#include "core/messages/messages.h"
 #include "ui/program_title.h"
 
 namespace lorvex {

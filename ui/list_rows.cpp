@@ -1,6 +1,6 @@
 #include "ui/list_rows.h"
 
-#include "core/conversions.h"
+#include "core/text/conversions.h"
 
 namespace lorvex {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/hit_table.h"
-#include "core/system_row.h"
+#include "core/analysis/hit_table.h"
+#include "core/system/system_row.h"
 #include "ui/user_interface.h"
 
 namespace lorvex {

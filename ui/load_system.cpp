@@ -3,9 +3,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/file_bytes.h"
-#include "core/messages.h"
-#include "core/system_loader.h"
+#include "core/messages/messages.h"
+#include "core/system/file_bytes.h"
+#include "core/system/system_loader.h"
 #include "ui/list_rows.h"
 #include "ui/path_text.h"
 

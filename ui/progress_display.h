@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/hit_table.h"
-#include "core/progress_observer.h"
+#include "core/analysis/hit_table.h"
+#include "core/analysis/progress_observer.h"
 #include "ui/user_interface.h"
 
 namespace lorvex {

@@ -1,6 +1,6 @@
 #include "ui/save_report.h"
 
-#include "core/messages.h"
+#include "core/messages/messages.h"
 #include "filewrite/write_file.h"
 #include "report/html_report.h"
 #include "report/report_stream.h"

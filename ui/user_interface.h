@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/hit_table.h"
+#include "core/analysis/hit_table.h"
 #include "ui/object_numbers.h"
 
 namespace lorvex {

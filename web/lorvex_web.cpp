@@ -18,16 +18,16 @@
 #include <utility>
 #include <vector>
 
-#include "core/binomial.h"
-#include "core/conversions.h"
-#include "core/file_bytes.h"
-#include "core/hit_table.h"
-#include "core/messages.h"
-#include "core/number_frequency.h"
-#include "core/number_list.h"
-#include "core/progress_observer.h"
-#include "core/system_loader.h"
-#include "core/system_table.h"
+#include "core/analysis/hit_table.h"
+#include "core/analysis/progress_observer.h"
+#include "core/maths/binomial.h"
+#include "core/messages/messages.h"
+#include "core/questions/number_frequency.h"
+#include "core/questions/number_list.h"
+#include "core/system/file_bytes.h"
+#include "core/system/system_loader.h"
+#include "core/system/system_table.h"
+#include "core/text/conversions.h"
 #include "report/answers.h"
 #include "report/guarantee.h"
 #include "report/report_content.h"
@@ -254,7 +254,7 @@ public:
     }
 
 private:
-    // `read` fills a fresh table, as the desktop's loads do (core/system_loader.h).
+    // `read` fills a fresh table, as the desktop's loads do (core/system/system_loader.h).
     template <class Read>
     val load(Read read) {
         SystemTable fresh;

@@ -1,4 +1,4 @@
-#include "core/conversions.h"
+#include "core/text/conversions.h"
 
 #include <gtest/gtest.h>
 
@@ -146,23 +146,6 @@ TEST(PadLeft, AlignsRightAndCutsAtTheRight) {
     EXPECT_EQ(PadLeft("x", 3, ""), "  x");    // no pad text pads with blanks
     EXPECT_EQ(PadLeft("x", 3, "-+"), "--x");  // only the first byte counts
     EXPECT_EQ(PadLeft("", 5, "-"), "-----");
-}
-
-TEST(Substring, TakesAtMostLengthBytesFromStart) {
-    EXPECT_EQ(Substring("0010120105", 4, 3), "012");
-    EXPECT_EQ(Substring("abc", 5, 2), "");
-    EXPECT_EQ(Substring("abc", 0, 2), "ab");
-    EXPECT_EQ(Substring("abc", -7, 2), "ab");
-    EXPECT_EQ(Substring("abcd", 2, 9), "bcd");
-    EXPECT_EQ(Substring("abc", 1, 0), "");
-    EXPECT_EQ(Substring("abc", 1, -1), "");
-}
-
-TEST(TextEquals, ComparesExactBytes) {
-    EXPECT_TRUE(TextEquals("6", "6"));
-    EXPECT_FALSE(TextEquals("6", "6 "));
-    EXPECT_FALSE(TextEquals("a", "A"));
-    EXPECT_TRUE(TextEquals("", {}));
 }
 
 TEST(Utf8ToLatin1, KeepsLatin1AndMarksTheRest) {

@@ -12,12 +12,12 @@
 #include <variant>
 #include <vector>
 
-#include "core/draw_enumeration.h"
-#include "core/fast/fast_engine.h"
-#include "core/file_bytes.h"
-#include "core/hit_analysis.h"
-#include "core/system_loader.h"
-#include "core/system_text.h"
+#include "core/analysis/draw_enumeration.h"
+#include "core/analysis/fast/fast_engine.h"
+#include "core/analysis/hit_analysis.h"
+#include "core/system/file_bytes.h"
+#include "core/system/system_loader.h"
+#include "core/system/system_text.h"
 
 namespace lorvex {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/hit_analysis.h"
+#include "core/analysis/hit_analysis.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/messages.h"
+#include "core/messages/messages.h"
 
 #include <gtest/gtest.h>
 

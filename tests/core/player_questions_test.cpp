@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "core/coverage.h"
-#include "core/draw_odds.h"
-#include "core/fast/fast_engine.h"
-#include "core/system_text.h"
+#include "core/analysis/fast/fast_engine.h"
+#include "core/questions/coverage.h"
+#include "core/questions/draw_odds.h"
+#include "core/system/system_text.h"
 
 namespace lorvex {
 namespace {

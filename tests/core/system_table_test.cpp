@@ -1,4 +1,4 @@
-#include "core/system_table.h"
+#include "core/system/system_table.h"
 
 #include <gtest/gtest.h>
 

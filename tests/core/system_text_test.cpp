@@ -1,4 +1,4 @@
-#include "core/system_text.h"
+#include "core/system/system_text.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "core/file_bytes.h"
-#include "core/messages.h"
-#include "core/system_loader.h"
+#include "core/messages/messages.h"
+#include "core/system/file_bytes.h"
+#include "core/system/system_loader.h"
 #include "tests/support/test_files.h"
 
 namespace lorvex {

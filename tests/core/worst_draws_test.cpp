@@ -1,4 +1,4 @@
-#include "core/worst_draws.h"
+#include "core/questions/worst_draws.h"
 
 #include <gtest/gtest.h>
 

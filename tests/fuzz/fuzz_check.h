@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/system_table.h"
+#include "core/system/system_table.h"
 
 // Shared pieces of the fuzz targets: a failed invariant aborts with its description, so that
 // libFuzzer records the input; FuzzInput hands out the input bytes as typed values.

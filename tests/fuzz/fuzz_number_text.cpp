@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/conversions.h"
+#include "core/text/conversions.h"
 #include "fuzz_check.h"
 
 namespace {

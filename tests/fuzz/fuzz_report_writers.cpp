@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/conversions.h"
-#include "core/hit_table.h"
-#include "core/system_table.h"
+#include "core/analysis/hit_table.h"
+#include "core/system/system_table.h"
+#include "core/text/conversions.h"
 #include "fuzz_check.h"
 #include "report/guarantee.h"
 #include "report/hit_table_csv.h"

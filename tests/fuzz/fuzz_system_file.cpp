@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/system_loader.h"
-#include "core/system_table.h"
-#include "core/system_text.h"
+#include "core/system/system_loader.h"
+#include "core/system/system_table.h"
+#include "core/system/system_text.h"
 #include "fuzz_check.h"
 #include "reference_text_rules.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/conversions.h"
+#include "core/text/conversions.h"
 
 namespace lorvex::fuzz {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/system_row.h"
+#include "core/system/system_row.h"
 
 // A second, deliberately literal reading of the system text rules, step by step as the user
 // documentation states them, to compare the optimised reader against.

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/hit_analysis.h"
+#include "core/analysis/hit_analysis.h"
 #include "report/guarantee.h"
 #include "report/hit_table_csv.h"
 

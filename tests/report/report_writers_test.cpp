@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/hit_analysis.h"
+#include "core/analysis/hit_analysis.h"
 #include "report/html_report.h"
 #include "report/report_stream.h"
 #include "report/text_report.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "core/messages.h"
+#include "core/messages/messages.h"
 #include "tests/ui/recording_user_interface.h"
 #include "tests/ui/test_support.h"
 #include "ui/analysis_commands.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/hit_table.h"
+#include "core/analysis/hit_table.h"
 #include "tests/ui/test_support.h"
 #include "ui/file_types.h"
 #include "ui/list_rows.h"

@@ -15,7 +15,7 @@
 #include <QWindow>
 #include <vector>
 
-#include "core/system_row.h"
+#include "core/system/system_row.h"
 #include "ui/program_title.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/x11_window_type.h"

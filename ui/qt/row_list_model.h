@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/hit_table.h"
+#include "core/analysis/hit_table.h"
 
 #include "ui/user_interface.h"
 

@@ -8,7 +8,7 @@ const START_FAILED_TITLE = 'Lorvex';
 const START_FAILED = 'Die Rechenmaschine der Seite konnte nicht starten. Bitte einen aktuellen ' +
     'Browser verwenden.';
 
-// The catalogue's texts (core/messages.cpp, pageMessages), by name; "{1}", "{2}" are filled in.
+// The catalogue's texts (core/messages/messages.cpp, pageMessages), by name; "{1}", "{2}" are filled in.
 const texts = {
     byName: {},
 

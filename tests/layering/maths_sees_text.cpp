@@ -1,0 +1,2 @@
+// Must not compile: the small maths cannot see the text rules.
+#include "core/text/conversions.h"
