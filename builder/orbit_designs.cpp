@@ -1,0 +1,262 @@
+#include "builder/orbit_designs.h"
+
+#include <algorithm>
+#include <map>
+#include <numeric>
+#include <queue>
+#include <random>
+
+#include "builder/subsets.h"
+#include "builder/verification.h"
+
+namespace lorvex::builder {
+
+namespace {
+
+constexpr std::uint64_t MAX_RANKED_SETS = 4'000'000;
+constexpr std::uint64_t MAX_ORBIT_WORK = 40'000'000;
+
+std::uint32_t findRoot(std::vector<std::uint32_t>& parent, std::uint32_t x) {
+    while (parent[x] != x) {
+        parent[x] = parent[parent[x]];
+        x = parent[x];
+    }
+    return x;
+}
+
+// Calls visit(block) for every block of `blockSize` points that meets `draw` in at least
+// `guarantee` points.
+template <typename Visit>
+void forEachReachingBlock(const DesignShape& shape, Block draw, Visit&& visit) {
+    const Block all = (Block{1} << shape.points) - 1;
+    const int drawSize = pointCount(draw);
+    for (int inside = std::max(shape.guarantee, 0); inside <= std::min(shape.blockSize, drawSize);
+         ++inside) {
+        forEachSubsetOf(draw, inside, [&](Block part) {
+            forEachSubsetOf(all & ~draw, shape.blockSize - inside,
+                            [&](Block rest) { visit(part | rest); });
+        });
+    }
+}
+
+std::uint64_t reachPerDraw(const DesignShape& shape) {
+    std::uint64_t reach = 0;
+    for (int i = std::max(shape.guarantee, 0); i <= std::min(shape.blockSize, shape.drawSize);
+         ++i) {
+        reach += BINOMIALS.value[shape.blockSize][i] *
+                 BINOMIALS.value[shape.points - shape.blockSize][shape.drawSize - i];
+    }
+    return reach;
+}
+
+// For each orbit of draws, the orbits of blocks that reach its representative (each once).
+std::vector<std::vector<std::uint32_t>> reachingOrbits(const DesignShape& shape,
+                                                       const SubsetOrbits& draws,
+                                                       const SubsetOrbits& blocks) {
+    std::vector<std::vector<std::uint32_t>> reaching(draws.representative.size());
+    std::vector<std::uint32_t> seenAt(blocks.representative.size(), UINT32_MAX);
+    for (std::uint32_t d = 0; d < draws.representative.size(); ++d) {
+        forEachReachingBlock(shape, draws.representative[d], [&](Block block) {
+            const std::uint32_t orbit = blocks.orbitOfRank[subsetRank(block)];
+            if (seenAt[orbit] == d) return;
+            seenAt[orbit] = d;
+            reaching[d].push_back(orbit);
+        });
+    }
+    return reaching;
+}
+
+std::vector<Block> orbitMembers(const SubsetOrbits& blocks, int points,
+                                const std::vector<bool>& chosen) {
+    std::vector<Block> members;
+    std::uint64_t rank = 0;
+    forEachSubset(points, blocks.size, [&](Block set) {
+        if (chosen[blocks.orbitOfRank[rank++]]) members.push_back(set);
+    });
+    return members;
+}
+
+// Greedy weighted set cover: draws' orbits weigh their size, blocks' orbits cost theirs.
+std::vector<bool> greedyCover(const SubsetOrbits& draws, const SubsetOrbits& blocks,
+                              const std::vector<std::vector<std::uint32_t>>& reaching,
+                              std::uint64_t seed) {
+    const std::size_t blockOrbits = blocks.representative.size();
+    std::vector<std::vector<std::uint32_t>> reaches(blockOrbits);
+    for (std::uint32_t d = 0; d < reaching.size(); ++d) {
+        for (const std::uint32_t b : reaching[d]) reaches[b].push_back(d);
+    }
+    std::mt19937_64 random(seed);
+    std::uniform_real_distribution<double> jitter(1.0, seed == 0 ? 1.0 : 1.15);
+    std::vector<double> bias(blockOrbits);
+    for (double& b : bias) b = jitter(random);
+
+    std::vector<bool> reached(reaching.size(), false);
+    auto gain = [&](std::uint32_t b) {
+        double weight = 0;
+        for (const std::uint32_t d : reaches[b]) {
+            if (!reached[d]) weight += draws.orbitSize[d];
+        }
+        return weight * bias[b] / blocks.orbitSize[b];
+    };
+    std::priority_queue<std::pair<double, std::uint32_t>> queue;
+    for (std::uint32_t b = 0; b < blockOrbits; ++b) {
+        if (!reaches[b].empty()) queue.push({gain(b), b});
+    }
+    std::vector<bool> chosen(blockOrbits, false);
+    std::size_t unreached = reaching.size();
+    while (unreached > 0 && !queue.empty()) {
+        const auto [score, b] = queue.top();
+        queue.pop();
+        const double now = gain(b);
+        if (now <= 0) continue;
+        if (now < score && !queue.empty() && now < queue.top().first) {
+            queue.push({now, b});  // stale score: try again where it belongs now
+            continue;
+        }
+        chosen[b] = true;
+        for (const std::uint32_t d : reaches[b]) {
+            if (!reached[d]) --unreached;
+            reached[d] = true;
+        }
+    }
+    return chosen;
+}
+
+struct ExactCoverSearch {
+    // For each orbit of blocks: (orbit of t-sets, how many of its blocks hold the representative).
+    std::vector<std::vector<std::pair<std::uint32_t, std::uint32_t>>> columns;
+    std::vector<std::vector<std::uint32_t>> columnsOfRow;
+    std::vector<std::uint32_t> load;
+    std::vector<bool> chosen;
+    std::uint64_t steps = 0;
+
+    bool fits(std::uint32_t c) const {
+        for (const auto& [row, count] : columns[c]) {
+            if (load[row] + count > 1) return false;
+        }
+        return true;
+    }
+
+    void add(std::uint32_t c, int sign) {
+        for (const auto& [row, count] : columns[c]) load[row] += std::uint32_t(sign) * count;
+        chosen[c] = sign > 0;
+    }
+
+    bool solve() {
+        if (++steps > 2'000'000) return false;
+        std::size_t best = SIZE_MAX;
+        std::uint32_t bestRow = 0;
+        for (std::uint32_t row = 0; row < load.size(); ++row) {
+            if (load[row] != 0) continue;
+            std::size_t options = 0;
+            for (const std::uint32_t c : columnsOfRow[row]) options += fits(c) ? 1 : 0;
+            if (options < best) {
+                best = options;
+                bestRow = row;
+            }
+        }
+        if (best == SIZE_MAX) return true;
+        for (const std::uint32_t c : columnsOfRow[bestRow]) {
+            if (!fits(c)) continue;
+            add(c, 1);
+            if (solve()) return true;
+            add(c, -1);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+SubsetOrbits subsetOrbits(const PermutationGroup& group, int size) {
+    const int points = group.points;
+    const std::uint64_t count = BINOMIALS.value[points][size];
+    std::vector<std::uint32_t> parent(count);
+    std::iota(parent.begin(), parent.end(), 0u);
+    std::uint64_t rank = 0;
+    forEachSubset(points, size, [&](Block set) {
+        for (const Permutation& generator : group.generators) {
+            const std::uint32_t a = findRoot(parent, std::uint32_t(rank));
+            const std::uint32_t b =
+                findRoot(parent, std::uint32_t(subsetRank(applyPermutation(generator, set))));
+            if (a != b) parent[std::max(a, b)] = std::min(a, b);
+        }
+        ++rank;
+    });
+    SubsetOrbits orbits;
+    orbits.size = size;
+    orbits.orbitOfRank.resize(count);
+    rank = 0;
+    forEachSubset(points, size, [&](Block set) {
+        const std::uint32_t root = findRoot(parent, std::uint32_t(rank));
+        if (root == rank) {
+            orbits.orbitOfRank[rank] = std::uint32_t(orbits.representative.size());
+            orbits.representative.push_back(set);
+            orbits.orbitSize.push_back(0);
+        } else {
+            orbits.orbitOfRank[rank] = orbits.orbitOfRank[root];
+        }
+        ++orbits.orbitSize[orbits.orbitOfRank[rank]];
+        ++rank;
+    });
+    return orbits;
+}
+
+bool orbitDesignAffordable(const DesignShape& shape) {
+    const auto [v, k, m, t] = shape;
+    if (t <= 0 || m > v || k > v) return false;
+    if (BINOMIALS.value[v][k] > MAX_RANKED_SETS || BINOMIALS.value[v][m] > MAX_RANKED_SETS) {
+        return false;
+    }
+    // The smallest groups tried are about as large as the points are many.
+    return BINOMIALS.value[v][m] / std::uint64_t(v) * reachPerDraw(shape) <= MAX_ORBIT_WORK;
+}
+
+std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
+                                              const PermutationGroup& group, std::uint64_t seed) {
+    if (!orbitDesignAffordable(shape)) return std::nullopt;
+    const SubsetOrbits draws = subsetOrbits(group, shape.drawSize);
+    const SubsetOrbits blocks = subsetOrbits(group, shape.blockSize);
+    const auto reaching = reachingOrbits(shape, draws, blocks);
+    const std::vector<bool> chosen = greedyCover(draws, blocks, reaching, seed);
+    return orbitMembers(blocks, shape.points, chosen);
+}
+
+std::optional<std::vector<Block>> orbitSteinerSystem(int points, int blockSize, int strength,
+                                                     const PermutationGroup& group) {
+    const DesignShape shape{points, blockSize, strength, strength};
+    const SubsetOrbits sets = subsetOrbits(group, strength);
+    const SubsetOrbits blocks = subsetOrbits(group, blockSize);
+    ExactCoverSearch search;
+    search.columns.resize(blocks.representative.size());
+    search.columnsOfRow.resize(sets.representative.size());
+    for (std::uint32_t row = 0; row < sets.representative.size(); ++row) {
+        std::map<std::uint32_t, std::uint32_t> counts;
+        forEachReachingBlock(shape, sets.representative[row],
+                             [&](Block block) { ++counts[blocks.orbitOfRank[subsetRank(block)]]; });
+        for (const auto& [column, count] : counts) {
+            search.columns[column].push_back({row, count});
+            search.columnsOfRow[row].push_back(column);
+        }
+    }
+    search.load.assign(sets.representative.size(), 0);
+    search.chosen.assign(blocks.representative.size(), false);
+    if (!search.solve()) return std::nullopt;
+    return orbitMembers(blocks, points, search.chosen);
+}
+
+std::vector<Block> bestOrbitDesign(const DesignShape& shape,
+                                   std::chrono::steady_clock::time_point deadline,
+                                   std::uint64_t seed) {
+    std::vector<Block> best;
+    if (!orbitDesignAffordable(shape)) return best;
+    for (const PermutationGroup& group : candidateGroups(shape.points)) {
+        if (std::chrono::steady_clock::now() >= deadline) break;
+        std::optional<std::vector<Block>> design = orbitDesign(shape, group, seed);
+        if (!design || design->empty()) continue;
+        if (best.empty() || design->size() < best.size()) best = std::move(*design);
+    }
+    return best;
+}
+
+}  // namespace lorvex::builder
