@@ -1,0 +1,142 @@
+#include "builder/search/coverage_state.h"
+
+#include <numeric>
+
+namespace lorvex::builder::search {
+
+namespace {
+
+Block bit(int point) {
+    return Block{1} << point;
+}
+
+}  // namespace
+
+CoverageState::CoverageState(const DesignShape& shape, std::span<const Block> fixed,
+                             std::vector<Block> rows)
+    : shape_(shape),
+      allPoints_(shape.points >= 64 ? ~Block{0} : bit(shape.points) - 1),
+      rows_(std::move(rows)) {
+    const int t = shape_.guarantee;
+    const int m = shape_.drawSize;
+    holders_.assign(ranks_.binom(shape_.points, t), 0);
+    const std::uint32_t draws = ranks_.binom(shape_.points, m);
+    if (m > t) held_.assign(draws, 0);
+    uncovered_.resize(draws);
+    std::iota(uncovered_.begin(), uncovered_.end(), std::uint32_t{0});
+    slot_.resize(draws);
+    std::iota(slot_.begin(), slot_.end(), std::uint32_t{1});
+    for (Block row : fixed) hold(row, t, 0);
+    for (Block row : rows_) hold(row, t, 0);
+}
+
+std::uint64_t CoverageState::bytesNeeded(const DesignShape& shape) {
+    const SubsetRanks ranks;
+    const std::uint64_t subsets = ranks.binom(shape.points, shape.guarantee);
+    const std::uint64_t draws = ranks.binom(shape.points, shape.drawSize);
+    const std::uint64_t perDraw = (shape.drawSize > shape.guarantee ? 1 : 0) + 4 + 4;
+    return subsets * 4 + draws * perDraw;
+}
+
+long CoverageState::replaceDelta(std::size_t row, int out, int in) const {
+    const Block rest = rows_[row] & ~bit(out);
+    long delta = 0;
+    forEachSubset(rest, shape_.guarantee - 1, bit(out), [&](Block subset) {
+        if (holders_[ranks_.rank(subset)] == 1) ++delta;
+    });
+    forEachSubset(rest, shape_.guarantee - 1, bit(in), [&](Block subset) {
+        if (holders_[ranks_.rank(subset)] == 0) --delta;
+    });
+    return delta;
+}
+
+long CoverageState::replace(std::size_t row, int out, int in) {
+    const long before = long(uncovered_.size());
+    const Block rest = rows_[row] & ~bit(out);
+    // Gaining first keeps draws that stay covered from passing through the uncovered list.
+    hold(rest, shape_.guarantee - 1, bit(in));
+    release(rest, shape_.guarantee - 1, bit(out));
+    rows_[row] = rest | bit(in);
+    return long(uncovered_.size()) - before;
+}
+
+void CoverageState::add(Block row) {
+    rows_.push_back(row);
+    hold(row, shape_.guarantee, 0);
+}
+
+void CoverageState::remove(std::size_t row) {
+    release(rows_[row], shape_.guarantee, 0);
+    rows_[row] = rows_.back();
+    rows_.pop_back();
+}
+
+std::size_t CoverageState::lossIfRemoved(std::size_t row) {
+    const Block block = rows_[row];
+    if (hasCheapDelta()) {
+        std::size_t loss = 0;
+        forEachSubset(block, shape_.guarantee, 0, [&](Block subset) {
+            if (holders_[ranks_.rank(subset)] == 1) ++loss;
+        });
+        return loss;
+    }
+    const std::size_t before = uncovered_.size();
+    release(block, shape_.guarantee, 0);
+    const std::size_t loss = uncovered_.size() - before;
+    hold(block, shape_.guarantee, 0);
+    return loss;
+}
+
+void CoverageState::hold(Block set, int count, Block base) {
+    forEachSubset(set, count, base, [&](Block subset) {
+        const std::uint32_t rank = ranks_.rank(subset);
+        if (holders_[rank]++ == 0) gainSubset(subset, rank);
+    });
+}
+
+void CoverageState::release(Block set, int count, Block base) {
+    forEachSubset(set, count, base, [&](Block subset) {
+        const std::uint32_t rank = ranks_.rank(subset);
+        if (--holders_[rank] == 0) loseSubset(subset, rank);
+    });
+}
+
+void CoverageState::gainSubset(Block subset, std::uint32_t rank) {
+    if (held_.empty()) {
+        markCovered(rank);
+        return;
+    }
+    const int extra = shape_.drawSize - shape_.guarantee;
+    forEachSubset(allPoints_ & ~subset, extra, subset, [&](Block draw) {
+        const std::uint32_t drawRank = ranks_.rank(draw);
+        if (held_[drawRank]++ == 0) markCovered(drawRank);
+    });
+}
+
+void CoverageState::loseSubset(Block subset, std::uint32_t rank) {
+    if (held_.empty()) {
+        markUncovered(rank);
+        return;
+    }
+    const int extra = shape_.drawSize - shape_.guarantee;
+    forEachSubset(allPoints_ & ~subset, extra, subset, [&](Block draw) {
+        const std::uint32_t drawRank = ranks_.rank(draw);
+        if (--held_[drawRank] == 0) markUncovered(drawRank);
+    });
+}
+
+void CoverageState::markUncovered(std::uint32_t draw) {
+    uncovered_.push_back(draw);
+    slot_[draw] = std::uint32_t(uncovered_.size());
+}
+
+void CoverageState::markCovered(std::uint32_t draw) {
+    const std::uint32_t place = slot_[draw] - 1;
+    const std::uint32_t last = uncovered_.back();
+    uncovered_[place] = last;
+    slot_[last] = place + 1;
+    uncovered_.pop_back();
+    slot_[draw] = 0;
+}
+
+}  // namespace lorvex::builder::search

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+#include "builder/design.h"
+#include "core/binomial.h"
+
+namespace lorvex::builder::search {
+
+// Subsets of at most six points numbered in colex order: a set's rank is the sum of
+// binomial(p_i, i) over its points p_1 < p_2 < ... (i counted from 1), so the sets of one
+// size over points 0..v-1 are numbered 0..binomial(v, size)-1 without gaps.
+class SubsetRanks {
+public:
+    static constexpr int maxPoints = 64;
+    static constexpr int maxSize = 6;
+
+    constexpr SubsetRanks() {
+        for (int n = 0; n < maxPoints; ++n)
+            for (int r = 0; r <= maxSize; ++r) table_[n][r] = std::uint32_t(binomial(n, r));
+    }
+
+    constexpr std::uint32_t binom(int n, int r) const { return table_[n][r]; }
+
+    constexpr std::uint32_t rank(Block set) const {
+        std::uint32_t value = 0;
+        for (int i = 1; set != 0; ++i, set &= set - 1) value += table_[std::countr_zero(set)][i];
+        return value;
+    }
+
+    // The set of `size` points whose rank is `value`.
+    constexpr Block unrank(std::uint32_t value, int size, int points) const {
+        Block set = 0;
+        int p = points - 1;
+        for (int r = size; r >= 1; --r) {
+            while (table_[p][r] > value) --p;
+            value -= table_[p][r];
+            set |= Block{1} << p;
+            --p;
+        }
+        return set;
+    }
+
+private:
+    std::array<std::array<std::uint32_t, maxSize + 1>, maxPoints> table_{};
+};
+
+// Calls visit(subset) for every subset of `size` points of `set`, each joined with `base`.
+template <typename Visit>
+void forEachSubset(Block set, int size, Block base, Visit&& visit) {
+    std::array<int, 64> points{};
+    int count = 0;
+    for (Block rest = set; rest != 0; rest &= rest - 1) points[count++] = std::countr_zero(rest);
+    if (size > count) return;
+    if (size == 0) {
+        visit(base);
+        return;
+    }
+    std::array<int, SubsetRanks::maxSize> index{};
+    std::array<Block, SubsetRanks::maxSize + 1> partial{};
+    partial[0] = base;
+    // Iterative lexicographic walk over index[0] < index[1] < ... < index[size-1].
+    int level = 0;
+    index[0] = 0;
+    while (level >= 0) {
+        if (index[level] > count - (size - level)) {
+            --level;
+            if (level >= 0) ++index[level];
+            continue;
+        }
+        partial[level + 1] = partial[level] | (Block{1} << points[index[level]]);
+        if (level == size - 1) {
+            visit(partial[size]);
+            ++index[level];
+            continue;
+        }
+        ++level;
+        index[level] = index[level - 1] + 1;
+    }
+}
+
+}  // namespace lorvex::builder::search
