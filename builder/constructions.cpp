@@ -10,6 +10,8 @@ namespace lorvex::builder {
 
 namespace {
 
+constexpr std::chrono::milliseconds PART_ORBIT_TIME{100};
+
 std::array<int, 4> key(const DesignShape& shape) {
     return {shape.points, shape.blockSize, shape.drawSize, shape.guarantee};
 }
@@ -102,13 +104,18 @@ std::optional<std::vector<Block>> DesignConstructor::partition(const DesignShape
 }
 
 std::vector<Candidate> DesignConstructor::candidates(const DesignShape& shape) {
+    return candidatesUntil(shape, orbitDeadline_);
+}
+
+std::vector<Candidate> DesignConstructor::candidatesUntil(
+    const DesignShape& shape, std::chrono::steady_clock::time_point orbitDeadline) {
     std::vector<Candidate> found;
     if (std::optional<std::vector<Block>> row = singleRow(shape)) {
         found.push_back({"eine Reihe", std::move(*row)});
         return found;
     }
-    if (std::chrono::steady_clock::now() < orbitDeadline_) {
-        std::vector<Block> orbits = bestOrbitDesign(shape, orbitDeadline_, seed_);
+    if (std::chrono::steady_clock::now() < orbitDeadline) {
+        std::vector<Block> orbits = bestOrbitDesign(shape, orbitDeadline, seed_);
         if (!orbits.empty()) found.push_back({"Bahnen einer Gruppe", std::move(orbits)});
     }
     if (std::optional<std::vector<Block>> design = algebraicDesign(shape)) {
@@ -128,7 +135,10 @@ std::vector<Candidate> DesignConstructor::candidates(const DesignShape& shape) {
 
 const std::vector<Block>& DesignConstructor::best(const DesignShape& shape) {
     if (const auto known = best_.find(key(shape)); known != best_.end()) return known->second;
-    std::vector<Candidate> found = candidates(shape);
+    // Smaller shapes get orbit designs only briefly: there are many of them.
+    const auto orbitDeadline =
+        std::min(orbitDeadline_, std::chrono::steady_clock::now() + PART_ORBIT_TIME);
+    std::vector<Candidate> found = candidatesUntil(shape, orbitDeadline);
     return best_[key(shape)] = std::move(found.front().blocks);
 }
 

@@ -56,6 +56,8 @@ public:
     std::optional<Split> bestSplit(const DesignShape& shape);
 
 private:
+    std::vector<Candidate> candidatesUntil(const DesignShape& shape,
+                                           std::chrono::steady_clock::time_point orbitDeadline);
     std::optional<std::vector<Block>> recursive(const DesignShape& shape);
     std::optional<std::vector<Block>> partition(const DesignShape& shape);
 

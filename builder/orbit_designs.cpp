@@ -76,34 +76,35 @@ std::vector<Block> orbitMembers(const SubsetOrbits& blocks, int points,
     return members;
 }
 
-// Greedy weighted set cover: draws' orbits weigh their size, blocks' orbits cost theirs.
-std::vector<bool> greedyCover(const SubsetOrbits& draws, const SubsetOrbits& blocks,
-                              const std::vector<std::vector<std::uint32_t>>& reaching,
-                              std::uint64_t seed) {
-    const std::size_t blockOrbits = blocks.representative.size();
+// The orbits of draws each orbit of blocks reaches.
+std::vector<std::vector<std::uint32_t>> reachedBy(
+    std::size_t blockOrbits, const std::vector<std::vector<std::uint32_t>>& reaching) {
     std::vector<std::vector<std::uint32_t>> reaches(blockOrbits);
     for (std::uint32_t d = 0; d < reaching.size(); ++d) {
         for (const std::uint32_t b : reaching[d]) reaches[b].push_back(d);
     }
-    std::mt19937_64 random(seed);
-    std::uniform_real_distribution<double> jitter(1.0, seed == 0 ? 1.0 : 1.15);
-    std::vector<double> bias(blockOrbits);
-    for (double& b : bias) b = jitter(random);
+    return reaches;
+}
 
-    std::vector<bool> reached(reaching.size(), false);
+// Greedy weighted set cover: draws' orbits weigh their size, blocks' orbits cost theirs.
+std::vector<std::uint32_t> greedyCover(const SubsetOrbits& draws, const SubsetOrbits& blocks,
+                                       const std::vector<std::vector<std::uint32_t>>& reaches) {
+    const std::size_t blockOrbits = blocks.representative.size();
+
+    std::vector<bool> reached(draws.representative.size(), false);
     auto gain = [&](std::uint32_t b) {
         double weight = 0;
         for (const std::uint32_t d : reaches[b]) {
             if (!reached[d]) weight += draws.orbitSize[d];
         }
-        return weight * bias[b] / blocks.orbitSize[b];
+        return weight / blocks.orbitSize[b];
     };
     std::priority_queue<std::pair<double, std::uint32_t>> queue;
     for (std::uint32_t b = 0; b < blockOrbits; ++b) {
         if (!reaches[b].empty()) queue.push({gain(b), b});
     }
-    std::vector<bool> chosen(blockOrbits, false);
-    std::size_t unreached = reaching.size();
+    std::vector<std::uint32_t> chosen;
+    std::size_t unreached = reached.size();
     while (unreached > 0 && !queue.empty()) {
         const auto [score, b] = queue.top();
         queue.pop();
@@ -113,7 +114,7 @@ std::vector<bool> greedyCover(const SubsetOrbits& draws, const SubsetOrbits& blo
             queue.push({now, b});  // stale score: try again where it belongs now
             continue;
         }
-        chosen[b] = true;
+        chosen.push_back(b);
         for (const std::uint32_t d : reaches[b]) {
             if (!reached[d]) --unreached;
             reached[d] = true;
@@ -121,6 +122,106 @@ std::vector<bool> greedyCover(const SubsetOrbits& draws, const SubsetOrbits& blo
     }
     return chosen;
 }
+
+// Drops chosen orbits whose draws the others reach too, the largest first.
+void dropRedundant(std::vector<std::uint32_t>& chosen, const SubsetOrbits& draws,
+                   const SubsetOrbits& blocks,
+                   const std::vector<std::vector<std::uint32_t>>& reaches) {
+    std::vector<std::uint32_t> reachCount(draws.representative.size(), 0);
+    for (const std::uint32_t b : chosen) {
+        for (const std::uint32_t d : reaches[b]) ++reachCount[d];
+    }
+    std::sort(chosen.begin(), chosen.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return blocks.orbitSize[a] > blocks.orbitSize[b];
+    });
+    std::erase_if(chosen, [&](std::uint32_t b) {
+        for (const std::uint32_t d : reaches[b]) {
+            if (reachCount[d] < 2) return false;
+        }
+        for (const std::uint32_t d : reaches[b]) --reachCount[d];
+        return true;
+    });
+}
+
+std::size_t blockCount(const std::vector<std::uint32_t>& chosen, const SubsetOrbits& blocks) {
+    std::size_t count = 0;
+    for (const std::uint32_t b : chosen) count += blocks.orbitSize[b];
+    return count;
+}
+
+// Local search over whole orbits: take one to three chosen orbits out, reach the draws they
+// leave with the orbits that reach most of them per block, drop what became redundant; keep the
+// change unless it costs more blocks.
+class OrbitCoverSearch {
+public:
+    OrbitCoverSearch(const SubsetOrbits& draws, const SubsetOrbits& blocks,
+                     const std::vector<std::vector<std::uint32_t>>& reaching,
+                     const std::vector<std::vector<std::uint32_t>>& reaches, std::uint64_t seed)
+        : draws_(draws), blocks_(blocks), reaching_(reaching), reaches_(reaches), random_(seed) {}
+
+    std::vector<std::uint32_t> improve(std::vector<std::uint32_t> chosen,
+                                       std::chrono::steady_clock::time_point deadline) {
+        std::vector<std::uint32_t> best = chosen;
+        std::size_t bestCount = blockCount(best, blocks_);
+        for (std::uint64_t step = 0;; ++step) {
+            if (step % 64 == 0 && std::chrono::steady_clock::now() >= deadline) break;
+            std::vector<std::uint32_t> trial = chosen;
+            const std::size_t removals = 1 + random_() % 3;
+            for (std::size_t i = 0; i < removals && !trial.empty(); ++i) {
+                std::swap(trial[random_() % trial.size()], trial.back());
+                trial.pop_back();
+            }
+            repair(trial);
+            std::shuffle(trial.begin(), trial.end(), random_);
+            dropRedundant(trial, draws_, blocks_, reaches_);
+            const std::size_t count = blockCount(trial, blocks_);
+            if (count > blockCount(chosen, blocks_)) continue;
+            chosen = std::move(trial);
+            if (count < bestCount) {
+                bestCount = count;
+                best = chosen;
+            }
+        }
+        return best;
+    }
+
+private:
+    void repair(std::vector<std::uint32_t>& chosen) {
+        std::vector<std::uint32_t> reachCount(draws_.representative.size(), 0);
+        for (const std::uint32_t b : chosen) {
+            for (const std::uint32_t d : reaches_[b]) ++reachCount[d];
+        }
+        for (;;) {
+            double bestGain = 0;
+            std::uint32_t bestOrbit = 0;
+            for (std::uint32_t d = 0; d < reachCount.size(); ++d) {
+                if (reachCount[d] != 0) continue;
+                for (const std::uint32_t b : reaching_[d]) {
+                    double weight = 0;
+                    for (const std::uint32_t r : reaches_[b]) {
+                        if (reachCount[r] == 0) weight += draws_.orbitSize[r];
+                    }
+                    const double gain =
+                        weight * (1.0 + 0.3 * unit_(random_)) / blocks_.orbitSize[b];
+                    if (gain > bestGain) {
+                        bestGain = gain;
+                        bestOrbit = b;
+                    }
+                }
+            }
+            if (bestGain == 0) return;
+            chosen.push_back(bestOrbit);
+            for (const std::uint32_t d : reaches_[bestOrbit]) ++reachCount[d];
+        }
+    }
+
+    const SubsetOrbits& draws_;
+    const SubsetOrbits& blocks_;
+    const std::vector<std::vector<std::uint32_t>>& reaching_;
+    const std::vector<std::vector<std::uint32_t>>& reaches_;
+    std::mt19937_64 random_;
+    std::uniform_real_distribution<double> unit_{0.0, 1.0};
+};
 
 struct ExactCoverSearch {
     // For each orbit of blocks: (orbit of t-sets, how many of its blocks hold the representative).
@@ -213,12 +314,19 @@ bool orbitDesignAffordable(const DesignShape& shape) {
 }
 
 std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
-                                              const PermutationGroup& group, std::uint64_t seed) {
+                                              const PermutationGroup& group, std::uint64_t seed,
+                                              std::chrono::steady_clock::time_point deadline) {
     if (!orbitDesignAffordable(shape)) return std::nullopt;
     const SubsetOrbits draws = subsetOrbits(group, shape.drawSize);
     const SubsetOrbits blocks = subsetOrbits(group, shape.blockSize);
     const auto reaching = reachingOrbits(shape, draws, blocks);
-    const std::vector<bool> chosen = greedyCover(draws, blocks, reaching, seed);
+    const auto reaches = reachedBy(blocks.representative.size(), reaching);
+    std::vector<std::uint32_t> start = greedyCover(draws, blocks, reaches);
+    dropRedundant(start, draws, blocks, reaches);
+    OrbitCoverSearch search(draws, blocks, reaching, reaches, seed);
+    const std::vector<std::uint32_t> best = search.improve(std::move(start), deadline);
+    std::vector<bool> chosen(blocks.representative.size(), false);
+    for (const std::uint32_t b : best) chosen[b] = true;
     return orbitMembers(blocks, shape.points, chosen);
 }
 
@@ -250,9 +358,13 @@ std::vector<Block> bestOrbitDesign(const DesignShape& shape,
                                    std::uint64_t seed) {
     std::vector<Block> best;
     if (!orbitDesignAffordable(shape)) return best;
-    for (const PermutationGroup& group : candidateGroups(shape.points)) {
-        if (std::chrono::steady_clock::now() >= deadline) break;
-        std::optional<std::vector<Block>> design = orbitDesign(shape, group, seed);
+    const std::vector<PermutationGroup> groups = candidateGroups(shape.points);
+    // Each group gets an equal share of what is left of the time.
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) break;
+        const auto share = (deadline - now) / std::ptrdiff_t(groups.size() - i);
+        std::optional<std::vector<Block>> design = orbitDesign(shape, groups[i], seed, now + share);
         if (!design || design->empty()) continue;
         if (best.empty() || design->size() < best.size()) best = std::move(*design);
     }

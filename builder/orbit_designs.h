@@ -20,14 +20,15 @@ struct SubsetOrbits {
 
 SubsetOrbits subsetOrbits(const PermutationGroup& group, int size);
 
-// Whether orbitDesign would be quick enough for the shape under a group of about `groupOrder`.
+// Whether orbitDesign would be quick enough for the shape.
 bool orbitDesignAffordable(const DesignShape& shape);
 
-// A design made of whole orbits of blocks, chosen greedily: each time the orbit that reaches
-// the most unreached draws per block, with `seed` breaking near ties. Nothing when the shape
-// is too large for it.
+// A design made of whole orbits of blocks: chosen greedily (each time the orbit that reaches
+// the most unreached draws per block), then improved by a local search over orbits, driven by
+// `seed`, until the deadline. Nothing when the shape is too large for it.
 std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
-                                              const PermutationGroup& group, std::uint64_t seed);
+                                              const PermutationGroup& group, std::uint64_t seed,
+                                              std::chrono::steady_clock::time_point deadline);
 
 // A Steiner system S(t, k, v) (every t-set in exactly one block) as a union of orbits, found by
 // an exact search over the orbit matrix (Kramer and Mesner); nothing when none exists or the

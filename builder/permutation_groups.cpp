@@ -32,6 +32,15 @@ int inverse(int a, int q) {
     return power(a, q - 2, q);
 }
 
+// Z_cycle turning `copies` disjoint cycles of `cycle` points at once.
+PermutationGroup parallelCycles(int cycle, int copies, int points) {
+    Permutation shift = identity();
+    for (int p = 0; p < cycle * copies; ++p) {
+        shift[p] = std::uint8_t(p / cycle * cycle + (p % cycle + 1) % cycle);
+    }
+    return {points, {shift}, "Z" + std::to_string(cycle) + "x" + std::to_string(copies)};
+}
+
 PermutationGroup cyclicGroup(int cycle, int points) {
     Permutation shift = identity();
     for (int p = 0; p < cycle; ++p) shift[p] = std::uint8_t((p + 1) % cycle);
@@ -96,6 +105,11 @@ std::vector<PermutationGroup> candidateGroups(int points) {
         if (isPrime(moved)) {
             for (int order = 2; order < moved; ++order) {
                 if ((moved - 1) % order == 0) groups.push_back(affineGroup(moved, order, points));
+            }
+        }
+        for (int copies = 2; copies <= 3; ++copies) {
+            if (moved % copies == 0 && moved / copies >= 4) {
+                groups.push_back(parallelCycles(moved / copies, copies, points));
             }
         }
         if (fixed <= 1 && isPrime(moved - 1)) {

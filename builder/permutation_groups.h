@@ -25,7 +25,8 @@ PermutationGroup projectiveLinearGroup(int q);
 
 // The groups whose orbits of blocks are worth trying on `points` points: cyclic groups,
 // affine groups x -> a x + b over a prime field with `a` in each subgroup of the units, and
-// PSL(2,q), each also with one to three points left fixed.
+// PSL(2,q), cycles turning two or three groups of points together, each also with one to
+// three points left fixed.
 std::vector<PermutationGroup> candidateGroups(int points);
 
 bool isPrime(int n);
