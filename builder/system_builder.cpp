@@ -1,6 +1,7 @@
 #include "builder/system_builder.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "builder/bounds.h"
 #include "builder/constructions.h"
@@ -33,6 +34,30 @@ Candidate firstValid(const DesignShape& shape, std::vector<Candidate> candidates
     return {};
 }
 
+// The same design with the points no block uses moved to the lowest numbers: the loader takes
+// the highest number that occurs as the count of system numbers, so the highest must occur.
+std::vector<Block> unusedPointsFirst(int points, std::vector<Block> blocks) {
+    Block used = 0;
+    for (const Block block : blocks) used |= block;
+    const Block all = (Block{1} << points) - 1;
+    if (used == all) return blocks;
+    std::vector<int> newPoint(std::size_t(points), 0);
+    int next = 0;
+    for (const Block part : {all & ~used, used}) {
+        for (int p = 0; p < points; ++p) {
+            if (part & (Block{1} << p)) newPoint[std::size_t(p)] = next++;
+        }
+    }
+    for (Block& block : blocks) {
+        Block moved = 0;
+        for (Block rest = block; rest != 0; rest &= rest - 1) {
+            moved |= Block{1} << newPoint[std::size_t(std::countr_zero(rest))];
+        }
+        block = moved;
+    }
+    return blocks;
+}
+
 }  // namespace
 
 BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options) {
@@ -52,6 +77,7 @@ BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options
         blocks = shrinkDesign(shape, std::move(blocks), {},
                               searchLimits(options, deadline, built.lowerBound));
     }
+    blocks = unusedPointsFirst(shape.points, std::move(blocks));
     for (const Block block : blocks) built.rows.push_back(requestRow(request, block));
     built.proof =
         verifyRows(request.numbers, built.rows, keyMask(request), request.drawn, request.guarantee);
