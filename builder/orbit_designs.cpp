@@ -15,6 +15,8 @@ namespace {
 
 constexpr std::uint64_t MAX_RANKED_SETS = 4'000'000;
 constexpr std::uint64_t MAX_ORBIT_WORK = 40'000'000;
+// The orbit search gives up after this many changes without a smaller design.
+constexpr std::uint64_t STEPS_WITHOUT_GAIN = 5'000;
 
 std::uint32_t findRoot(std::vector<std::uint32_t>& parent, std::uint32_t x) {
     while (parent[x] != x) {
@@ -163,7 +165,8 @@ public:
                                        std::chrono::steady_clock::time_point deadline) {
         std::vector<std::uint32_t> best = chosen;
         std::size_t bestCount = blockCount(best, blocks_);
-        for (std::uint64_t step = 0;; ++step) {
+        std::uint64_t lastGain = 0;
+        for (std::uint64_t step = 0; step - lastGain < STEPS_WITHOUT_GAIN; ++step) {
             if (step % 64 == 0 && std::chrono::steady_clock::now() >= deadline) break;
             std::vector<std::uint32_t> trial = chosen;
             const std::size_t removals = 1 + random_() % 3;
@@ -180,6 +183,7 @@ public:
             if (count < bestCount) {
                 bestCount = count;
                 best = chosen;
+                lastGain = step;
             }
         }
         return best;
