@@ -70,6 +70,8 @@ int runBuild(const BuildCliOptions& options, BuildStreams& streams) {
         }
     }
     std::mutex progressLock;
+    if (streams.errIsTerminal)
+        streams.err << "lorvex-build: Konstruktionen laufen ..." << std::flush;
     const builder::BuiltSystem built =
         builder::buildSystem(options.request, buildOptions(options, streams, progressLock));
     if (streams.errIsTerminal) streams.err << "\r\x1b[K";
