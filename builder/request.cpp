@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <bit>
 
+#include "builder/bounds.h"
 #include "core/conversions.h"
+#include "core/system_row.h"
 
 namespace lorvex::builder {
 
@@ -55,7 +57,14 @@ std::optional<std::string> requestProblem(const BuildRequest& request) {
         return "Unter " + text(request.numbers) + " Systemzahlen können nicht " +
                text(request.drawn) + " Gewinnzahlen sein.";
     }
-    return keyNumberProblem(request);
+    if (auto problem = keyNumberProblem(request)) return problem;
+    // Lorvex loads at most MAX_SYSTEM_ROWS rows; a system that must be larger is of no use.
+    const std::uint64_t least = lowerBound(reducedShape(request));
+    if (least > std::uint64_t(MAX_SYSTEM_ROWS)) {
+        return "Ein solches System hat mindestens " + FormatInteger(std::int64_t(least)) +
+               " Reihen; Lorvex verarbeitet h\u00f6chstens " + text(MAX_SYSTEM_ROWS) + ".";
+    }
+    return std::nullopt;
 }
 
 DesignShape reducedShape(const BuildRequest& request) {

@@ -38,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--numbers", "12", "--guarantee", "3", "--fixed", "13"}, "Bankzahl 13"},
         UsageCase{{"--numbers", "12", "--guarantee", "3", "--fixed", "2 2"}, "nur einmal"},
         UsageCase{{"--numbers", "12"}, "--guarantee fehlt"},
+        UsageCase{{"--numbers", "30", "--guarantee", "5"}, "h\u00f6chstens 9999"},
         UsageCase{{"--numbers", "12", "--guarantee", "x"}, "--guarantee erwartet"},
         UsageCase{{"--numbers", "12", "--guarantee", "3", "--seconds", "-1"}, "--seconds"},
         UsageCase{{"--numbers", "12", "--numbers", "13", "--guarantee", "3"}, "nur einmal"},
