@@ -13,8 +13,10 @@ namespace lorvex::builder {
 
 namespace {
 
-constexpr std::uint64_t MAX_RANKED_SETS = 4'000'000;
-constexpr std::uint64_t MAX_ORBIT_WORK = 40'000'000;
+constexpr std::uint64_t MAX_RANKED_SETS = 16'000'000;
+constexpr std::uint64_t MANY_DRAWS = 1'000'000;
+// Bounds the lists of orbits that reach each orbit of draws (4 bytes an entry, twice).
+constexpr std::uint64_t MAX_ORBIT_WORK = 20'000'000;
 // The orbit search gives up after this many changes without a smaller design.
 constexpr std::uint64_t STEPS_WITHOUT_GAIN = 5'000;
 
@@ -41,14 +43,15 @@ void forEachReachingBlock(const DesignShape& shape, Block draw, Visit&& visit) {
     }
 }
 
-std::uint64_t reachPerDraw(const DesignShape& shape) {
-    std::uint64_t reach = 0;
+// How many blocks meet one draw in `guarantee` points or more.
+std::uint64_t blocksPerDraw(const DesignShape& shape) {
+    std::uint64_t blocks = 0;
     for (int i = std::max(shape.guarantee, 0); i <= std::min(shape.blockSize, shape.drawSize);
          ++i) {
-        reach += BINOMIALS.value[shape.blockSize][i] *
-                 BINOMIALS.value[shape.points - shape.blockSize][shape.drawSize - i];
+        blocks += BINOMIALS.value[shape.drawSize][i] *
+                  BINOMIALS.value[shape.points - shape.drawSize][shape.blockSize - i];
     }
-    return reach;
+    return blocks;
 }
 
 // For each orbit of draws, the orbits of blocks that reach its representative (each once).
@@ -310,11 +313,7 @@ SubsetOrbits subsetOrbits(const PermutationGroup& group, int size) {
 bool orbitDesignAffordable(const DesignShape& shape) {
     const auto [v, k, m, t] = shape;
     if (t <= 0 || m > v || k > v) return false;
-    if (BINOMIALS.value[v][k] > MAX_RANKED_SETS || BINOMIALS.value[v][m] > MAX_RANKED_SETS) {
-        return false;
-    }
-    // The smallest groups tried are about as large as the points are many.
-    return BINOMIALS.value[v][m] / std::uint64_t(v) * reachPerDraw(shape) <= MAX_ORBIT_WORK;
+    return BINOMIALS.value[v][k] <= MAX_RANKED_SETS && BINOMIALS.value[v][m] <= MAX_RANKED_SETS;
 }
 
 std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
@@ -322,6 +321,8 @@ std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
                                               std::chrono::steady_clock::time_point deadline) {
     if (!orbitDesignAffordable(shape)) return std::nullopt;
     const SubsetOrbits draws = subsetOrbits(group, shape.drawSize);
+    // Small groups leave too many orbits of draws on many points.
+    if (draws.representative.size() * blocksPerDraw(shape) > MAX_ORBIT_WORK) return std::nullopt;
     const SubsetOrbits blocks = subsetOrbits(group, shape.blockSize);
     const auto reaching = reachingOrbits(shape, draws, blocks);
     const auto reaches = reachedBy(blocks.representative.size(), reaching);
@@ -362,7 +363,11 @@ std::vector<Block> bestOrbitDesign(const DesignShape& shape,
                                    std::uint64_t seed) {
     std::vector<Block> best;
     if (!orbitDesignAffordable(shape)) return best;
-    const std::vector<PermutationGroup> groups = candidateGroups(shape.points);
+    std::vector<PermutationGroup> groups = candidateGroups(shape.points);
+    // On many points only the large groups, last in the list, leave few enough orbits.
+    if (BINOMIALS.value[shape.points][shape.drawSize] > MANY_DRAWS) {
+        std::reverse(groups.begin(), groups.end());
+    }
     // Each group gets an equal share of what is left of the time.
     for (std::size_t i = 0; i < groups.size(); ++i) {
         const auto now = std::chrono::steady_clock::now();

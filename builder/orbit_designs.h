@@ -20,7 +20,7 @@ struct SubsetOrbits {
 
 SubsetOrbits subsetOrbits(const PermutationGroup& group, int size);
 
-// Whether orbitDesign would be quick enough for the shape.
+// Whether the shape has few enough sets of points to number them all for orbitDesign.
 bool orbitDesignAffordable(const DesignShape& shape);
 
 // A design made of whole orbits of blocks: chosen greedily (each time the orbit that reaches
