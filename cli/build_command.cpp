@@ -99,6 +99,7 @@ std::string buildSummary(const builder::BuildRequest& request, std::size_t rows,
     text += rows <= lowerBound ? " (minimal, untere Schranke " : " (untere Schranke ";
     text += FormatInteger(std::int64_t(lowerBound)) + "), gepr\u00fcft: ";
     const std::string withKeys = request.keyNumbers.empty() ? "" : " mit den Bankzahlen";
+    if (missed == 0 && draws == 1) return text + "die eine Ziehung" + withKeys + " erf\u00fcllt";
     if (missed == 0) {
         return text + "alle " + FormatInteger(std::int64_t(draws)) + " Ziehungen" + withKeys +
                " erf\u00fcllt";
