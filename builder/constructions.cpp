@@ -125,7 +125,7 @@ std::vector<Candidate> DesignConstructor::candidatesUntil(
         found.push_back({"rekursiv", std::move(*design)});
     }
     if (std::optional<std::vector<Block>> design = partition(shape)) {
-        found.push_back({"Zerlegung", std::move(*design)});
+        found.push_back({std::string(PARTITION_METHOD), std::move(*design)});
     }
     std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
         return a.blocks.size() < b.blocks.size();

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "builder/design.h"
@@ -27,6 +28,8 @@ std::vector<Block> recursiveUnion(int points, const std::vector<Block>& withoutL
 std::vector<Block> partitionUnion(int blockSize, int firstPoints, int points,
                                   const std::vector<Block>& first,
                                   const std::vector<Block>& second);
+
+inline constexpr std::string_view PARTITION_METHOD = "Zerlegung";
 
 // A candidate design for a shape and the construction that gave it.
 struct Candidate {

@@ -170,7 +170,7 @@ public:
         std::size_t bestCount = blockCount(best, blocks_);
         std::uint64_t lastGain = 0;
         for (std::uint64_t step = 0; step - lastGain < STEPS_WITHOUT_GAIN; ++step) {
-            if (step % 64 == 0 && std::chrono::steady_clock::now() >= deadline) break;
+            if (std::chrono::steady_clock::now() >= deadline) break;
             std::vector<std::uint32_t> trial = chosen;
             const std::size_t removals = 1 + random_() % 3;
             for (std::size_t i = 0; i < removals && !trial.empty(); ++i) {
@@ -313,7 +313,12 @@ SubsetOrbits subsetOrbits(const PermutationGroup& group, int size) {
 bool orbitDesignAffordable(const DesignShape& shape) {
     const auto [v, k, m, t] = shape;
     if (t <= 0 || m > v || k > v) return false;
-    return BINOMIALS.value[v][k] <= MAX_RANKED_SETS && BINOMIALS.value[v][m] <= MAX_RANKED_SETS;
+    if (BINOMIALS.value[v][k] > MAX_RANKED_SETS || BINOMIALS.value[v][m] > MAX_RANKED_SETS) {
+        return false;
+    }
+    // Even PSL(2,q), the largest group tried, of order about v^3/2, would leave too many.
+    const std::uint64_t largestGroup = std::uint64_t(v) * std::uint64_t(v) * std::uint64_t(v) / 2;
+    return BINOMIALS.value[v][m] / largestGroup * blocksPerDraw(shape) <= MAX_ORBIT_WORK;
 }
 
 std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,

@@ -5,6 +5,7 @@
 
 #include "builder/bounds.h"
 #include "builder/constructions.h"
+#include "core/binomial.h"
 
 namespace lorvex::builder {
 
@@ -14,6 +15,9 @@ using Clock = std::chrono::steady_clock;
 
 // The constructions may use up to a third of the time, the search gets the rest.
 constexpr int CONSTRUCTION_SHARE = 3;
+
+// Above this many draws a partition design's parts are shrunk on their own first.
+constexpr std::uint64_t MANY_DRAWS = 500'000;
 
 SearchLimits searchLimits(const BuildOptions& options, Clock::time_point deadline,
                           std::uint64_t lowerBound) {
@@ -58,6 +62,35 @@ std::vector<Block> unusedPointsFirst(int points, std::vector<Block> blocks) {
     return blocks;
 }
 
+// The smallest design for a shape that the constructions and then the search find before the
+// deadline, with no progress reports.
+std::vector<Block> buildPart(const DesignShape& shape, const BuildOptions& options,
+                             Clock::time_point deadline) {
+    const Clock::time_point now = Clock::now();
+    DesignConstructor constructor(now + (deadline - now) / CONSTRUCTION_SHARE, options.seed);
+    std::vector<Block> blocks = firstValid(shape, constructor.candidates(shape)).blocks;
+    const std::uint64_t bound = lowerBound(shape);
+    if (blocks.size() <= bound || Clock::now() >= deadline) return blocks;
+    BuildOptions quiet = options;
+    quiet.improved = nullptr;
+    return shrinkDesign(shape, std::move(blocks), {}, searchLimits(quiet, deadline, bound));
+}
+
+// The partition design again, its parts each built and shrunk on their own: they have far
+// fewer draws than the whole, so the search gets much further on them in the same time.
+std::vector<Block> partitionOfShrunkParts(const DesignShape& shape, DesignConstructor& constructor,
+                                          const BuildOptions& options, Clock::time_point deadline) {
+    const std::optional<DesignConstructor::Split> split = constructor.bestSplit(shape);
+    if (!split) return {};
+    const Clock::time_point now = Clock::now();
+    const Clock::time_point firstDeadline =
+        split->secondNeeded ? now + (deadline - now) / 2 : deadline;
+    const std::vector<Block> first = buildPart(split->first, options, firstDeadline);
+    const std::vector<Block> second =
+        split->secondNeeded ? buildPart(split->second, options, deadline) : std::vector<Block>{};
+    return partitionUnion(shape.blockSize, split->first.points, shape.points, first, second);
+}
+
 }  // namespace
 
 BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options) {
@@ -73,6 +106,16 @@ BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options
     if (options.improved) options.improved(design.blocks.size());
 
     std::vector<Block> blocks = std::move(design.blocks);
+    if (design.method == PARTITION_METHOD && binomial(shape.points, shape.drawSize) > MANY_DRAWS) {
+        // Two thirds of the time for the parts, the rest for the whole.
+        const Clock::time_point partsDeadline = start + options.searchTime * 2 / 3;
+        std::vector<Block> parts =
+            partitionOfShrunkParts(shape, constructor, options, partsDeadline);
+        if (!parts.empty() && parts.size() < blocks.size() && verifyDesign(shape, parts).met()) {
+            blocks = std::move(parts);
+            if (options.improved) options.improved(blocks.size());
+        }
+    }
     if (blocks.size() > built.lowerBound && Clock::now() < deadline) {
         blocks = shrinkDesign(shape, std::move(blocks), {},
                               searchLimits(options, deadline, built.lowerBound));
