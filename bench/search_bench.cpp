@@ -3,6 +3,7 @@
 // at a generous size and is then shrunk; the result is checked against every draw.
 //
 //   lorvex-search-bench [--seconds S] [--threads N] [--seed N] [v:k:m:t[=best] ...]
+//   lorvex-search-bench --rows R [...]   draws left uncovered with R rows
 
 #include <bit>
 #include <chrono>
@@ -68,7 +69,8 @@ Case parseCase(std::string_view text) {
     return result;
 }
 
-void runCase(const Case& c, double seconds, int threads, std::uint64_t seed) {
+void runCase(const Case& c, double seconds, int threads, std::uint64_t seed,
+             std::size_t fixedRows) {
     using Clock = std::chrono::steady_clock;
     const auto begin = Clock::now();
     SearchLimits limits;
@@ -76,9 +78,22 @@ void runCase(const Case& c, double seconds, int threads, std::uint64_t seed) {
         begin + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
     limits.seed = seed;
     limits.threads = threads;
+    if (std::getenv("LORVEX_SEARCH_TRACE"))
+        limits.improved = [begin](std::size_t rows) {
+            std::fprintf(stderr, "  %zu rows after %.2f s\n", rows,
+                         std::chrono::duration<double>(Clock::now() - begin).count());
+        };
     const long bound = lowerBound(c.shape);
     // Stops at the best known size, so the time says how long reaching it took.
     limits.lowerBound = std::size_t(std::max(bound, c.best));
+    if (fixedRows > 0) {
+        const auto result = lorvex::builder::bestWithRows(c.shape, fixedRows, {}, {}, limits);
+        std::printf("| %2d %d %d %d | %6zu rows leave %llu draws uncovered | %6.1f s\n",
+                    c.shape.points, c.shape.blockSize, c.shape.drawSize, c.shape.guarantee,
+                    fixedRows, (unsigned long long)result.uncoveredDraws,
+                    std::chrono::duration<double>(Clock::now() - begin).count());
+        return;
+    }
     // A first covering at a size that anneals quickly.
     std::size_t rows = std::size_t(std::ceil(double(std::max(bound, c.best)) * 1.3));
     lorvex::builder::SearchResult first;
@@ -105,12 +120,15 @@ int main(int argc, char** argv) {
     int threads = 2;
     std::uint64_t seed = 1;
     std::vector<Case> cases;
+    std::size_t fixedRows = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--seconds" && i + 1 < argc) {
             seconds = std::atof(argv[++i]);
         } else if (arg == "--threads" && i + 1 < argc) {
             threads = std::atoi(argv[++i]);
+        } else if (arg == "--rows" && i + 1 < argc) {
+            fixedRows = std::strtoull(argv[++i], nullptr, 10);
         } else if (arg == "--seed" && i + 1 < argc) {
             seed = std::strtoull(argv[++i], nullptr, 10);
         } else {
@@ -120,5 +138,5 @@ int main(int argc, char** argv) {
     if (cases.empty()) cases = defaultCases;
     std::printf("| v k m t | rows | seconds | best known | lower bound | check\n");
     std::printf("|---|---|---|---|---|---|\n");
-    for (const Case& c : cases) runCase(c, seconds, threads, seed);
+    for (const Case& c : cases) runCase(c, seconds, threads, seed, fixedRows);
 }

@@ -36,26 +36,25 @@ Annealer::Annealer(CoverageState& state, Random& random)
     coolEvery_ = std::max<long>(64, long(state.rows().size()) * 4);
 }
 
-bool Annealer::run(const std::function<bool()>& stop, std::vector<Block>* best) {
+bool Annealer::run(const std::function<bool()>& stop, std::vector<Block>* best,
+                   std::uint64_t steps) {
     bestCount_ = state_.uncoveredCount();
     if (best) *best = state_.rows();
     if (state_.rows().empty()) return bestCount_ == 0;
-    for (long step = 1;; ++step) {
+    for (long step = 1; std::uint64_t(step) <= steps; ++step) {
         if (state_.uncoveredCount() == 0) return true;
         if (step % pollEvery_ == 0 && stop()) return false;
         if (step % coolEvery_ == 0) cool();
         const Move move = propose();
-        if (state_.hasCheapDelta()) {
-            if (accept(state_.replaceDelta(move.row, move.out, move.in)))
-                state_.replace(move.row, move.out, move.in);
-        } else if (!accept(state_.replace(move.row, move.out, move.in))) {
+        // Trying a move costs as much as making it, so a refused one is undone.
+        if (!accept(state_.replace(move.row, move.out, move.in)))
             state_.replace(move.row, move.in, move.out);
-        }
         if (state_.uncoveredCount() < bestCount_) {
             bestCount_ = state_.uncoveredCount();
             if (best) *best = state_.rows();
         }
     }
+    return state_.uncoveredCount() == 0;
 }
 
 Annealer::Move Annealer::propose() {

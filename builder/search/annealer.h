@@ -10,7 +10,8 @@
 namespace lorvex::builder::search {
 
 // Simulated annealing on a fixed number of rows with the uncovered draws as cost (Nurmela and
-// Östergård). Each move starts from an uncovered draw: a row that meets it in as many points
+// Östergård), for draws larger than the guarantee, where a move costs as much to try as to
+// make. Each move starts from an uncovered draw: a row that meets it in as many points
 // as any row swaps one of its other points for one of the draw's, so the draw becomes
 // covered; the move is taken by the Metropolis rule.
 class Annealer {
@@ -19,7 +20,8 @@ public:
 
     // Moves until no draw is uncovered (returns true) or stop() says so (returns false).
     // Where `best` is given it receives the rows of the lowest count seen.
-    bool run(const std::function<bool()>& stop, std::vector<Block>* best);
+    // Gives up after `steps` moves (returns false).
+    bool run(const std::function<bool()>& stop, std::vector<Block>* best, std::uint64_t steps);
     // The lowest uncovered count the last run saw.
     std::size_t bestCount() const { return bestCount_; }
 

@@ -38,16 +38,32 @@ std::uint64_t CoverageState::bytesNeeded(const DesignShape& shape) {
     return subsets * 4 + draws * perDraw;
 }
 
-long CoverageState::replaceDelta(std::size_t row, int out, int in) const {
-    const Block rest = rows_[row] & ~bit(out);
-    long delta = 0;
-    forEachSubset(rest, shape_.guarantee - 1, bit(out), [&](Block subset) {
-        if (holders_[ranks_.rank(subset)] == 1) ++delta;
-    });
-    forEachSubset(rest, shape_.guarantee - 1, bit(in), [&](Block subset) {
-        if (holders_[ranks_.rank(subset)] == 0) --delta;
-    });
-    return delta;
+void CoverageState::swapDeltas(std::size_t row, int in, std::span<const std::uint32_t> weights,
+                               std::array<long, SubsetRanks::maxSize>& deltas) const {
+    const RowPoints points(rows_[row]);
+    const int k = points.count;
+    const int t = shape_.guarantee;
+    // What leaves with a point: the row's subsets through it that no other row holds.
+    std::array<long, SubsetRanks::maxSize> loss{};
+    for (int i = 0; i < positionSubsets.count(k, t); ++i) {
+        const std::uint8_t positions = positionSubsets.at(k, t, i);
+        const std::uint32_t rank = ranks_.rank(points.pick(positions));
+        if (holders_[rank] != 1) continue;
+        for (std::uint8_t p = positions; p != 0; p &= std::uint8_t(p - 1))
+            loss[std::countr_zero(p)] += weights[rank];
+    }
+    // What `in` brings: the unheld subsets it forms with the points that stay.
+    std::array<long, SubsetRanks::maxSize> gainThrough{};
+    long gain = 0;
+    for (int i = 0; i < positionSubsets.count(k, t - 1); ++i) {
+        const std::uint8_t positions = positionSubsets.at(k, t - 1, i);
+        const std::uint32_t rank = ranks_.rank(points.pick(positions) | bit(in));
+        if (holders_[rank] != 0) continue;
+        gain += weights[rank];
+        for (std::uint8_t p = positions; p != 0; p &= std::uint8_t(p - 1))
+            gainThrough[std::countr_zero(p)] += weights[rank];
+    }
+    for (int j = 0; j < k; ++j) deltas[j] = loss[j] - (gain - gainThrough[j]);
 }
 
 long CoverageState::replace(std::size_t row, int out, int in) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -23,15 +24,20 @@ public:
     const DesignShape& shape() const { return shape_; }
     const std::vector<Block>& rows() const { return rows_; }
     std::size_t uncoveredCount() const { return uncovered_.size(); }
+    std::uint32_t uncoveredRank(std::size_t index) const { return uncovered_[index]; }
+    std::uint32_t drawCount() const { return std::uint32_t(slot_.size()); }
     Block uncoveredDraw(std::size_t index) const {
         return ranks_.unrank(uncovered_[index], shape_.drawSize, shape_.points);
     }
 
-    // Whether replaceDelta is cheaper than replace plus its undo.
+    // Whether a move's effect can be counted without making it (draws no larger than the
+    // guarantee).
     bool hasCheapDelta() const { return held_.empty(); }
-    // How the uncovered count would change if row `row` took `in` for `out`; only where
-    // hasCheapDelta().
-    long replaceDelta(std::size_t row, int out, int in) const;
+    // For a point `in` outside row `row`: how the uncovered draws, each counted by its weight
+    // (indexed by rank), would change if `in` took the place of each of the row's points,
+    // lowest point first; only where hasCheapDelta().
+    void swapDeltas(std::size_t row, int in, std::span<const std::uint32_t> weights,
+                    std::array<long, SubsetRanks::maxSize>& deltas) const;
     // Row `row` takes point `in` for `out`; returns the change of the uncovered count.
     long replace(std::size_t row, int out, int in);
 

@@ -9,6 +9,7 @@
 #include "builder/search/coverage_state.h"
 #include "builder/search/parallel_runs.h"
 #include "builder/search/random.h"
+#include "builder/search/weighted_search.h"
 
 namespace lorvex::builder {
 
@@ -25,6 +26,33 @@ int runCount(const DesignShape& shape, const SearchLimits& limits) {
     const std::uint64_t perRun = std::max<std::uint64_t>(1, CoverageState::bytesNeeded(shape));
     const auto affordable = int(std::max<std::uint64_t>(1, memoryBudget / perRun));
     return std::clamp(limits.threads, 1, affordable);
+}
+
+// Covers every draw with the rows the state has (returns true) or stops; `best` and
+// `bestCount` receive the rows with the fewest uncovered draws seen.
+class Improver {
+public:
+    Improver(CoverageState& state, Random& random)
+        : useWeights_(state.hasCheapDelta()), annealer_(state, random), weighted_(state, random) {}
+
+    bool run(const std::function<bool()>& stop, std::vector<Block>* best,
+             std::uint64_t steps = UINT64_MAX) {
+        return useWeights_ ? weighted_.run(stop, best, steps) : annealer_.run(stop, best, steps);
+    }
+    std::size_t bestCount() const {
+        return useWeights_ ? weighted_.bestCount() : annealer_.bestCount();
+    }
+
+private:
+    bool useWeights_;
+    Annealer annealer_;
+    search::WeightedSearch weighted_;
+};
+
+// Moves a search start may take: more for more draws, doubled every second attempt.
+std::uint64_t budget(const DesignShape& shape, int attempt) {
+    return 50 * search::SubsetRanks().binom(shape.points, shape.drawSize)
+           << std::min(attempt / 2, 20);
 }
 
 std::uint64_t runSeed(std::uint64_t seed, int run) {
@@ -62,15 +90,19 @@ private:
     std::optional<std::size_t> smallest_;
 };
 
-std::size_t leastNeededRow(CoverageState& state) {
+// The row whose removal uncovers the fewest draws; among equals one at random.
+std::size_t leastNeededRow(CoverageState& state, Random& random) {
     std::size_t bestRow = 0;
     std::size_t bestLoss = SIZE_MAX;
-    for (std::size_t row = 0; row < state.rows().size() && bestLoss > 0; ++row) {
+    std::uint32_t ties = 0;
+    for (std::size_t row = 0; row < state.rows().size(); ++row) {
         const std::size_t loss = state.lossIfRemoved(row);
+        if (loss > bestLoss) continue;
         if (loss < bestLoss) {
             bestLoss = loss;
-            bestRow = row;
+            ties = 0;
         }
+        if (random.below(++ties) == 0) bestRow = row;
     }
     return bestRow;
 }
@@ -100,7 +132,7 @@ CoverageState startingState(const DesignShape& shape, std::size_t rows,
                             std::span<const Block> start, std::span<const Block> fixed,
                             Random& random) {
     CoverageState state(shape, fixed, std::vector<Block>(start.begin(), start.end()));
-    while (state.rows().size() > rows) state.remove(leastNeededRow(state));
+    while (state.rows().size() > rows) state.remove(leastNeededRow(state, random));
     while (state.rows().size() < rows) state.add(randomRowAround(state, random));
     return state;
 }
@@ -115,14 +147,31 @@ std::vector<Block> shrinkDesign(const DesignShape& shape, std::vector<Block> sta
     std::vector<std::vector<Block>> results(std::size_t(runs), start);
     search::runInParallel(runs, [&](int run) {
         Random random(runSeed(limits.seed, run));
-        CoverageState state(shape, fixed, start);
-        Annealer annealer(state, random);
         const auto stop = [&] { return control.shouldStop(run); };
-        while (state.rows().size() > limits.lowerBound && !stop()) {
-            state.remove(leastNeededRow(state));
-            if (!annealer.run(stop, nullptr)) break;
-            results[std::size_t(run)] = state.rows();
-            control.reached(state.rows().size());
+        std::vector<Block>& valid = results[std::size_t(run)];
+        // How long a search takes to cover everything varies wildly from start to start, so
+        // one that stays stuck is given up for a new one with a larger budget, alternately
+        // from the last covering less a row and from random rows. Random rows do as well at
+        // a size well below a covering the search got stuck at, so they aim lower.
+        std::size_t gap = std::max<std::size_t>(1, valid.size() / 16);
+        for (int attempt = 0; valid.size() > limits.lowerBound && !stop(); ++attempt) {
+            const bool fromRandom = attempt % 2 == 1;
+            std::uint64_t steps = budget(shape, attempt);
+            if (fromRandom && attempt > 1) gap = std::max<std::size_t>(1, gap / 2);
+            const std::size_t target =
+                fromRandom ? std::max(limits.lowerBound, valid.size() - std::min(gap, valid.size()))
+                           : valid.size() - 1;
+            CoverageState state = startingState(
+                shape, target, fromRandom ? std::span<const Block>{} : valid, fixed, random);
+            Improver improver(state, random);
+            while (improver.run(stop, nullptr, steps)) {
+                valid = state.rows();
+                control.reached(valid.size());
+                attempt = -1;
+                steps = budget(shape, 0);
+                if (valid.size() <= limits.lowerBound) break;
+                state.remove(leastNeededRow(state, random));
+            }
         }
     });
     // The smallest; among equals the lowest run, so the result does not depend on timing.
@@ -137,12 +186,25 @@ SearchResult bestWithRows(const DesignShape& shape, std::size_t rows, std::span<
     std::vector<SearchResult> results(static_cast<std::size_t>(runs));
     search::runInParallel(runs, [&](int run) {
         Random random(runSeed(limits.seed, run));
-        CoverageState state = startingState(shape, rows, start, fixed, random);
-        Annealer annealer(state, random);
+        const auto stop = [&] { return control.shouldStop(run); };
         SearchResult& result = results[std::size_t(run)];
-        if (annealer.run([&] { return control.shouldStop(run); }, &result.blocks))
-            control.stopAll();
-        result.uncoveredDraws = annealer.bestCount();
+        result.uncoveredDraws = UINT64_MAX;
+        // As in shrinkDesign: new starts with growing budgets, the first from `start`.
+        for (int attempt = 0; !stop(); ++attempt) {
+            CoverageState state = startingState(
+                shape, rows, attempt == 0 ? start : std::span<const Block>{}, fixed, random);
+            Improver improver(state, random);
+            std::vector<Block> candidate;
+            const bool covered = improver.run(stop, &candidate, budget(shape, attempt));
+            if (improver.bestCount() < result.uncoveredDraws) {
+                result.uncoveredDraws = improver.bestCount();
+                result.blocks = std::move(candidate);
+            }
+            if (covered) {
+                control.stopAll();
+                break;
+            }
+        }
     });
     return *std::min_element(results.begin(), results.end(), [](const auto& a, const auto& b) {
         return a.uncoveredDraws < b.uncoveredDraws;

@@ -47,9 +47,53 @@ private:
     std::array<std::array<std::uint32_t, maxSize + 1>, maxPoints> table_{};
 };
 
+// The subsets of positions 0..n-1 (n <= 6) of each size, as bit masks over the positions.
+class PositionSubsets {
+public:
+    constexpr PositionSubsets() {
+        for (int n = 0; n <= SubsetRanks::maxSize; ++n)
+            for (unsigned mask = 0; mask < (1u << n); ++mask) {
+                const int size = std::popcount(mask);
+                lists_[n][size][counts_[n][size]++] = std::uint8_t(mask);
+            }
+    }
+
+    constexpr int count(int n, int size) const { return counts_[n][size]; }
+    constexpr std::uint8_t at(int n, int size, int index) const { return lists_[n][size][index]; }
+
+private:
+    std::array<std::array<std::array<std::uint8_t, 20>, 7>, 7> lists_{};
+    std::array<std::array<int, 7>, 7> counts_{};
+};
+
+inline constexpr PositionSubsets positionSubsets;
+
+// The points of a row, lowest first, for picking its subsets by position.
+struct RowPoints {
+    explicit RowPoints(Block row) {
+        for (; row != 0; row &= row - 1) bits[count++] = row & -row;
+    }
+
+    Block pick(std::uint8_t positions) const {
+        Block set = 0;
+        for (; positions != 0; positions &= std::uint8_t(positions - 1))
+            set |= bits[std::countr_zero(positions)];
+        return set;
+    }
+
+    std::array<Block, SubsetRanks::maxSize> bits{};
+    int count = 0;
+};
+
 // Calls visit(subset) for every subset of `size` points of `set`, each joined with `base`.
 template <typename Visit>
 void forEachSubset(Block set, int size, Block base, Visit&& visit) {
+    if (std::popcount(set) <= SubsetRanks::maxSize) {
+        const RowPoints row(set);
+        for (int i = 0; i < positionSubsets.count(row.count, size); ++i)
+            visit(base | row.pick(positionSubsets.at(row.count, size, i)));
+        return;
+    }
     std::array<int, 64> points{};
     int count = 0;
     for (Block rest = set; rest != 0; rest &= rest - 1) points[count++] = std::countr_zero(rest);
