@@ -50,8 +50,9 @@ public:
     // The smallest design the constructions give.
     const std::vector<Block>& best(const DesignShape& shape);
 
-    // The split of the points (first group size, first group draw size) that gave the smallest
-    // partition design, with the two parts' shapes; nothing when no split applies.
+    // The split of the points into two groups, each with the draws it must meet, that gives
+    // the smallest partition design; nothing when no split applies. The second part is not
+    // needed when every draw holds enough points of the first group.
     struct Split {
         DesignShape first, second;
         bool secondNeeded = true;

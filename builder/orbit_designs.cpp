@@ -7,7 +7,6 @@
 #include <random>
 
 #include "builder/subsets.h"
-#include "builder/verification.h"
 
 namespace lorvex::builder {
 

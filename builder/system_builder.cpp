@@ -102,7 +102,6 @@ BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options
     built.lowerBound = lowerBound(shape);
     DesignConstructor constructor(start + options.searchTime / CONSTRUCTION_SHARE, options.seed);
     Candidate design = firstValid(shape, constructor.candidates(shape));
-    built.method = design.method;
     if (options.improved) options.improved(design.blocks.size());
 
     std::vector<Block> blocks = std::move(design.blocks);

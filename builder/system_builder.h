@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "builder/design.h"
@@ -23,7 +22,6 @@ struct BuildOptions {
 struct BuiltSystem {
     std::vector<Block> rows;  // bit n-1 stands for the number n; key numbers included
     std::uint64_t lowerBound = 0;
-    std::string method;  // the construction the search started from
     Verification proof;  // of the rows as written, over every draw that holds the key numbers
 
     bool minimal() const { return rows.size() <= lowerBound; }
