@@ -1,7 +1,5 @@
 #include "builder/search/coverage_state.h"
 
-#include <numeric>
-
 namespace lorvex::builder::search {
 
 namespace {
@@ -22,12 +20,13 @@ CoverageState::CoverageState(const DesignShape& shape, std::span<const Block> fi
     holders_.assign(ranks_.binom(shape_.points, t), 0);
     const std::uint32_t draws = ranks_.binom(shape_.points, m);
     if (m > t) held_.assign(draws, 0);
-    uncovered_.resize(draws);
-    std::iota(uncovered_.begin(), uncovered_.end(), std::uint32_t{0});
-    slot_.resize(draws);
-    std::iota(slot_.begin(), slot_.end(), std::uint32_t{1});
+    slot_.assign(draws, 0);
+    // The counts first, then the list, so that it never holds every draw at once.
     for (Block row : fixed) hold(row, t, 0);
     for (Block row : rows_) hold(row, t, 0);
+    listing_ = true;
+    for (std::uint32_t draw = 0; draw < draws; ++draw)
+        if ((held_.empty() ? holders_[draw] : held_[draw]) == 0) markUncovered(draw);
 }
 
 std::uint64_t CoverageState::bytesNeeded(const DesignShape& shape) {
@@ -142,11 +141,13 @@ void CoverageState::loseSubset(Block subset, std::uint32_t rank) {
 }
 
 void CoverageState::markUncovered(std::uint32_t draw) {
+    if (!listing_) return;
     uncovered_.push_back(draw);
     slot_[draw] = std::uint32_t(uncovered_.size());
 }
 
 void CoverageState::markCovered(std::uint32_t draw) {
+    if (!listing_) return;
     const std::uint32_t place = slot_[draw] - 1;
     const std::uint32_t last = uncovered_.back();
     uncovered_[place] = last;

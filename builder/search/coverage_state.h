@@ -66,6 +66,7 @@ private:
     std::vector<std::uint8_t> held_;        // per draw: its held subsets (draws larger only)
     std::vector<std::uint32_t> uncovered_;  // ranks of the draws without the guarantee
     std::vector<std::uint32_t> slot_;       // per draw: 1 + its place in uncovered_, or 0
+    bool listing_ = false;                  // whether uncovered_ is kept up to date yet
 };
 
 }  // namespace lorvex::builder::search

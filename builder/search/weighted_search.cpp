@@ -22,7 +22,7 @@ std::uint8_t bitCount(Block set) {
 }  // namespace
 
 WeightedSearch::WeightedSearch(CoverageState& state, Random& random)
-    : state_(state), random_(random), weights_(state.drawCount(), 1) {}
+    : state_(state), random_(random) {}
 
 bool WeightedSearch::run(const std::function<bool()>& stop, std::vector<Block>* best,
                          std::uint64_t steps) {
@@ -30,6 +30,7 @@ bool WeightedSearch::run(const std::function<bool()>& stop, std::vector<Block>* 
     if (best) *best = state_.rows();
     if (state_.rows().empty()) return bestCount_ == 0;
     tabuUntil_.assign(state_.rows().size() * 64, 0);
+    if (weights_.empty()) weights_.assign(state_.drawCount(), 1);
     for (long poll = 1; std::uint64_t(poll) <= steps; ++poll) {
         if (state_.uncoveredCount() == 0) return true;
         if (poll % pollEvery == 0 && stop()) return false;

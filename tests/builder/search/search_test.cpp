@@ -96,6 +96,10 @@ INSTANTIATE_TEST_SUITE_P(Shapes, CoverageStateTest,
                                          DesignShape{12, 6, 5, 5}),
                          [](const auto& info) { return shapeName(info.param); });
 
+// The Fano plane covers every pair of seven points with seven lines.
+const std::vector<Block> fano{0b0001011, 0b0010110, 0b0101100, 0b1011000,
+                              0b0110001, 0b1100010, 0b1000101};
+
 struct KnownSize {
     DesignShape shape;
     std::size_t rows;
@@ -122,14 +126,20 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ShrinkTest,
 // fills the holes.
 TEST(BestWithRows, FillsHolesAroundFixedRows) {
     const DesignShape shape{7, 3, 2, 2};
-    // The Fano plane covers every pair of seven points with seven lines.
-    const std::vector<Block> fano{0b0001011, 0b0010110, 0b0101100, 0b1011000,
-                                  0b0110001, 0b1100010, 0b1000101};
     const std::vector<Block> fixed(fano.begin(), fano.begin() + 4);
     const SearchResult result = bestWithRows(shape, 3, {}, fixed, quickLimits(0));
     EXPECT_EQ(result.blocks.size(), 3u);
     EXPECT_EQ(result.uncoveredDraws, 0u);
     EXPECT_EQ(holesByBruteForce(shape, result.blocks, fixed), 0u);
+}
+
+// Fixed rows are not returned, yet shrinking counts on them.
+TEST(ShrinkDesign, KeepsFixedRowsOut) {
+    const DesignShape shape{7, 3, 2, 2};
+    const std::vector<Block> fixed(fano.begin(), fano.begin() + 4);
+    const std::vector<Block> design = shrinkDesign(shape, allRows(shape), fixed, quickLimits(3));
+    EXPECT_EQ(design.size(), 3u);
+    EXPECT_EQ(holesByBruteForce(shape, design, fixed), 0u);
 }
 
 // The same seed and the same work give the same rows.
