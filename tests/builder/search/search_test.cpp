@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <chrono>
@@ -48,6 +49,20 @@ SearchLimits quickLimits(std::size_t lowerBound, int threads = 1) {
     return limits;
 }
 
+// Every (guarantee - 1)-subset of the first row lists exactly the rows holding it.
+void expectRowIndexRight(const search::CoverageState& state) {
+    const std::vector<Block>& rows = state.rows();
+    search::forEachSubset(rows[0], state.shape().guarantee - 1, 0, [&](Block subset) {
+        std::vector<std::uint32_t> listed(state.rowsThrough(subset).begin(),
+                                          state.rowsThrough(subset).end());
+        std::sort(listed.begin(), listed.end());
+        std::vector<std::uint32_t> holding;
+        for (std::uint32_t row = 0; row < rows.size(); ++row)
+            if ((rows[row] & subset) == subset) holding.push_back(row);
+        EXPECT_EQ(listed, holding);
+    });
+}
+
 class CoverageStateTest : public testing::TestWithParam<DesignShape> {};
 
 // The incremental count agrees with the brute force after every kind of change.
@@ -87,6 +102,7 @@ TEST_P(CoverageStateTest, CountsHolesLikeBruteForce) {
         }
         ASSERT_EQ(long(state.uncoveredCount()) - long(before), delta);
         ASSERT_EQ(state.uncoveredCount(), holesByBruteForce(shape, state.rows(), fixed));
+        if (state.indexesRows()) expectRowIndexRight(state);
     }
 }
 
