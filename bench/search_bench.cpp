@@ -94,13 +94,16 @@ void runCase(const Case& c, double seconds, int threads, std::uint64_t seed,
                     std::chrono::duration<double>(Clock::now() - begin).count());
         return;
     }
-    // A first covering at a size that anneals quickly.
-    std::size_t rows = std::size_t(std::ceil(double(std::max(bound, c.best)) * 1.3));
+    // A first covering at a size that the search covers quickly, with more rows and a little
+    // time for each try.
+    std::size_t rows = std::size_t(std::ceil(double(std::max(bound, c.best)) * 1.2));
     lorvex::builder::SearchResult first;
     while (true) {
-        first = lorvex::builder::bestWithRows(c.shape, rows, first.blocks, {}, limits);
+        SearchLimits attempt = limits;
+        attempt.deadline = std::min(limits.deadline, Clock::now() + (limits.deadline - begin) / 20);
+        first = lorvex::builder::bestWithRows(c.shape, rows, first.blocks, {}, attempt);
         if (first.uncoveredDraws == 0 || Clock::now() >= limits.deadline) break;
-        rows += rows / 4 + 1;
+        rows += rows / 10 + 1;
     }
     std::vector<Block> design =
         first.uncoveredDraws == 0 ? lorvex::builder::shrinkDesign(c.shape, first.blocks, {}, limits)

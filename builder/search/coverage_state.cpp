@@ -1,6 +1,6 @@
 #include "builder/search/coverage_state.h"
 
-#include <numeric>
+#include <algorithm>
 
 namespace lorvex::builder::search {
 
@@ -22,12 +22,18 @@ CoverageState::CoverageState(const DesignShape& shape, std::span<const Block> fi
     holders_.assign(ranks_.binom(shape_.points, t), 0);
     const std::uint32_t draws = ranks_.binom(shape_.points, m);
     if (m > t) held_.assign(draws, 0);
-    uncovered_.resize(draws);
-    std::iota(uncovered_.begin(), uncovered_.end(), std::uint32_t{0});
-    slot_.resize(draws);
-    std::iota(slot_.begin(), slot_.end(), std::uint32_t{1});
+    slot_.assign(draws, 0);
+    // The counts first, then the list, so that it never holds every draw at once.
     for (Block row : fixed) hold(row, t, 0);
     for (Block row : rows_) hold(row, t, 0);
+    if (m == t && t >= 2) {
+        rowsThrough_.resize(ranks_.binom(shape_.points, t - 1));
+        for (std::size_t row = 0; row < rows_.size(); ++row)
+            indexRow(std::uint32_t(row), rows_[row], t - 1, 0);
+    }
+    listing_ = true;
+    for (std::uint32_t draw = 0; draw < draws; ++draw)
+        if ((held_.empty() ? holders_[draw] : held_[draw]) == 0) markUncovered(draw);
 }
 
 std::uint64_t CoverageState::bytesNeeded(const DesignShape& shape) {
@@ -72,6 +78,10 @@ long CoverageState::replace(std::size_t row, int out, int in) {
     // Gaining first keeps draws that stay covered from passing through the uncovered list.
     hold(rest, shape_.guarantee - 1, bit(in));
     release(rest, shape_.guarantee - 1, bit(out));
+    if (indexesRows()) {
+        unindexRow(std::uint32_t(row), rest, shape_.guarantee - 2, bit(out));
+        indexRow(std::uint32_t(row), rest, shape_.guarantee - 2, bit(in));
+    }
     rows_[row] = rest | bit(in);
     return long(uncovered_.size()) - before;
 }
@@ -79,12 +89,35 @@ long CoverageState::replace(std::size_t row, int out, int in) {
 void CoverageState::add(Block row) {
     rows_.push_back(row);
     hold(row, shape_.guarantee, 0);
+    if (indexesRows()) indexRow(std::uint32_t(rows_.size() - 1), row, shape_.guarantee - 1, 0);
 }
 
 void CoverageState::remove(std::size_t row) {
     release(rows_[row], shape_.guarantee, 0);
+    if (indexesRows()) {
+        const int size = shape_.guarantee - 1;
+        const auto last = std::uint32_t(rows_.size() - 1);
+        unindexRow(std::uint32_t(row), rows_[row], size, 0);
+        if (row != last) {
+            unindexRow(last, rows_[last], size, 0);
+            indexRow(std::uint32_t(row), rows_[last], size, 0);
+        }
+    }
     rows_[row] = rows_.back();
     rows_.pop_back();
+}
+
+void CoverageState::indexRow(std::uint32_t row, Block set, int count, Block base) {
+    forEachSubset(set, count, base,
+                  [&](Block subset) { rowsThrough_[ranks_.rank(subset)].push_back(row); });
+}
+
+void CoverageState::unindexRow(std::uint32_t row, Block set, int count, Block base) {
+    forEachSubset(set, count, base, [&](Block subset) {
+        std::vector<std::uint32_t>& list = rowsThrough_[ranks_.rank(subset)];
+        *std::find(list.begin(), list.end(), row) = list.back();
+        list.pop_back();
+    });
 }
 
 std::size_t CoverageState::lossIfRemoved(std::size_t row) {
@@ -142,11 +175,13 @@ void CoverageState::loseSubset(Block subset, std::uint32_t rank) {
 }
 
 void CoverageState::markUncovered(std::uint32_t draw) {
+    if (!listing_) return;
     uncovered_.push_back(draw);
     slot_[draw] = std::uint32_t(uncovered_.size());
 }
 
 void CoverageState::markCovered(std::uint32_t draw) {
+    if (!listing_) return;
     const std::uint32_t place = slot_[draw] - 1;
     const std::uint32_t last = uncovered_.back();
     uncovered_[place] = last;

@@ -38,6 +38,12 @@ public:
     // lowest point first; only where hasCheapDelta().
     void swapDeltas(std::size_t row, int in, std::span<const std::uint32_t> weights,
                     std::array<long, SubsetRanks::maxSize>& deltas) const;
+    // Whether rowsThrough answers (coverings with a guarantee of two or more).
+    bool indexesRows() const { return !rowsThrough_.empty(); }
+    // The rows holding `subset`, a set of guarantee - 1 points; only where indexesRows().
+    std::span<const std::uint32_t> rowsThrough(Block subset) const {
+        return rowsThrough_[ranks_.rank(subset)];
+    }
     // Row `row` takes point `in` for `out`; returns the change of the uncovered count.
     long replace(std::size_t row, int out, int in);
 
@@ -57,6 +63,8 @@ private:
     void loseSubset(Block subset, std::uint32_t rank);
     void markUncovered(std::uint32_t draw);
     void markCovered(std::uint32_t draw);
+    void indexRow(std::uint32_t row, Block set, int count, Block base);
+    void unindexRow(std::uint32_t row, Block set, int count, Block base);
 
     DesignShape shape_;
     Block allPoints_ = 0;
@@ -66,6 +74,10 @@ private:
     std::vector<std::uint8_t> held_;        // per draw: its held subsets (draws larger only)
     std::vector<std::uint32_t> uncovered_;  // ranks of the draws without the guarantee
     std::vector<std::uint32_t> slot_;       // per draw: 1 + its place in uncovered_, or 0
+    // Per set of guarantee - 1 points: the rows holding it, so that the rows meeting an
+    // uncovered draw in that many points are found without looking at every row.
+    std::vector<std::vector<std::uint32_t>> rowsThrough_;
+    bool listing_ = false;  // whether uncovered_ is kept up to date yet
 };
 
 }  // namespace lorvex::builder::search

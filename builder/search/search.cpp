@@ -20,7 +20,7 @@ using search::CoverageState;
 using search::Random;
 
 // All runs together stay below this, whatever the shape.
-constexpr std::uint64_t memoryBudget = 400'000'000;
+constexpr std::uint64_t memoryBudget = 300'000'000;
 
 int runCount(const DesignShape& shape, const SearchLimits& limits) {
     const std::uint64_t perRun = std::max<std::uint64_t>(1, CoverageState::bytesNeeded(shape));
@@ -90,12 +90,17 @@ private:
     std::optional<std::size_t> smallest_;
 };
 
-// The row whose removal uncovers the fewest draws; among equals one at random.
+// The row whose removal uncovers the fewest draws; among equals one at random. Where counting
+// a row's loss means making the removal, only a sample of rows is looked at.
 std::size_t leastNeededRow(CoverageState& state, Random& random) {
+    constexpr std::size_t sampleSize = 32;
+    const std::size_t rows = state.rows().size();
+    const bool sample = !state.hasCheapDelta() && rows > sampleSize;
     std::size_t bestRow = 0;
     std::size_t bestLoss = SIZE_MAX;
     std::uint32_t ties = 0;
-    for (std::size_t row = 0; row < state.rows().size(); ++row) {
+    for (std::size_t i = 0; i < (sample ? sampleSize : rows); ++i) {
+        const std::size_t row = sample ? random.below(std::uint32_t(rows)) : i;
         const std::size_t loss = state.lossIfRemoved(row);
         if (loss > bestLoss) continue;
         if (loss < bestLoss) {
@@ -181,6 +186,7 @@ std::vector<Block> shrinkDesign(const DesignShape& shape, std::vector<Block> sta
 
 SearchResult bestWithRows(const DesignShape& shape, std::size_t rows, std::span<const Block> start,
                           std::span<const Block> fixed, const SearchLimits& limits) {
+    if (rows == 0) return {{}, CoverageState(shape, fixed, {}).uncoveredCount()};
     RunControl control(limits);
     const int runs = runCount(shape, limits);
     std::vector<SearchResult> results(static_cast<std::size_t>(runs));

@@ -22,7 +22,7 @@ std::uint8_t bitCount(Block set) {
 }  // namespace
 
 WeightedSearch::WeightedSearch(CoverageState& state, Random& random)
-    : state_(state), random_(random), weights_(state.drawCount(), 1) {}
+    : state_(state), random_(random) {}
 
 bool WeightedSearch::run(const std::function<bool()>& stop, std::vector<Block>* best,
                          std::uint64_t steps) {
@@ -30,6 +30,7 @@ bool WeightedSearch::run(const std::function<bool()>& stop, std::vector<Block>* 
     if (best) *best = state_.rows();
     if (state_.rows().empty()) return bestCount_ == 0;
     tabuUntil_.assign(state_.rows().size() * 64, 0);
+    if (weights_.empty()) weights_.assign(state_.drawCount(), 1);
     for (long poll = 1; std::uint64_t(poll) <= steps; ++poll) {
         if (state_.uncoveredCount() == 0) return true;
         if (poll % pollEvery == 0 && stop()) return false;
@@ -50,15 +51,25 @@ bool WeightedSearch::run(const std::function<bool()>& stop, std::vector<Block>* 
 
 WeightedSearch::Move WeightedSearch::bestMoveFor(Block draw) {
     const std::vector<Block>& rows = state_.rows();
-    int most = 0;
-    meets_.resize(rows.size());
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        meets_[row] = bitCount(rows[row] & draw);
-        most = std::max<int>(most, meets_[row]);
-    }
     candidates_.clear();
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        if (meets_[row] == most) candidates_.push_back(std::uint32_t(row));
+    if (state_.indexesRows()) {
+        // A row meeting an uncovered draw in guarantee - 1 points holds exactly one of its
+        // subsets of that size.
+        forEachSubset(draw, state_.shape().guarantee - 1, 0, [&](Block subset) {
+            const auto through = state_.rowsThrough(subset);
+            candidates_.insert(candidates_.end(), through.begin(), through.end());
+        });
+    }
+    if (candidates_.empty()) {
+        meets_.resize(rows.size());
+        int most = 0;
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            meets_[row] = bitCount(rows[row] & draw);
+            most = std::max<int>(most, meets_[row]);
+        }
+        for (std::size_t row = 0; row < rows.size(); ++row)
+            if (meets_[row] == most) candidates_.push_back(std::uint32_t(row));
+    }
     Move best;
     long bestDelta = std::numeric_limits<long>::max();
     std::uint32_t ties = 0;

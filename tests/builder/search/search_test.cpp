@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <chrono>
@@ -48,6 +49,20 @@ SearchLimits quickLimits(std::size_t lowerBound, int threads = 1) {
     return limits;
 }
 
+// Every (guarantee - 1)-subset of the first row lists exactly the rows holding it.
+void expectRowIndexRight(const search::CoverageState& state) {
+    const std::vector<Block>& rows = state.rows();
+    search::forEachSubset(rows[0], state.shape().guarantee - 1, 0, [&](Block subset) {
+        std::vector<std::uint32_t> listed(state.rowsThrough(subset).begin(),
+                                          state.rowsThrough(subset).end());
+        std::sort(listed.begin(), listed.end());
+        std::vector<std::uint32_t> holding;
+        for (std::uint32_t row = 0; row < rows.size(); ++row)
+            if ((rows[row] & subset) == subset) holding.push_back(row);
+        EXPECT_EQ(listed, holding);
+    });
+}
+
 class CoverageStateTest : public testing::TestWithParam<DesignShape> {};
 
 // The incremental count agrees with the brute force after every kind of change.
@@ -87,6 +102,7 @@ TEST_P(CoverageStateTest, CountsHolesLikeBruteForce) {
         }
         ASSERT_EQ(long(state.uncoveredCount()) - long(before), delta);
         ASSERT_EQ(state.uncoveredCount(), holesByBruteForce(shape, state.rows(), fixed));
+        if (state.indexesRows()) expectRowIndexRight(state);
     }
 }
 
@@ -95,6 +111,10 @@ INSTANTIATE_TEST_SUITE_P(Shapes, CoverageStateTest,
                                          DesignShape{11, 6, 6, 2}, DesignShape{8, 3, 4, 1},
                                          DesignShape{12, 6, 5, 5}),
                          [](const auto& info) { return shapeName(info.param); });
+
+// The Fano plane covers every pair of seven points with seven lines.
+const std::vector<Block> fano{0b0001011, 0b0010110, 0b0101100, 0b1011000,
+                              0b0110001, 0b1100010, 0b1000101};
 
 struct KnownSize {
     DesignShape shape;
@@ -122,14 +142,20 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ShrinkTest,
 // fills the holes.
 TEST(BestWithRows, FillsHolesAroundFixedRows) {
     const DesignShape shape{7, 3, 2, 2};
-    // The Fano plane covers every pair of seven points with seven lines.
-    const std::vector<Block> fano{0b0001011, 0b0010110, 0b0101100, 0b1011000,
-                                  0b0110001, 0b1100010, 0b1000101};
     const std::vector<Block> fixed(fano.begin(), fano.begin() + 4);
     const SearchResult result = bestWithRows(shape, 3, {}, fixed, quickLimits(0));
     EXPECT_EQ(result.blocks.size(), 3u);
     EXPECT_EQ(result.uncoveredDraws, 0u);
     EXPECT_EQ(holesByBruteForce(shape, result.blocks, fixed), 0u);
+}
+
+// Fixed rows are not returned, yet shrinking counts on them.
+TEST(ShrinkDesign, KeepsFixedRowsOut) {
+    const DesignShape shape{7, 3, 2, 2};
+    const std::vector<Block> fixed(fano.begin(), fano.begin() + 4);
+    const std::vector<Block> design = shrinkDesign(shape, allRows(shape), fixed, quickLimits(3));
+    EXPECT_EQ(design.size(), 3u);
+    EXPECT_EQ(holesByBruteForce(shape, design, fixed), 0u);
 }
 
 // The same seed and the same work give the same rows.
