@@ -4,7 +4,7 @@ set -u
 root=$1
 command -v clang-format >/dev/null || { echo "clang-format is not installed"; exit 77; }
 cd "$root" || exit 1
-mapfile -t sources < <(find app bench cli core report tests tools ui web -name '*.cpp' -o -name '*.h' 2>/dev/null | sort)
+mapfile -t sources < <(find app bench builder cli core report tests tools ui web -name '*.cpp' -o -name '*.h' 2>/dev/null | sort)
 unformatted=()
 for source in "${sources[@]}"; do
     clang-format --dry-run --Werror "$source" >/dev/null 2>&1 || unformatted+=("$source")

@@ -1,0 +1,387 @@
+#include "builder/orbit_designs.h"
+
+#include <algorithm>
+#include <map>
+#include <numeric>
+#include <queue>
+#include <random>
+
+#include "builder/subsets.h"
+
+namespace lorvex::builder {
+
+namespace {
+
+constexpr std::uint64_t MAX_RANKED_SETS = 16'000'000;
+constexpr std::uint64_t MANY_DRAWS = 1'000'000;
+// Bounds the lists of orbits that reach each orbit of draws (4 bytes an entry, twice).
+constexpr std::uint64_t MAX_ORBIT_WORK = 20'000'000;
+// The orbit search gives up after this many changes without a smaller design.
+constexpr std::uint64_t STEPS_WITHOUT_GAIN = 5'000;
+
+std::uint32_t findRoot(std::vector<std::uint32_t>& parent, std::uint32_t x) {
+    while (parent[x] != x) {
+        parent[x] = parent[parent[x]];
+        x = parent[x];
+    }
+    return x;
+}
+
+// Calls visit(block) for every block of `blockSize` points that meets `draw` in at least
+// `guarantee` points.
+template <typename Visit>
+void forEachReachingBlock(const DesignShape& shape, Block draw, Visit&& visit) {
+    const Block all = (Block{1} << shape.points) - 1;
+    const int drawSize = pointCount(draw);
+    for (int inside = std::max(shape.guarantee, 0); inside <= std::min(shape.blockSize, drawSize);
+         ++inside) {
+        forEachSubsetOf(draw, inside, [&](Block part) {
+            forEachSubsetOf(all & ~draw, shape.blockSize - inside,
+                            [&](Block rest) { visit(part | rest); });
+        });
+    }
+}
+
+// How many blocks meet one draw in `guarantee` points or more.
+std::uint64_t blocksPerDraw(const DesignShape& shape) {
+    std::uint64_t blocks = 0;
+    for (int i = std::max(shape.guarantee, 0); i <= std::min(shape.blockSize, shape.drawSize);
+         ++i) {
+        blocks += BINOMIALS.value[shape.drawSize][i] *
+                  BINOMIALS.value[shape.points - shape.drawSize][shape.blockSize - i];
+    }
+    return blocks;
+}
+
+// For each orbit of draws, the orbits of blocks that reach its representative (each once).
+std::vector<std::vector<std::uint32_t>> reachingOrbits(const DesignShape& shape,
+                                                       const SubsetOrbits& draws,
+                                                       const SubsetOrbits& blocks) {
+    std::vector<std::vector<std::uint32_t>> reaching(draws.representative.size());
+    std::vector<std::uint32_t> seenAt(blocks.representative.size(), UINT32_MAX);
+    for (std::uint32_t d = 0; d < draws.representative.size(); ++d) {
+        forEachReachingBlock(shape, draws.representative[d], [&](Block block) {
+            const std::uint32_t orbit = blocks.orbitOfRank[subsetRank(block)];
+            if (seenAt[orbit] == d) return;
+            seenAt[orbit] = d;
+            reaching[d].push_back(orbit);
+        });
+    }
+    return reaching;
+}
+
+std::vector<Block> orbitMembers(const SubsetOrbits& blocks, int points,
+                                const std::vector<bool>& chosen) {
+    std::vector<Block> members;
+    std::uint64_t rank = 0;
+    forEachSubset(points, blocks.size, [&](Block set) {
+        if (chosen[blocks.orbitOfRank[rank++]]) members.push_back(set);
+    });
+    return members;
+}
+
+// The orbits of draws each orbit of blocks reaches.
+std::vector<std::vector<std::uint32_t>> reachedBy(
+    std::size_t blockOrbits, const std::vector<std::vector<std::uint32_t>>& reaching) {
+    std::vector<std::vector<std::uint32_t>> reaches(blockOrbits);
+    for (std::uint32_t d = 0; d < reaching.size(); ++d) {
+        for (const std::uint32_t b : reaching[d]) reaches[b].push_back(d);
+    }
+    return reaches;
+}
+
+// Greedy weighted set cover: draws' orbits weigh their size, blocks' orbits cost theirs.
+std::vector<std::uint32_t> greedyCover(const SubsetOrbits& draws, const SubsetOrbits& blocks,
+                                       const std::vector<std::vector<std::uint32_t>>& reaches) {
+    const std::size_t blockOrbits = blocks.representative.size();
+
+    std::vector<bool> reached(draws.representative.size(), false);
+    auto gain = [&](std::uint32_t b) {
+        double weight = 0;
+        for (const std::uint32_t d : reaches[b]) {
+            if (!reached[d]) weight += draws.orbitSize[d];
+        }
+        return weight / blocks.orbitSize[b];
+    };
+    std::priority_queue<std::pair<double, std::uint32_t>> queue;
+    for (std::uint32_t b = 0; b < blockOrbits; ++b) {
+        if (!reaches[b].empty()) queue.push({gain(b), b});
+    }
+    std::vector<std::uint32_t> chosen;
+    std::size_t unreached = reached.size();
+    while (unreached > 0 && !queue.empty()) {
+        const auto [score, b] = queue.top();
+        queue.pop();
+        const double now = gain(b);
+        if (now <= 0) continue;
+        if (now < score && !queue.empty() && now < queue.top().first) {
+            queue.push({now, b});  // stale score: try again where it belongs now
+            continue;
+        }
+        chosen.push_back(b);
+        for (const std::uint32_t d : reaches[b]) {
+            if (!reached[d]) --unreached;
+            reached[d] = true;
+        }
+    }
+    return chosen;
+}
+
+// Drops chosen orbits whose draws the others reach too, the largest first.
+void dropRedundant(std::vector<std::uint32_t>& chosen, const SubsetOrbits& draws,
+                   const SubsetOrbits& blocks,
+                   const std::vector<std::vector<std::uint32_t>>& reaches) {
+    std::vector<std::uint32_t> reachCount(draws.representative.size(), 0);
+    for (const std::uint32_t b : chosen) {
+        for (const std::uint32_t d : reaches[b]) ++reachCount[d];
+    }
+    std::sort(chosen.begin(), chosen.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return blocks.orbitSize[a] > blocks.orbitSize[b];
+    });
+    std::erase_if(chosen, [&](std::uint32_t b) {
+        for (const std::uint32_t d : reaches[b]) {
+            if (reachCount[d] < 2) return false;
+        }
+        for (const std::uint32_t d : reaches[b]) --reachCount[d];
+        return true;
+    });
+}
+
+std::size_t blockCount(const std::vector<std::uint32_t>& chosen, const SubsetOrbits& blocks) {
+    std::size_t count = 0;
+    for (const std::uint32_t b : chosen) count += blocks.orbitSize[b];
+    return count;
+}
+
+// Local search over whole orbits: take one to three chosen orbits out, reach the draws they
+// leave with the orbits that reach most of them per block, drop what became redundant; keep the
+// change unless it costs more blocks.
+class OrbitCoverSearch {
+public:
+    OrbitCoverSearch(const SubsetOrbits& draws, const SubsetOrbits& blocks,
+                     const std::vector<std::vector<std::uint32_t>>& reaching,
+                     const std::vector<std::vector<std::uint32_t>>& reaches, std::uint64_t seed)
+        : draws_(draws), blocks_(blocks), reaching_(reaching), reaches_(reaches), random_(seed) {}
+
+    std::vector<std::uint32_t> improve(std::vector<std::uint32_t> chosen,
+                                       std::chrono::steady_clock::time_point deadline) {
+        std::vector<std::uint32_t> best = chosen;
+        std::size_t bestCount = blockCount(best, blocks_);
+        std::uint64_t lastGain = 0;
+        for (std::uint64_t step = 0; step - lastGain < STEPS_WITHOUT_GAIN; ++step) {
+            if (std::chrono::steady_clock::now() >= deadline) break;
+            std::vector<std::uint32_t> trial = chosen;
+            const std::size_t removals = 1 + random_() % 3;
+            for (std::size_t i = 0; i < removals && !trial.empty(); ++i) {
+                std::swap(trial[random_() % trial.size()], trial.back());
+                trial.pop_back();
+            }
+            repair(trial);
+            std::shuffle(trial.begin(), trial.end(), random_);
+            dropRedundant(trial, draws_, blocks_, reaches_);
+            const std::size_t count = blockCount(trial, blocks_);
+            if (count > blockCount(chosen, blocks_)) continue;
+            chosen = std::move(trial);
+            if (count < bestCount) {
+                bestCount = count;
+                best = chosen;
+                lastGain = step;
+            }
+        }
+        return best;
+    }
+
+private:
+    void repair(std::vector<std::uint32_t>& chosen) {
+        std::vector<std::uint32_t> reachCount(draws_.representative.size(), 0);
+        for (const std::uint32_t b : chosen) {
+            for (const std::uint32_t d : reaches_[b]) ++reachCount[d];
+        }
+        for (;;) {
+            double bestGain = 0;
+            std::uint32_t bestOrbit = 0;
+            for (std::uint32_t d = 0; d < reachCount.size(); ++d) {
+                if (reachCount[d] != 0) continue;
+                for (const std::uint32_t b : reaching_[d]) {
+                    double weight = 0;
+                    for (const std::uint32_t r : reaches_[b]) {
+                        if (reachCount[r] == 0) weight += draws_.orbitSize[r];
+                    }
+                    const double gain =
+                        weight * (1.0 + 0.3 * unit_(random_)) / blocks_.orbitSize[b];
+                    if (gain > bestGain) {
+                        bestGain = gain;
+                        bestOrbit = b;
+                    }
+                }
+            }
+            if (bestGain == 0) return;
+            chosen.push_back(bestOrbit);
+            for (const std::uint32_t d : reaches_[bestOrbit]) ++reachCount[d];
+        }
+    }
+
+    const SubsetOrbits& draws_;
+    const SubsetOrbits& blocks_;
+    const std::vector<std::vector<std::uint32_t>>& reaching_;
+    const std::vector<std::vector<std::uint32_t>>& reaches_;
+    std::mt19937_64 random_;
+    std::uniform_real_distribution<double> unit_{0.0, 1.0};
+};
+
+struct ExactCoverSearch {
+    // For each orbit of blocks: (orbit of t-sets, how many of its blocks hold the representative).
+    std::vector<std::vector<std::pair<std::uint32_t, std::uint32_t>>> columns;
+    std::vector<std::vector<std::uint32_t>> columnsOfRow;
+    std::vector<std::uint32_t> load;
+    std::vector<bool> chosen;
+    std::uint64_t steps = 0;
+
+    bool fits(std::uint32_t c) const {
+        for (const auto& [row, count] : columns[c]) {
+            if (load[row] + count > 1) return false;
+        }
+        return true;
+    }
+
+    void add(std::uint32_t c, int sign) {
+        for (const auto& [row, count] : columns[c]) load[row] += std::uint32_t(sign) * count;
+        chosen[c] = sign > 0;
+    }
+
+    bool solve() {
+        if (++steps > 2'000'000) return false;
+        std::size_t best = SIZE_MAX;
+        std::uint32_t bestRow = 0;
+        for (std::uint32_t row = 0; row < load.size(); ++row) {
+            if (load[row] != 0) continue;
+            std::size_t options = 0;
+            for (const std::uint32_t c : columnsOfRow[row]) options += fits(c) ? 1 : 0;
+            if (options < best) {
+                best = options;
+                bestRow = row;
+            }
+        }
+        if (best == SIZE_MAX) return true;
+        for (const std::uint32_t c : columnsOfRow[bestRow]) {
+            if (!fits(c)) continue;
+            add(c, 1);
+            if (solve()) return true;
+            add(c, -1);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+SubsetOrbits subsetOrbits(const PermutationGroup& group, int size) {
+    const int points = group.points;
+    const std::uint64_t count = BINOMIALS.value[points][size];
+    std::vector<std::uint32_t> parent(count);
+    std::iota(parent.begin(), parent.end(), 0u);
+    std::uint64_t rank = 0;
+    forEachSubset(points, size, [&](Block set) {
+        for (const Permutation& generator : group.generators) {
+            const std::uint32_t a = findRoot(parent, std::uint32_t(rank));
+            const std::uint32_t b =
+                findRoot(parent, std::uint32_t(subsetRank(applyPermutation(generator, set))));
+            if (a != b) parent[std::max(a, b)] = std::min(a, b);
+        }
+        ++rank;
+    });
+    SubsetOrbits orbits;
+    orbits.size = size;
+    orbits.orbitOfRank.resize(count);
+    rank = 0;
+    forEachSubset(points, size, [&](Block set) {
+        const std::uint32_t root = findRoot(parent, std::uint32_t(rank));
+        if (root == rank) {
+            orbits.orbitOfRank[rank] = std::uint32_t(orbits.representative.size());
+            orbits.representative.push_back(set);
+            orbits.orbitSize.push_back(0);
+        } else {
+            orbits.orbitOfRank[rank] = orbits.orbitOfRank[root];
+        }
+        ++orbits.orbitSize[orbits.orbitOfRank[rank]];
+        ++rank;
+    });
+    return orbits;
+}
+
+bool orbitDesignAffordable(const DesignShape& shape) {
+    const auto [v, k, m, t] = shape;
+    if (t <= 0 || m > v || k > v) return false;
+    if (BINOMIALS.value[v][k] > MAX_RANKED_SETS || BINOMIALS.value[v][m] > MAX_RANKED_SETS) {
+        return false;
+    }
+    // Even PSL(2,q), the largest group tried, of order about v^3/2, would leave too many.
+    const std::uint64_t largestGroup = std::uint64_t(v) * std::uint64_t(v) * std::uint64_t(v) / 2;
+    return BINOMIALS.value[v][m] / largestGroup * blocksPerDraw(shape) <= MAX_ORBIT_WORK;
+}
+
+std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
+                                              const PermutationGroup& group, std::uint64_t seed,
+                                              std::chrono::steady_clock::time_point deadline) {
+    if (!orbitDesignAffordable(shape)) return std::nullopt;
+    const SubsetOrbits draws = subsetOrbits(group, shape.drawSize);
+    // Small groups leave too many orbits of draws on many points.
+    if (draws.representative.size() * blocksPerDraw(shape) > MAX_ORBIT_WORK) return std::nullopt;
+    const SubsetOrbits blocks = subsetOrbits(group, shape.blockSize);
+    const auto reaching = reachingOrbits(shape, draws, blocks);
+    const auto reaches = reachedBy(blocks.representative.size(), reaching);
+    std::vector<std::uint32_t> start = greedyCover(draws, blocks, reaches);
+    dropRedundant(start, draws, blocks, reaches);
+    OrbitCoverSearch search(draws, blocks, reaching, reaches, seed);
+    const std::vector<std::uint32_t> best = search.improve(std::move(start), deadline);
+    std::vector<bool> chosen(blocks.representative.size(), false);
+    for (const std::uint32_t b : best) chosen[b] = true;
+    return orbitMembers(blocks, shape.points, chosen);
+}
+
+std::optional<std::vector<Block>> orbitSteinerSystem(int points, int blockSize, int strength,
+                                                     const PermutationGroup& group) {
+    const DesignShape shape{points, blockSize, strength, strength};
+    const SubsetOrbits sets = subsetOrbits(group, strength);
+    const SubsetOrbits blocks = subsetOrbits(group, blockSize);
+    ExactCoverSearch search;
+    search.columns.resize(blocks.representative.size());
+    search.columnsOfRow.resize(sets.representative.size());
+    for (std::uint32_t row = 0; row < sets.representative.size(); ++row) {
+        std::map<std::uint32_t, std::uint32_t> counts;
+        forEachReachingBlock(shape, sets.representative[row],
+                             [&](Block block) { ++counts[blocks.orbitOfRank[subsetRank(block)]]; });
+        for (const auto& [column, count] : counts) {
+            search.columns[column].push_back({row, count});
+            search.columnsOfRow[row].push_back(column);
+        }
+    }
+    search.load.assign(sets.representative.size(), 0);
+    search.chosen.assign(blocks.representative.size(), false);
+    if (!search.solve()) return std::nullopt;
+    return orbitMembers(blocks, points, search.chosen);
+}
+
+std::vector<Block> bestOrbitDesign(const DesignShape& shape,
+                                   std::chrono::steady_clock::time_point deadline,
+                                   std::uint64_t seed) {
+    std::vector<Block> best;
+    if (!orbitDesignAffordable(shape)) return best;
+    std::vector<PermutationGroup> groups = candidateGroups(shape.points);
+    // On many points only the large groups, last in the list, leave few enough orbits.
+    if (BINOMIALS.value[shape.points][shape.drawSize] > MANY_DRAWS) {
+        std::reverse(groups.begin(), groups.end());
+    }
+    // Each group gets an equal share of what is left of the time.
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) break;
+        const auto share = (deadline - now) / std::ptrdiff_t(groups.size() - i);
+        std::optional<std::vector<Block>> design = orbitDesign(shape, groups[i], seed, now + share);
+        if (!design || design->empty()) continue;
+        if (best.empty() || design->size() < best.size()) best = std::move(*design);
+    }
+    return best;
+}
+
+}  // namespace lorvex::builder

@@ -1,0 +1,193 @@
+#include "builder/search/coverage_state.h"
+
+#include <algorithm>
+
+namespace lorvex::builder::search {
+
+namespace {
+
+Block bit(int point) {
+    return Block{1} << point;
+}
+
+}  // namespace
+
+CoverageState::CoverageState(const DesignShape& shape, std::span<const Block> fixed,
+                             std::vector<Block> rows)
+    : shape_(shape),
+      allPoints_(shape.points >= 64 ? ~Block{0} : bit(shape.points) - 1),
+      rows_(std::move(rows)) {
+    const int t = shape_.guarantee;
+    const int m = shape_.drawSize;
+    holders_.assign(ranks_.binom(shape_.points, t), 0);
+    const std::uint32_t draws = ranks_.binom(shape_.points, m);
+    if (m > t) held_.assign(draws, 0);
+    slot_.assign(draws, 0);
+    // The counts first, then the list, so that it never holds every draw at once.
+    for (Block row : fixed) hold(row, t, 0);
+    for (Block row : rows_) hold(row, t, 0);
+    if (m == t && t >= 2) {
+        rowsThrough_.resize(ranks_.binom(shape_.points, t - 1));
+        for (std::size_t row = 0; row < rows_.size(); ++row)
+            indexRow(std::uint32_t(row), rows_[row], t - 1, 0);
+    }
+    listing_ = true;
+    for (std::uint32_t draw = 0; draw < draws; ++draw)
+        if ((held_.empty() ? holders_[draw] : held_[draw]) == 0) markUncovered(draw);
+}
+
+std::uint64_t CoverageState::bytesNeeded(const DesignShape& shape) {
+    const SubsetRanks ranks;
+    const std::uint64_t subsets = ranks.binom(shape.points, shape.guarantee);
+    const std::uint64_t draws = ranks.binom(shape.points, shape.drawSize);
+    const std::uint64_t perDraw = (shape.drawSize > shape.guarantee ? 1 : 0) + 4 + 4;
+    return subsets * 4 + draws * perDraw;
+}
+
+void CoverageState::swapDeltas(std::size_t row, int in, std::span<const std::uint32_t> weights,
+                               std::array<long, SubsetRanks::maxSize>& deltas) const {
+    const RowPoints points(rows_[row]);
+    const int k = points.count;
+    const int t = shape_.guarantee;
+    // What leaves with a point: the row's subsets through it that no other row holds.
+    std::array<long, SubsetRanks::maxSize> loss{};
+    for (int i = 0; i < positionSubsets.count(k, t); ++i) {
+        const std::uint8_t positions = positionSubsets.at(k, t, i);
+        const std::uint32_t rank = ranks_.rank(points.pick(positions));
+        if (holders_[rank] != 1) continue;
+        for (std::uint8_t p = positions; p != 0; p &= std::uint8_t(p - 1))
+            loss[std::countr_zero(p)] += weights[rank];
+    }
+    // What `in` brings: the unheld subsets it forms with the points that stay.
+    std::array<long, SubsetRanks::maxSize> gainThrough{};
+    long gain = 0;
+    for (int i = 0; i < positionSubsets.count(k, t - 1); ++i) {
+        const std::uint8_t positions = positionSubsets.at(k, t - 1, i);
+        const std::uint32_t rank = ranks_.rank(points.pick(positions) | bit(in));
+        if (holders_[rank] != 0) continue;
+        gain += weights[rank];
+        for (std::uint8_t p = positions; p != 0; p &= std::uint8_t(p - 1))
+            gainThrough[std::countr_zero(p)] += weights[rank];
+    }
+    for (int j = 0; j < k; ++j) deltas[j] = loss[j] - (gain - gainThrough[j]);
+}
+
+long CoverageState::replace(std::size_t row, int out, int in) {
+    const long before = long(uncovered_.size());
+    const Block rest = rows_[row] & ~bit(out);
+    // Gaining first keeps draws that stay covered from passing through the uncovered list.
+    hold(rest, shape_.guarantee - 1, bit(in));
+    release(rest, shape_.guarantee - 1, bit(out));
+    if (indexesRows()) {
+        unindexRow(std::uint32_t(row), rest, shape_.guarantee - 2, bit(out));
+        indexRow(std::uint32_t(row), rest, shape_.guarantee - 2, bit(in));
+    }
+    rows_[row] = rest | bit(in);
+    return long(uncovered_.size()) - before;
+}
+
+void CoverageState::add(Block row) {
+    rows_.push_back(row);
+    hold(row, shape_.guarantee, 0);
+    if (indexesRows()) indexRow(std::uint32_t(rows_.size() - 1), row, shape_.guarantee - 1, 0);
+}
+
+void CoverageState::remove(std::size_t row) {
+    release(rows_[row], shape_.guarantee, 0);
+    if (indexesRows()) {
+        const int size = shape_.guarantee - 1;
+        const auto last = std::uint32_t(rows_.size() - 1);
+        unindexRow(std::uint32_t(row), rows_[row], size, 0);
+        if (row != last) {
+            unindexRow(last, rows_[last], size, 0);
+            indexRow(std::uint32_t(row), rows_[last], size, 0);
+        }
+    }
+    rows_[row] = rows_.back();
+    rows_.pop_back();
+}
+
+void CoverageState::indexRow(std::uint32_t row, Block set, int count, Block base) {
+    forEachSubset(set, count, base,
+                  [&](Block subset) { rowsThrough_[ranks_.rank(subset)].push_back(row); });
+}
+
+void CoverageState::unindexRow(std::uint32_t row, Block set, int count, Block base) {
+    forEachSubset(set, count, base, [&](Block subset) {
+        std::vector<std::uint32_t>& list = rowsThrough_[ranks_.rank(subset)];
+        *std::find(list.begin(), list.end(), row) = list.back();
+        list.pop_back();
+    });
+}
+
+std::size_t CoverageState::lossIfRemoved(std::size_t row) {
+    const Block block = rows_[row];
+    if (hasCheapDelta()) {
+        std::size_t loss = 0;
+        forEachSubset(block, shape_.guarantee, 0, [&](Block subset) {
+            if (holders_[ranks_.rank(subset)] == 1) ++loss;
+        });
+        return loss;
+    }
+    const std::size_t before = uncovered_.size();
+    release(block, shape_.guarantee, 0);
+    const std::size_t loss = uncovered_.size() - before;
+    hold(block, shape_.guarantee, 0);
+    return loss;
+}
+
+void CoverageState::hold(Block set, int count, Block base) {
+    forEachSubset(set, count, base, [&](Block subset) {
+        const std::uint32_t rank = ranks_.rank(subset);
+        if (holders_[rank]++ == 0) gainSubset(subset, rank);
+    });
+}
+
+void CoverageState::release(Block set, int count, Block base) {
+    forEachSubset(set, count, base, [&](Block subset) {
+        const std::uint32_t rank = ranks_.rank(subset);
+        if (--holders_[rank] == 0) loseSubset(subset, rank);
+    });
+}
+
+void CoverageState::gainSubset(Block subset, std::uint32_t rank) {
+    if (held_.empty()) {
+        markCovered(rank);
+        return;
+    }
+    const int extra = shape_.drawSize - shape_.guarantee;
+    forEachSubset(allPoints_ & ~subset, extra, subset, [&](Block draw) {
+        const std::uint32_t drawRank = ranks_.rank(draw);
+        if (held_[drawRank]++ == 0) markCovered(drawRank);
+    });
+}
+
+void CoverageState::loseSubset(Block subset, std::uint32_t rank) {
+    if (held_.empty()) {
+        markUncovered(rank);
+        return;
+    }
+    const int extra = shape_.drawSize - shape_.guarantee;
+    forEachSubset(allPoints_ & ~subset, extra, subset, [&](Block draw) {
+        const std::uint32_t drawRank = ranks_.rank(draw);
+        if (--held_[drawRank] == 0) markUncovered(drawRank);
+    });
+}
+
+void CoverageState::markUncovered(std::uint32_t draw) {
+    if (!listing_) return;
+    uncovered_.push_back(draw);
+    slot_[draw] = std::uint32_t(uncovered_.size());
+}
+
+void CoverageState::markCovered(std::uint32_t draw) {
+    if (!listing_) return;
+    const std::uint32_t place = slot_[draw] - 1;
+    const std::uint32_t last = uncovered_.back();
+    uncovered_[place] = last;
+    slot_[last] = place + 1;
+    uncovered_.pop_back();
+    slot_[draw] = 0;
+}
+
+}  // namespace lorvex::builder::search

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "builder/design.h"
+#include "builder/request.h"
+#include "builder/verification.h"
+
+namespace lorvex::builder {
+
+struct BuildOptions {
+    std::chrono::steady_clock::duration searchTime = std::chrono::seconds(10);
+    std::uint64_t seed = 1;
+    int threads = 1;
+    // Called, one call at a time, with each smaller number of rows reached; may be empty.
+    std::function<void(std::size_t rows)> improved;
+};
+
+struct BuiltSystem {
+    std::vector<Block> rows;  // bit n-1 stands for the number n; key numbers included
+    std::uint64_t lowerBound = 0;
+    Verification proof;  // of the rows as written, over every draw that holds the key numbers
+
+    bool minimal() const { return rows.size() <= lowerBound; }
+};
+
+// The constructions for the request, the smallest of them made smaller by the search until the
+// time is up or the lower bound is reached, and the result proven over every draw. The request
+// must be valid (requestProblem gives nothing).
+BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options);
+
+}  // namespace lorvex::builder

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <ostream>
+
+#include "build_options.h"
+
+namespace lorvex {
+
+struct BuildStreams {
+    std::ostream& out;
+    std::ostream& err;           // German messages, UTF-8
+    bool errIsTerminal = false;  // shows a progress line while the search works
+};
+
+// Builds the system, proves it and writes it. Returns the exit status: 0 on success, 1 on any
+// failure, which has then been explained on `err` and written no output file.
+int runBuildCommand(const BuildCliOptions& options, BuildStreams streams);
+
+// The summary line, e.g. "12 Zahlen, Garantie 4 wenn 5: 7 Reihen (untere Schranke 6), geprüft:
+// alle 792 Ziehungen erfüllt".
+std::string buildSummary(const builder::BuildRequest& request, std::size_t rows,
+                         std::uint64_t lowerBound, std::uint64_t draws, std::uint64_t missed);
+
+}  // namespace lorvex

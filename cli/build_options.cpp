@@ -1,0 +1,176 @@
+#include "build_options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <functional>
+#include <vector>
+
+namespace lorvex {
+
+namespace {
+
+constexpr int MAX_SECONDS = 86400;
+
+BuildCliParse usageError(std::string problem) {
+    BuildCliParse parse;
+    parse.problem = std::move(problem);
+    return parse;
+}
+
+// A plain decimal number without sign or blanks, within [low, high].
+std::optional<std::uint64_t> plainNumber(std::string_view text, std::uint64_t low,
+                                         std::uint64_t high) {
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [next, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || next != end || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Key numbers separated by blanks, TABs, "," or ";"; the problem in German, or the numbers.
+std::optional<std::string> readKeyNumbers(std::string_view text, std::vector<int>& numbers) {
+    std::size_t position = 0;
+    while (position < text.size()) {
+        const std::size_t start = text.find_first_not_of(" \t,;", position);
+        if (start == std::string_view::npos) break;
+        position = std::min(text.find_first_of(" \t,;", start), text.size());
+        const std::string_view word = text.substr(start, position - start);
+        const auto number = plainNumber(word, 1, builder::MAX_NUMBERS);
+        if (!number) {
+            return "--fixed erwartet Zahlen von 1 bis 49, nicht \u201e" + std::string(word) +
+                   "\u201c.";
+        }
+        numbers.push_back(int(*number));
+    }
+    if (numbers.empty()) return "--fixed erwartet mindestens eine Bankzahl.";
+    std::sort(numbers.begin(), numbers.end());
+    return std::nullopt;
+}
+
+// One option of the table: its name, whether a value follows, and what it does with it; the
+// German problem when the value does not fit.
+struct OptionRule {
+    std::string_view name;
+    std::string_view expects;  // the problem when the value is missing or wrong
+    std::function<bool(std::string_view value, BuildCliOptions& options)> take;
+};
+
+std::vector<OptionRule> optionRules() {
+    return {
+        {"--numbers", "--numbers erwartet die Zahl der Systemzahlen (7 bis 49).",
+         [](std::string_view value, BuildCliOptions& options) {
+             const auto n = plainNumber(value, 0, 1000);
+             if (n) options.request.numbers = int(*n);
+             return n.has_value();
+         }},
+        {"--guarantee", "--guarantee erwartet die garantierten Richtigen (2 bis 6).",
+         [](std::string_view value, BuildCliOptions& options) {
+             const auto n = plainNumber(value, 0, 1000);
+             if (n) options.request.guarantee = int(*n);
+             return n.has_value();
+         }},
+        {"--if", "--if erwartet die Zahl der Gewinnzahlen unter den Systemzahlen (2 bis 6).",
+         [](std::string_view value, BuildCliOptions& options) {
+             const auto n = plainNumber(value, 0, 1000);
+             if (n) options.request.drawn = int(*n);
+             return n.has_value();
+         }},
+        {"--seconds", "--seconds erwartet eine ganze Zahl von 0 bis 86400.",
+         [](std::string_view value, BuildCliOptions& options) {
+             const auto n = plainNumber(value, 0, MAX_SECONDS);
+             if (n) options.seconds = int(*n);
+             return n.has_value();
+         }},
+        {"--seed", "--seed erwartet eine ganze Zahl ab 0.",
+         [](std::string_view value, BuildCliOptions& options) {
+             const auto n = plainNumber(value, 0, UINT64_MAX);
+             if (n) options.seed = *n;
+             return n.has_value();
+         }},
+        {"-o", "-o erwartet einen Dateinamen.",
+         [](std::string_view value, BuildCliOptions& options) {
+             if (value.empty()) return false;
+             options.outputFile = std::string(value);
+             return true;
+         }},
+    };
+}
+
+}  // namespace
+
+std::string_view buildUsage() {
+    return "Aufruf: lorvex-build --numbers V --guarantee T [--if K] [--fixed \"N ...\"]\n"
+           "                     [--seconds S] [--seed N] [-o DATEI]\n"
+           "\n"
+           "Baut ein m\u00f6glichst kleines Lottosystem auf den Zahlen 1 bis V, das\n"
+           "mindestens T Richtige in einer Reihe garantiert, wenn K Gewinnzahlen unter\n"
+           "den V Systemzahlen sind, pr\u00fcft es \u00fcber alle Ziehungen und schreibt es als\n"
+           "Systemtext (je Zeile eine Reihe), den Lorvex wieder laden kann.\n"
+           "\n"
+           "  --numbers V     die Zahl der Systemzahlen, 7 bis 49\n"
+           "  --guarantee T   die garantierten Richtigen, 2 bis 6\n"
+           "  --if K          so viele Gewinnzahlen unter den Systemzahlen, T bis 6\n"
+           "                  (Vorgabe T)\n"
+           "  --fixed \"N ...\" Bankzahlen: stehen in jeder Reihe; die Garantie gilt f\u00fcr\n"
+           "                  die Ziehungen, die alle Bankzahlen enthalten\n"
+           "  --seconds S     so lange darf die Suche dauern (Vorgabe 10)\n"
+           "  --seed N        Startwert der Suche (Vorgabe 1)\n"
+           "  -o DATEI        in DATEI schreiben statt auf die Standardausgabe\n"
+           "  --help          diese Hilfe zeigen\n"
+           "\n"
+           "Exit-Status: 0 bei Erfolg, 1 bei einem Fehler, 2 bei falschen Argumenten oder\n"
+           "einer Anfrage, die sich nicht erf\u00fcllen l\u00e4sst.\n";
+}
+
+BuildCliParse parseBuildArguments(std::span<const std::string_view> arguments) {
+    BuildCliParse parse;
+    BuildCliOptions& options = parse.options;
+    const std::vector<OptionRule> rules = optionRules();
+    std::vector<std::string_view> given;
+    bool drawnGiven = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            parse.kind = BuildCliParse::Kind::Help;
+            return parse;
+        }
+        if (std::find(given.begin(), given.end(), argument) != given.end()) {
+            return usageError(std::string(argument) + " nur einmal angeben.");
+        }
+        const bool hasValue = i + 1 < arguments.size();
+        const std::string_view value = hasValue ? arguments[i + 1] : std::string_view();
+        if (argument == "--fixed") {
+            if (!hasValue) return usageError("--fixed erwartet die Bankzahlen.");
+            if (auto problem = readKeyNumbers(value, options.request.keyNumbers)) {
+                return usageError(std::move(*problem));
+            }
+        } else {
+            const auto rule = std::find_if(rules.begin(), rules.end(),
+                                           [&](const OptionRule& r) { return r.name == argument; });
+            if (rule == rules.end()) {
+                return usageError("Unbekannte Option: " + std::string(argument));
+            }
+            if (!hasValue || !rule->take(value, options)) {
+                return usageError(std::string(rule->expects));
+            }
+        }
+        drawnGiven = drawnGiven || argument == "--if";
+        given.push_back(argument);
+        ++i;
+    }
+    for (const std::string_view required : {"--numbers", "--guarantee"}) {
+        if (std::find(given.begin(), given.end(), required) == given.end()) {
+            return usageError(std::string(required) + " fehlt.");
+        }
+    }
+    if (!drawnGiven) options.request.drawn = options.request.guarantee;
+    if (auto problem = builder::requestProblem(options.request)) {
+        return usageError(std::move(*problem));
+    }
+    parse.kind = BuildCliParse::Kind::Run;
+    return parse;
+}
+
+}  // namespace lorvex

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "builder/request.h"
+
+namespace lorvex {
+
+struct BuildCliOptions {
+    builder::BuildRequest request;
+    int seconds = 10;
+    std::uint64_t seed = 1;
+    std::optional<std::string> outputFile;
+};
+
+struct BuildCliParse {
+    enum class Kind { Run, Help, UsageError } kind = Kind::UsageError;
+    BuildCliOptions options;
+    std::string problem;  // what was wrong with the arguments (UTF-8)
+};
+
+// Reads the arguments of lorvex-build and checks that the request can be met.
+BuildCliParse parseBuildArguments(std::span<const std::string_view> arguments);
+
+// The usage text (UTF-8), ending with a line feed.
+std::string_view buildUsage();
+
+}  // namespace lorvex

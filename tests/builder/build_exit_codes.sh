@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The exit statuses of lorvex-build as scripts see them, and the system it writes: key numbers
+# in every row, -o replaced only with a complete system.
+set -u
+program=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+    echo "FAIL: $*"; failures=$((failures + 1))
+}
+
+expect() {
+    local want=$1; shift
+    "$@" >"$work/out" 2>"$work/err" </dev/null
+    local got=$?
+    [ "$got" = "$want" ] || { fail "exit $got, expected $want: $*"; cat "$work/err"; }
+}
+
+expect 0 "$program" --help
+expect 2 "$program"
+expect 2 "$program" --numbers 12 --guarantee 5 --if 4
+grep -q "Bei 4 Gewinnzahlen kann keine Reihe 5 Richtige haben" "$work/err" || fail "T > K reason"
+expect 0 "$program" --numbers 10 --guarantee 3 --if 4 --fixed "3 9" --seconds 1
+[ "$(grep -c '^\(0[1-9]\|10\)\( \(0[1-9]\|10\)\)\{5\}$' "$work/out")" = "$(wc -l <"$work/out")" ] ||
+    fail "rows of six two-digit numbers"
+[ "$(grep -c ' 03 .* 09' "$work/out")" = "$(wc -l <"$work/out")" ] || fail "key numbers in every row"
+grep -q "geprüft: alle 28 Ziehungen mit den Bankzahlen erfüllt" "$work/err" || fail "summary"
+echo "kept" >"$work/old.txt"
+expect 1 "$program" --numbers 10 --guarantee 3 --seconds 0 -o "$work/missing/system.txt"
+expect 0 "$program" --numbers 10 --guarantee 3 --seconds 0 -o "$work/old.txt"
+[ "$(wc -l <"$work/old.txt")" -ge 10 ] || fail "-o writes the system"
+[ "$failures" = 0 ] && echo "all checks passed"
+exit $((failures > 0))
