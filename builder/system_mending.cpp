@@ -351,12 +351,12 @@ MendedSystem plugSystem(const BuildRequest& request, std::span<const Block> rows
     mended.addedLowerBound = addedRowsBound(shape, holes);
     const std::size_t allowed = rowsAtMost - std::min(rowsAtMost, rows.size());
     // A third of the time left for thorough greedy rows; where they need more rows than the
-    // bound, half the rest for a system built from nothing, which the greedy rows may not beat
-    // when the given rows close few draws; the search gets the rest.
+    // bound, a sixth of the rest for a system built from nothing, which the greedy rows may not
+    // beat when the given rows close few draws; the search gets the rest.
     std::vector<Block> added = greedyCover(shape, holes, Clock::now() + timeLeft(deadline) / 3);
     if (added.size() > mended.addedLowerBound) {
         BuildOptions fresh = options;
-        fresh.searchTime = timeLeft(deadline) / 2;
+        fresh.searchTime = timeLeft(deadline) / 6;
         fresh.improved = nullptr;
         const BuiltSystem built = buildSystem(request, fresh);
         if (built.proof.met() && built.rows.size() < added.size()) {
