@@ -39,7 +39,7 @@ def main():
     if len(sys.argv) > 5:
         with open(sys.argv[5]) as text:
             system = [frozenset(int(n) for n in line.split()) for line in text if line.strip()]
-        print(f"{sys.argv[5]}: {len(system)} Reihen, {missed(system, draws, guarantee)} ohne Garantie")
+        print(f"das System: {len(system)} Reihen, {missed(system, draws, guarantee)} ohne Garantie")
 
 
 if __name__ == "__main__":
