@@ -150,7 +150,7 @@ std::string loadSystem(const std::string& path, BuildStreams& streams, SystemTab
 
 std::string mendingNote(const BuildCliOptions& options, const builder::MendedSystem& mended) {
     if (options.mode == BuildMode::Plug) {
-        return "L\u00fccken geschlossen: " + rowCount(mended.newRows) +
+        return "L\u00fccken geschlossen: " + rowCount(mended.rows.size() - mended.givenRows) +
                " erg\u00e4nzt (untere Schranke " +
                FormatInteger(std::int64_t(mended.addedLowerBound)) + ")";
     }
