@@ -174,6 +174,11 @@ int runMending(const BuildCliOptions& options, BuildStreams& streams) {
             streams, "Das System enth\u00e4lt die Zahl " + FormatInteger(table.highestNumber()) +
                          ", mehr als --numbers " + FormatInteger(request.numbers) + ".");
     }
+    if (request.numbers == 0 && table.highestNumber() < builder::MIN_NUMBERS) {
+        return usageProblem(streams, "Das System hat nur die Zahlen 1 bis " +
+                                         FormatInteger(table.highestNumber()) +
+                                         "; --numbers nennt die Zahl der Systemzahlen (7 bis 49).");
+    }
     request.numbers = std::max(request.numbers, table.highestNumber());
     const std::vector<builder::Block> rows = builder::rowsOfTable(table);
     if (auto problem = builder::requestProblem(request)) return usageProblem(streams, *problem);
