@@ -24,8 +24,10 @@ constexpr GreedyEffort THOROUGH{4096, 8};
 constexpr GreedyEffort QUICK{256, 1};
 // The pairwise comparisons the lower bound may make.
 constexpr std::uint64_t BOUND_COMPARISONS = 50'000'000;
-// Draw coverage counts are kept for the greedy removal only up to this many row-draw pairs.
-constexpr std::uint64_t REMOVAL_WORK = 400'000'000;
+// Draw coverage counts are kept for the greedy removal only up to this many row-draw pairs,
+// and the rows ordered by their redundancy only up to the second figure.
+constexpr std::uint64_t REMOVAL_WORK = 4'000'000'000;
+constexpr std::uint64_t ORDERING_WORK = 400'000'000;
 
 Block allPoints(const DesignShape& shape) {
     return shape.points >= 64 ? ~Block{0} : (Block{1} << shape.points) - 1;
@@ -200,31 +202,42 @@ std::uint64_t addedRowsBound(const DesignShape& shape, std::span<const Block> ho
     return std::max<std::uint64_t>(counting, separate.size());
 }
 
-// The blocks less those that every draw they reach can spare, the most redundant tried first.
-std::vector<Block> withoutRedundantRows(const DesignShape& shape, std::vector<Block> blocks) {
-    if (reach(shape) * blocks.size() > REMOVAL_WORK || shape.guarantee <= 0) return blocks;
+// The blocks less those that every draw they reach can spare, the most redundant tried first
+// where ordering them is cheap. Past the deadline the blocks not yet tried are kept.
+std::vector<Block> withoutRedundantRows(const DesignShape& shape, std::vector<Block> blocks,
+                                        Clock::time_point deadline) {
+    const std::uint64_t work = reach(shape) * blocks.size();
+    if (work > REMOVAL_WORK || shape.guarantee <= 0) return blocks;
     std::vector<std::uint16_t> rowsMeeting(BINOMIALS.value[shape.points][shape.drawSize], 0);
     for (const Block block : blocks) {
         forEachDrawMet(shape, block, [&](Block draw) { ++rowsMeeting[subsetRank(draw)]; });
     }
-    std::vector<std::pair<std::uint64_t, Block>> byRedundancy;
-    for (const Block block : blocks) {
-        std::uint64_t shared = 0;
-        forEachDrawMet(shape, block, [&](Block draw) { shared += rowsMeeting[subsetRank(draw)]; });
-        byRedundancy.emplace_back(shared, block);
+    if (work <= ORDERING_WORK) {
+        std::vector<std::pair<std::uint64_t, Block>> byRedundancy;
+        for (const Block block : blocks) {
+            std::uint64_t shared = 0;
+            forEachDrawMet(shape, block,
+                           [&](Block draw) { shared += rowsMeeting[subsetRank(draw)]; });
+            byRedundancy.emplace_back(shared, block);
+        }
+        std::stable_sort(byRedundancy.begin(), byRedundancy.end(),
+                         [](const auto& a, const auto& b) { return a.first > b.first; });
+        for (std::size_t i = 0; i < blocks.size(); ++i) blocks[i] = byRedundancy[i].second;
     }
-    std::stable_sort(byRedundancy.begin(), byRedundancy.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
     std::vector<Block> kept;
-    for (const auto& [shared, block] : byRedundancy) {
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        if (Clock::now() >= deadline) {
+            kept.insert(kept.end(), blocks.begin() + std::ptrdiff_t(i), blocks.end());
+            break;
+        }
         bool needed = false;
-        forEachDrawMet(shape, block,
+        forEachDrawMet(shape, blocks[i],
                        [&](Block draw) { needed = needed || rowsMeeting[subsetRank(draw)] < 2; });
         if (needed) {
-            kept.push_back(block);
+            kept.push_back(blocks[i]);
             continue;
         }
-        forEachDrawMet(shape, block, [&](Block draw) { --rowsMeeting[subsetRank(draw)]; });
+        forEachDrawMet(shape, blocks[i], [&](Block draw) { --rowsMeeting[subsetRank(draw)]; });
     }
     return kept;
 }
@@ -383,7 +396,7 @@ MendedSystem trimSystem(const BuildRequest& request, std::span<const Block> rows
 
     std::vector<Block> blocks;
     for (const Block row : rows) blocks.push_back(reducedRow(request, row));
-    blocks = withoutRedundantRows(shape, std::move(blocks));
+    blocks = withoutRedundantRows(shape, std::move(blocks), deadline);
     blocks = smallestWithin(shape, std::move(blocks), {}, lowerBound(shape), rowsAtMost, options,
                             deadline);
     finish(mended, request, rows, blocks, false);
