@@ -28,6 +28,8 @@ constexpr std::uint64_t BOUND_COMPARISONS = 50'000'000;
 // and the rows ordered by their redundancy only up to the second figure.
 constexpr std::uint64_t REMOVAL_WORK = 4'000'000'000;
 constexpr std::uint64_t ORDERING_WORK = 400'000'000;
+// The draws the budget search may look at while it drops surplus rows from its start.
+constexpr std::uint64_t DROPPING_WORK = 1'000'000;
 
 Block allPoints(const DesignShape& shape) {
     return shape.points >= 64 ? ~Block{0} : (Block{1} << shape.points) - 1;
@@ -242,6 +244,32 @@ std::vector<Block> withoutRedundantRows(const DesignShape& shape, std::vector<Bl
     return kept;
 }
 
+// The `count` blocks that alone (with `fixed`) meet the most draws, the others dropped together.
+std::vector<Block> mostNeeded(const DesignShape& shape, std::vector<Block> blocks,
+                              std::span<const Block> fixed, std::size_t count) {
+    std::vector<std::uint16_t> rowsMeeting(BINOMIALS.value[shape.points][shape.drawSize], 0);
+    std::vector<Block> all(fixed.begin(), fixed.end());
+    all.insert(all.end(), blocks.begin(), blocks.end());
+    for (const Block block : all) {
+        forEachDrawMet(shape, block, [&](Block draw) {
+            std::uint16_t& rows = rowsMeeting[subsetRank(draw)];
+            rows = std::uint16_t(std::min(rows + 1, 2));
+        });
+    }
+    std::vector<std::pair<std::uint64_t, Block>> byLoss;
+    for (const Block block : blocks) {
+        std::uint64_t alone = 0;
+        forEachDrawMet(shape, block,
+                       [&](Block draw) { alone += rowsMeeting[subsetRank(draw)] == 1; });
+        byLoss.emplace_back(alone, block);
+    }
+    std::stable_sort(byLoss.begin(), byLoss.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    blocks.resize(std::min(count, blocks.size()));
+    for (std::size_t i = 0; i < blocks.size(); ++i) blocks[i] = byLoss[i].second;
+    return blocks;
+}
+
 std::size_t rowsNotIn(std::span<const Block> rows, std::span<const Block> given) {
     return std::size_t(std::count_if(rows.begin(), rows.end(), [&](Block row) {
         return std::find(given.begin(), given.end(), row) == given.end();
@@ -318,8 +346,14 @@ std::vector<Block> fewestMissed(const DesignShape& shape, std::size_t rows,
     SearchLimits atLeastOneStart = limits;
     atLeastOneStart.deadline =
         std::max(limits.deadline, Clock::now() + std::chrono::milliseconds(100));
-    std::vector<Block> blocks = bestWithRows(shape, rows, start, fixed, atLeastOneStart).blocks;
-    if (blocks.empty()) blocks.assign(start.begin(), start.begin() + std::min(rows, start.size()));
+    // The search drops a start's surplus rows one by one, looking at the draws of a sample of
+    // rows each time and not at the clock: where that is long, they go here at once.
+    std::vector<Block> kept(start.begin(), start.end());
+    if (start.size() > rows && reach(shape) * (start.size() - rows) > DROPPING_WORK) {
+        kept = mostNeeded(shape, std::move(kept), fixed, rows);
+    }
+    std::vector<Block> blocks = bestWithRows(shape, rows, kept, fixed, atLeastOneStart).blocks;
+    if (blocks.empty()) blocks.assign(kept.begin(), kept.begin() + std::min(rows, kept.size()));
     return blocks;
 }
 
