@@ -194,9 +194,11 @@ int runMending(const BuildCliOptions& options, BuildStreams& streams) {
     if (const int status = outputProblem(options, streams)) return status;
     std::mutex progressLock;
     const builder::BuildOptions build = buildOptions(options, streams, progressLock);
+    if (streams.errIsTerminal) streams.err << "lorvex-build: Suche l\u00e4uft ..." << std::flush;
     const builder::MendedSystem mended =
         plug ? builder::plugSystem(request, rows, build, rowsAtMost)
              : builder::trimSystem(request, rows, build, rowsAtMost);
+    if (streams.errIsTerminal) streams.err << "\r\x1b[K";
     if (!plug && !mended.given.met()) {
         return fail(streams, "Das System erf\u00fcllt die Garantie " +
                                  FormatInteger(request.guarantee) + " wenn " +
