@@ -6,10 +6,10 @@
 #include <string>
 #include <thread>
 
+#include "builder/build_summary.h"
 #include "builder/system_builder.h"
 #include "builder/system_text_output.h"
 #include "core/messages/messages.h"
-#include "core/text/conversions.h"
 #include "filewrite/write_file.h"
 
 namespace lorvex {
@@ -23,14 +23,6 @@ int fail(BuildStreams& streams, std::string_view message) {
 
 std::string unwritableOutput(const std::string& path, int error) {
     return std::string(CANNOT_SAVE) + " " + path + ": " + writeErrorText(error);
-}
-
-std::string twoDigits(int number) {
-    return PadLeft(FormatInteger(number), 2, "0");
-}
-
-std::string rowCount(std::uint64_t rows) {
-    return FormatInteger(std::int64_t(rows)) + (rows == 1 ? " Reihe" : " Reihen");
 }
 
 // The one place that writes the system: standard output, or the file named by -o, replaced
@@ -57,7 +49,8 @@ builder::BuildOptions buildOptions(const BuildCliOptions& options, BuildStreams&
     if (streams.errIsTerminal) {
         build.improved = [&streams, &progressLock](std::size_t rows) {
             const std::lock_guard lock(progressLock);
-            streams.err << "\rlorvex-build: bisher " << rowCount(rows) << "\x1b[K" << std::flush;
+            streams.err << "\rlorvex-build: bisher " << builder::rowCountText(rows) << "\x1b[K"
+                        << std::flush;
         };
     }
     return build;
@@ -76,8 +69,9 @@ int runBuild(const BuildCliOptions& options, BuildStreams& streams) {
     const builder::BuiltSystem built =
         builder::buildSystem(options.request, buildOptions(options, streams, progressLock));
     if (streams.errIsTerminal) streams.err << "\r\x1b[K";
-    const std::string summary = buildSummary(options.request, built.rows.size(), built.lowerBound,
-                                             built.proof.draws, built.proof.missed);
+    const std::string summary =
+        builder::buildSummary(options.request, built.rows.size(), built.lowerBound,
+                              built.proof.draws, built.proof.missed);
     if (!built.proof.met()) return fail(streams, summary);
     if (const int status = writeSystem(options, streams, builder::systemText(built.rows))) {
         return status;
@@ -87,27 +81,6 @@ int runBuild(const BuildCliOptions& options, BuildStreams& streams) {
 }
 
 }  // namespace
-
-std::string buildSummary(const builder::BuildRequest& request, std::size_t rows,
-                         std::uint64_t lowerBound, std::uint64_t draws, std::uint64_t missed) {
-    std::string text = FormatInteger(request.numbers) + " Zahlen";
-    if (!request.keyNumbers.empty()) {
-        text += request.keyNumbers.size() == 1 ? ", Bankzahl" : ", Bankzahlen";
-        for (const int key : request.keyNumbers) text += " " + twoDigits(key);
-    }
-    text += ", Garantie " + FormatInteger(request.guarantee) + " wenn " +
-            FormatInteger(request.drawn) + ": " + rowCount(rows);
-    text += rows <= lowerBound ? " (minimal, untere Schranke " : " (untere Schranke ";
-    text += FormatInteger(std::int64_t(lowerBound)) + "), gepr\u00fcft: ";
-    const std::string withKeys = request.keyNumbers.empty() ? "" : " mit den Bankzahlen";
-    if (missed == 0 && draws == 1) return text + "die eine Ziehung" + withKeys + " erf\u00fcllt";
-    if (missed == 0) {
-        return text + "alle " + FormatInteger(std::int64_t(draws)) + " Ziehungen" + withKeys +
-               " erf\u00fcllt";
-    }
-    return text + FormatInteger(std::int64_t(missed)) + " von " +
-           FormatInteger(std::int64_t(draws)) + " Ziehungen" + withKeys + " ohne die Garantie";
-}
 
 int runBuildCommand(const BuildCliOptions& options, BuildStreams streams) {
     try {

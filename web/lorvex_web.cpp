@@ -5,6 +5,9 @@
 // columns for the page, or giveAnswer -> the report's bytes for a download. The questions after
 // the hit table are giveAnswer too, the same lines lorvex-report writes.
 //
+// "System bauen" reads its fields (web/build_fields.h) and asks builder/ for the system, which it
+// hands back as the very text and summary lorvex-build writes.
+//
 // Everything leaves as JavaScript values with named fields: texts as strings, numbers in typed
 // arrays, report files as their ISO 8859-1 bytes.
 
@@ -18,6 +21,10 @@
 #include <utility>
 #include <vector>
 
+#include "build_fields.h"
+#include "builder/build_summary.h"
+#include "builder/system_builder.h"
+#include "builder/system_text_output.h"
 #include "core/analysis/hit_table.h"
 #include "core/analysis/progress_observer.h"
 #include "core/maths/binomial.h"
@@ -35,6 +42,11 @@
 // Tells the worker how far the analysis has come, as a share from 0 to 1.
 EM_JS(void, lorvex_progress, (double share), {
     if (Module.onAnalysisProgress) Module.onAnalysisProgress(share);
+});
+
+// Tells the worker each smaller number of rows the search has reached.
+EM_JS(void, lorvex_build_improved, (double rows), {
+    if (Module.onBuildImproved) Module.onBuildImproved(rows);
 });
 
 namespace lorvex {
@@ -143,6 +155,41 @@ val numberProblem(std::string problem, std::string_view about) {
     return questionAnswer(failedAnswer(Answer::Outcome::UsageError, std::move(problem)), about);
 }
 
+BuildFields buildFields(const val& fields) {
+    return {.numbers = fields["numbers"].as<std::string>(),
+            .guarantee = fields["guarantee"].as<int>(),
+            .drawn = fields["drawn"].as<int>(),
+            .keyNumbers = fields["keys"].as<std::string>(),
+            .rowsAtMost = fields["rowsAtMost"].as<std::string>(),
+            .seconds = fields["seconds"].as<std::string>()};
+}
+
+val fieldProblem(const std::string& problem, const std::string& field) {
+    val result = val::object();
+    result.set("problem", problem);
+    result.set("field", field);
+    return result;
+}
+
+// "System_12_Zahlen_4_wenn_5.txt".
+std::string builtSystemName(const builder::BuildRequest& request) {
+    return "System_" + FormatInteger(request.numbers) + "_Zahlen_" +
+           FormatInteger(request.guarantee) + "_wenn_" + FormatInteger(request.drawn) + ".txt";
+}
+
+// The system as lorvex-build writes it, on the own numbers when there are any, and its summary.
+val builtSystem(const BuildInput& input, const builder::BuiltSystem& built) {
+    val result = val::object();
+    result.set("text", builder::systemText(onOwnNumbers(built.rows, input.ownNumbers)));
+    result.set("summary",
+               builder::buildSummary(shownRequest(input), built.rows.size(), built.lowerBound,
+                                     built.proof.draws, built.proof.missed));
+    result.set("met", built.proof.met());
+    result.set("rowCount", static_cast<double>(built.rows.size()));
+    result.set("name", builtSystemName(input.request));
+    return result;
+}
+
 }  // namespace
 
 // What one page holds: the loaded system and the hit table of the last analysis.
@@ -242,6 +289,18 @@ public:
                    "own");
     }
 
+    // The fields of "System bauen" by name; the German problem and the field it is about, or
+    // the built system.
+    static val buildSystem(const val& fields) {
+        const BuildInput input = readBuildFields(buildFields(fields));
+        if (!input.problem.empty()) return fieldProblem(input.problem, input.field);
+        builder::BuildOptions options;
+        options.searchTime = std::chrono::seconds(input.seconds);
+        options.threads = 1;  // the worker's own thread; the page builds without threads
+        options.improved = [](std::size_t rows) { lorvex_build_improved(double(rows)); };
+        return builtSystem(input, builder::buildSystem(input.request, options));
+    }
+
     // The catalogue's texts the page shows, by name, and the largest file it takes.
     static val messages() {
         val texts = val::object();
@@ -305,5 +364,6 @@ EMSCRIPTEN_BINDINGS(lorvex) {
         .function("frequency", &WebSession::frequency)
         .function("mappedSystem", &WebSession::mappedSystem)
         .function("drawCheck", &WebSession::drawCheck)
+        .class_function("buildSystem", &WebSession::buildSystem)
         .class_function("messages", &WebSession::messages);
 }

@@ -346,7 +346,17 @@ std::vector<PageMessage> pageMessages() {
         {"balanceBar", "Zahl {1}: {2}"},
         {"rowsOne", "1 Reihe"},
         {"rowsMany", "{1} Reihen"},
+        // "System bauen"
+        {"buildRunning", "System wird gebaut..."},
+        {"buildSoFar", "System wird gebaut: bisher {1}."},
+        {"buildCancelled", "Bauen abgebrochen."},
+        {"built", "System gebaut: {1}."},
+        {"buildDownload", "Das System {1} wird heruntergeladen."},
     };
+}
+
+std::string keyNotAmongOwnNumbersText(int key) {
+    return "Die Bankzahl " + FormatInteger(key) + " ist keine der eigenen Zahlen.";
 }
 
 }  // namespace lorvex
