@@ -69,6 +69,10 @@ BuildInput readBuildFields(const BuildFields& fields) {
         input.request.numbers = int(numbers.numbers.size());
         input.ownNumbers = std::move(numbers.numbers);
     }
+    // The request's own reason, beside the field that holds how many numbers.
+    if (input.request.numbers < builder::MIN_NUMBERS ||
+        input.request.numbers > builder::MAX_NUMBERS)
+        return withProblem(input, *builder::requestProblem(input.request), "numbers");
     input.request.guarantee = fields.guarantee;
     input.request.drawn = fields.drawn;
     if (auto problem = readKeyNumbers(fields.keyNumbers, input))
