@@ -1,5 +1,7 @@
 #include "builder/build_summary.h"
 
+#include <algorithm>
+
 #include "core/text/conversions.h"
 
 namespace lorvex::builder {
@@ -35,6 +37,37 @@ std::string buildSummary(const BuildRequest& request, std::size_t rows, std::uin
     }
     return text + FormatInteger(std::int64_t(missed)) + " von " +
            FormatInteger(std::int64_t(draws)) + " Ziehungen" + withKeys + " ohne die Garantie";
+}
+
+std::string budgetSummary(const BuildRequest& request, std::size_t rows,
+                          const Verification& proof) {
+    const double share = 100.0 * double(proof.draws - proof.missed) /
+                         double(std::max<std::uint64_t>(proof.draws, 1));
+    std::string percent = FormatDecimal(share, 3);
+    // A missed draw never reads as all of them.
+    if (proof.missed > 0 && percent == "100.000") percent = "99.999";
+    return "Garantie mit " + rowCountText(rows) + " nicht erreichbar: " + percent + " % der " +
+           FormatInteger(std::int64_t(proof.draws)) + " Ziehungen" +
+           (request.keyNumbers.empty() ? "" : " mit den Bankzahlen") + " erf\u00fcllt";
+}
+
+std::string plugSummary(const MendedSystem& mended) {
+    return "L\u00fccken geschlossen: " + rowCountText(mended.newRows) +
+           " erg\u00e4nzt (untere Schranke " + FormatInteger(std::int64_t(mended.addedLowerBound)) +
+           ")";
+}
+
+std::string trimSummary(const MendedSystem& mended) {
+    const std::size_t removed = mended.givenRows - std::min(mended.givenRows, mended.rows.size());
+    std::string text = "System gek\u00fcrzt: " + rowCountText(removed) + " weniger";
+    if (mended.newRows > 0) text += ", dabei " + rowCountText(mended.newRows) + " ausgetauscht";
+    return text;
+}
+
+std::string unmetGuaranteeText(const BuildRequest& request, const Verification& given) {
+    return "Das System erf\u00fcllt die Garantie " + FormatInteger(request.guarantee) + " wenn " +
+           FormatInteger(request.drawn) + " nicht: " + FormatInteger(std::int64_t(given.missed)) +
+           " von " + FormatInteger(std::int64_t(given.draws)) + " Ziehungen ohne sie.";
 }
 
 }  // namespace lorvex::builder
