@@ -54,14 +54,17 @@ std::optional<std::string> readKeyNumbers(std::string_view text, BuildInput& inp
     return std::nullopt;
 }
 
-}  // namespace
-
-BuildInput readBuildFields(const BuildFields& fields) {
-    BuildInput input;
-    if (blank(fields.numbers))
-        return withProblem(input, std::string(BUILD_NUMBERS_EXPECTED), "numbers");
-    NumberList numbers = parseOwnNumbers(fields.numbers, NumberWording::Plain);
-    if (!numbers.problem.empty()) return withProblem(input, std::move(numbers.problem), "numbers");
+// V or the own numbers from the field "Zahlen"; false after a problem.
+bool readNumbers(std::string_view text, BuildInput& input) {
+    if (blank(text)) {
+        input = withProblem(input, std::string(BUILD_NUMBERS_EXPECTED), "numbers");
+        return false;
+    }
+    NumberList numbers = parseOwnNumbers(text, NumberWording::Plain);
+    if (!numbers.problem.empty()) {
+        input = withProblem(input, std::move(numbers.problem), "numbers");
+        return false;
+    }
     // One number is how many; more are the player's own numbers.
     if (numbers.numbers.size() == 1) {
         input.request.numbers = numbers.numbers.front();
@@ -69,6 +72,15 @@ BuildInput readBuildFields(const BuildFields& fields) {
         input.request.numbers = int(numbers.numbers.size());
         input.ownNumbers = std::move(numbers.numbers);
     }
+    return true;
+}
+
+}  // namespace
+
+BuildInput readBuildFields(const BuildFields& fields, int systemNumbers) {
+    BuildInput input;
+    input.request.numbers = systemNumbers;
+    if (systemNumbers == 0 && !readNumbers(fields.numbers, input)) return input;
     // The request's own reason, beside the field that holds how many numbers.
     if (input.request.numbers < builder::MIN_NUMBERS ||
         input.request.numbers > builder::MAX_NUMBERS)

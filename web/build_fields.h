@@ -30,7 +30,9 @@ struct BuildInput {
     std::string field;           // which field the problem is about: "numbers", "keys", ...
 };
 
-BuildInput readBuildFields(const BuildFields& fields);
+// With `systemNumbers` (a loaded system's highest number) the request is on those numbers and
+// the field "Zahlen" is not read.
+BuildInput readBuildFields(const BuildFields& fields, int systemNumbers = 0);
 
 // The rows with system number n replaced by the n-th own number.
 std::vector<builder::Block> onOwnNumbers(std::span<const builder::Block> rows,

@@ -15,16 +15,22 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
+#include <chrono>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "build_fields.h"
+#include "builder/bounds.h"
+#include "builder/budget.h"
 #include "builder/build_summary.h"
 #include "builder/system_builder.h"
+#include "builder/system_mending.h"
 #include "builder/system_text_output.h"
+#include "builder/win_table.h"
 #include "core/analysis/hit_table.h"
 #include "core/analysis/progress_observer.h"
 #include "core/maths/binomial.h"
@@ -177,15 +183,31 @@ std::string builtSystemName(const builder::BuildRequest& request) {
            FormatInteger(request.guarantee) + "_wenn_" + FormatInteger(request.drawn) + ".txt";
 }
 
-// The system as lorvex-build writes it, on the own numbers when there are any, and its summary.
-val builtSystem(const BuildInput& input, const builder::BuiltSystem& built) {
+builder::BuildOptions buildOptions(const BuildInput& input) {
+    builder::BuildOptions options;
+    options.searchTime = std::chrono::seconds(input.seconds);
+    options.threads = 1;  // the worker's own thread; the page builds without threads
+    options.improved = [](std::size_t rows) { lorvex_build_improved(double(rows)); };
+    return options;
+}
+
+// The system as lorvex-build writes it, on the own numbers when there are any, and the lines it
+// prints after it: `before` (what plugging or trimming did), the summary or what the row limit
+// reached, and the win table. Nothing to write when the guarantee was missed without a limit.
+val builtSystem(const BuildInput& input, std::span<const builder::Block> rows,
+                const builder::Verification& proof, const std::string& before) {
+    const std::uint64_t bound = builder::lowerBound(builder::reducedShape(input.request));
+    const std::string summary =
+        builder::buildSummary(shownRequest(input), rows.size(), bound, proof.draws, proof.missed);
+    const bool limitMissed = !proof.met() && input.rowsAtMost > 0 && !rows.empty();
+    if (!proof.met() && !limitMissed) return fieldProblem(summary, "request");
     val result = val::object();
-    result.set("text", builder::systemText(onOwnNumbers(built.rows, input.ownNumbers)));
-    result.set("summary",
-               builder::buildSummary(shownRequest(input), built.rows.size(), built.lowerBound,
-                                     built.proof.draws, built.proof.missed));
-    result.set("met", built.proof.met());
-    result.set("rowCount", static_cast<double>(built.rows.size()));
+    result.set("text", builder::systemText(onOwnNumbers(rows, input.ownNumbers)));
+    std::string lines = before.empty() ? "" : before + "\n";
+    lines += limitMissed ? builder::budgetSummary(input.request, rows.size(), proof) : summary;
+    result.set("summary", lines);
+    result.set("winTable", builder::winTableText(builder::winTable(rows)));
+    result.set("rowCount", static_cast<double>(rows.size()));
     result.set("name", builtSystemName(input.request));
     return result;
 }
@@ -294,11 +316,35 @@ public:
     static val buildSystem(const val& fields) {
         const BuildInput input = readBuildFields(buildFields(fields));
         if (!input.problem.empty()) return fieldProblem(input.problem, input.field);
-        builder::BuildOptions options;
-        options.searchTime = std::chrono::seconds(input.seconds);
-        options.threads = 1;  // the worker's own thread; the page builds without threads
-        options.improved = [](std::size_t rows) { lorvex_build_improved(double(rows)); };
-        return builtSystem(input, builder::buildSystem(input.request, options));
+        const builder::BuiltSystem built =
+            input.rowsAtMost > 0
+                ? builder::buildWithinRows(input.request, input.rowsAtMost, buildOptions(input))
+                : builder::buildSystem(input.request, buildOptions(input));
+        return builtSystem(input, built.rows, built.proof, {});
+    }
+
+    // "Lücken schließen" (`plug`) or "Kürzen" for the loaded system, on its numbers, with the
+    // fields' guarantee, key numbers, limit and time.
+    val mendSystem(const val& fields, bool plug) const {
+        const BuildInput input = readBuildFields(buildFields(fields), system_.highestNumber());
+        if (!input.problem.empty()) return fieldProblem(input.problem, input.field);
+        const std::vector<builder::Block> rows = builder::rowsOfTable(system_);
+        if (auto problem = builder::mendingProblem(input.request, rows))
+            return fieldProblem(*problem, "request");
+        const std::size_t limit = input.rowsAtMost > 0 ? input.rowsAtMost : builder::NO_ROW_LIMIT;
+        if (plug && rows.size() > limit)
+            return fieldProblem(rowsAboveLimitText(std::int64_t(rows.size()), std::int64_t(limit)),
+                                "rows");
+        const builder::MendedSystem mended =
+            plug ? builder::plugSystem(input.request, rows, buildOptions(input), limit)
+                 : builder::trimSystem(input.request, rows, buildOptions(input), limit);
+        if (!plug && !mended.given.met()) {
+            return fieldProblem(builder::unmetGuaranteeText(input.request, mended.given) + " " +
+                                    std::string(PLUG_FIRST),
+                                "request");
+        }
+        return builtSystem(input, mended.rows, mended.proof,
+                           plug ? builder::plugSummary(mended) : builder::trimSummary(mended));
     }
 
     // The catalogue's texts the page shows, by name, and the largest file it takes.
@@ -364,6 +410,7 @@ EMSCRIPTEN_BINDINGS(lorvex) {
         .function("frequency", &WebSession::frequency)
         .function("mappedSystem", &WebSession::mappedSystem)
         .function("drawCheck", &WebSession::drawCheck)
+        .function("mendSystem", &WebSession::mendSystem)
         .class_function("buildSystem", &WebSession::buildSystem)
         .class_function("messages", &WebSession::messages);
 }

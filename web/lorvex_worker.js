@@ -24,6 +24,8 @@ const commands = {
     map: (message) => session.mappedSystem(message.own),
     check: (message) => session.drawCheck(message.own, message.draw),
     build: (message) => engine.WebSession.buildSystem(message.fields),
+    plug: (message) => session.mendSystem(message.fields, true),
+    trim: (message) => session.mendSystem(message.fields, false),
 };
 
 // The buffers of the typed arrays in `value`, at any depth.

@@ -352,7 +352,14 @@ std::vector<PageMessage> pageMessages() {
         {"buildCancelled", "Bauen abgebrochen."},
         {"built", "System gebaut: {1}."},
         {"buildDownload", "Das System {1} wird heruntergeladen."},
+        {"plugRunning", "Lücken werden geschlossen..."},
+        {"trimRunning", "System wird gekürzt..."},
     };
+}
+
+std::string rowsAboveLimitText(std::int64_t rows, std::int64_t rowsAtMost) {
+    return "Das System hat schon " + FormatInteger(rows) + (rows == 1 ? " Reihe" : " Reihen") +
+           ", mehr als die höchstens erlaubten " + FormatInteger(rowsAtMost) + ".";
 }
 
 std::string keyNotAmongOwnNumbersText(int key) {

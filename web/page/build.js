@@ -38,6 +38,7 @@ const build = {
         this.built = null;
         $('build-summary').textContent = '';
         questions.showAnswer('build-result', '');
+        questions.showAnswer('build-wins', '');
         $('build-actions').hidden = true;
     },
 
@@ -68,12 +69,18 @@ const build = {
         this.built = answer;
         $('build-summary').textContent = answer.summary;
         questions.showAnswer('build-result', answer.text);
-        $('build-actions').hidden = !answer.met;
+        questions.showAnswer('build-wins', answer.winTable);
+        $('build-actions').hidden = false;
     },
 
-    // Timed (tests/web): "lorvex-build" from the click to the painted rows.
-    async run() {
+    // "Bauen", or "Lücken schließen" and "Kürzen" for the loaded system. Timed (tests/web):
+    // "lorvex-build" from the click to the painted rows.
+    async run(command = 'build') {
         if (state.busy) return;
+        if (command !== 'build' && !state.hasSystem) {
+            setStatus(texts.say('noSystem'));
+            return;
+        }
         performance.clearMarks('lorvex-build-start');
         performance.clearMeasures('lorvex-build');
         performance.mark('lorvex-build-start');
@@ -84,7 +91,7 @@ const build = {
         this.startProgress(Number(fields.seconds));
         let answer;
         try {
-            answer = await runLong('build', {fields}, texts.say('buildRunning'),
+            answer = await runLong(command, {fields}, texts.say(`${command}Running`),
                 texts.say('buildCancelled'));
         } finally {
             this.stopProgress();
@@ -128,6 +135,8 @@ const build = {
                 drawn.value = $('build-guarantee').value;
             }
         });
+        $('build-plug').addEventListener('click', () => this.run('plug'));
+        $('build-trim').addEventListener('click', () => this.run('trim'));
         $('build-cancel').addEventListener('click', cancel);
         $('build-load').addEventListener('click', () => this.load());
         $('build-save').addEventListener('click', () => this.save());
