@@ -399,6 +399,33 @@ class WebPageTest:
             assert self.content("build-result") == ""
         assert "--" not in self.driver.find_element(By.TAG_NAME, "body").text
 
+    def test_plug_trim_and_a_row_limit_say_what_lorvex_build_says(self):
+        self.fresh_page()
+        self.type_into("build-rows", "8")
+        summary, _ = self.build("12", seconds="1")
+        assert summary.startswith("Garantie mit 8 Reihen nicht erreichbar: "), summary
+        assert len(self.content("build-result").splitlines()) == 8
+        assert self.content("build-wins").startswith("Gewinntabelle:")
+        self.type_into("build-rows", "")
+        part = self.scratch / "part.txt"
+        part.write_text("1 2 3 4 5 6\n7 8 9 10 11 12\n")
+        build = pathlib.Path(self.report).with_name("lorvex-build")
+        refused = subprocess.run([build, "--trim", part, "--guarantee", "4", "--if", "5"],
+                                 capture_output=True).stderr.decode()
+        reason = refused.removeprefix("lorvex-build: ").split(" --plug")[0]
+        for system, button, first in ((part, "#build-trim", reason + " Bitte zuerst"),
+                                      (part, "#build-plug", "Lücken geschlossen: "),
+                                      (self.examples / "C10_6_5_50.txt", "#build-trim",
+                                       "System gekürzt: ")):
+            open_file(self.driver, system)
+            click(self.driver, button)
+            shown = self.content("build-summary") or self.content("build-problem")
+            assert shown.startswith(first), shown
+        mended = self.scratch / "mended.txt"
+        mended.write_text(self.content("build-result"))
+        assert "mindestens ein 4er: 252 von 252 Ziehungen (100.000 %)" in \
+            self.lorvex_report("--coverage", "--only", "5", str(mended)).decode()
+
 
 def main():
     if len(sys.argv) != 4:
