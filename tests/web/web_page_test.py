@@ -371,9 +371,16 @@ class WebPageTest:
         rows = len(system.read_text().splitlines())
         assert self.counts() == (f"{rows} Systemreihen", "12 Systemzahlen"), self.counts()
 
-    def test_own_and_key_numbers_stand_in_the_built_rows(self):
+    def test_a_cancelled_build_leaves_own_and_key_numbers_in_the_next_one(self):
         own = [3, 7, 12, 19, 23, 28, 31, 36, 40, 44]
         self.fresh_page()
+        self.type_into("build-numbers", "20")
+        self.type_into("build-seconds", "60")
+        self.driver.execute_script("document.getElementById('build-run').click();"
+                                   "setTimeout(() => document.getElementById('build-cancel')"
+                                   ".click(), 300);")
+        wait_idle(self.driver, 5)
+        assert self.text("status") == "Bauen abgebrochen.", self.text("status")
         summary, problem = self.build(" ".join(map(str, own)), "3", "3", keys="7", seconds="1")
         assert problem == "" and summary.startswith("10 Zahlen, Bankzahl 07, Garantie 3 wenn 3")
         rows = [[int(n) for n in line.split()] for line in
