@@ -19,7 +19,7 @@ constexpr std::size_t SCORED_HOLES = 4096;
 // Holes each greedy step grows a candidate row from.
 constexpr std::size_t SEEDS = 8;
 // The pairwise comparisons the lower bound may make.
-constexpr std::uint64_t BOUND_COMPARISONS = 200'000'000;
+constexpr std::uint64_t BOUND_COMPARISONS = 50'000'000;
 // Draw coverage counts are kept for the greedy removal only up to this many row-draw pairs.
 constexpr std::uint64_t REMOVAL_WORK = 400'000'000;
 
@@ -51,19 +51,32 @@ std::uint64_t reach(const DesignShape& shape) {
     return draws;
 }
 
-// The draws of the shape that no block meets in `guarantee` points: a bitmap of the
-// guarantee-sets inside some block, then every draw's guarantee-sets looked up.
+// The draws of the shape that no block meets in `guarantee` points. Where the blocks reach
+// fewer draws than there are guarantee-sets in all draws, each block marks the draws it meets;
+// otherwise a bitmap of the guarantee-sets inside some block is looked up for every draw.
 std::vector<Block> holesOf(const DesignShape& shape, std::span<const Block> blocks) {
     if (shape.guarantee <= 0) {
         if (!blocks.empty()) return {};
         return {(Block{1} << shape.drawSize) - 1};
+    }
+    const std::uint64_t draws = BINOMIALS.value[shape.points][shape.drawSize];
+    std::vector<Block> holes;
+    if (reach(shape) * blocks.size() < draws * BINOMIALS.value[shape.drawSize][shape.guarantee]) {
+        std::vector<bool> met(draws, false);
+        for (const Block block : blocks) {
+            forEachDrawMet(shape, block, [&](Block draw) { met[subsetRank(draw)] = true; });
+        }
+        std::uint64_t rank = 0;
+        forEachSubset(shape.points, shape.drawSize, [&](Block draw) {
+            if (!met[rank++]) holes.push_back(draw);
+        });
+        return holes;
     }
     std::vector<bool> covered(BINOMIALS.value[shape.points][shape.guarantee], false);
     for (const Block block : blocks) {
         forEachSubsetOf(block, shape.guarantee,
                         [&](Block set) { covered[subsetRank(set)] = true; });
     }
-    std::vector<Block> holes;
     forEachSubset(shape.points, shape.drawSize, [&](Block draw) {
         bool met = false;
         forEachSubsetOf(draw, shape.guarantee,
@@ -109,6 +122,36 @@ Block rowFromHole(const DesignShape& shape, Block seed, std::span<const Block> h
     return row;
 }
 
+// The row with single points exchanged while that reaches more of the holes.
+Block polished(const DesignShape& shape, Block row, std::span<const Block> holes) {
+    std::size_t score = partialScore(shape, row, holes);
+    for (bool better = true; better;) {
+        better = false;
+        for (Block out = row; out != 0 && !better; out &= out - 1) {
+            const Block kept = row & ~(out & -out);
+            for (Block in = allPoints(shape) & ~row; in != 0 && !better; in &= in - 1) {
+                const Block candidate = kept | (in & -in);
+                const std::size_t candidateScore = partialScore(shape, candidate, holes);
+                if (candidateScore <= score) continue;
+                row = candidate;
+                score = candidateScore;
+                better = true;
+            }
+        }
+    }
+    return row;
+}
+
+// Holes spread evenly over the list (which runs in colex order), at most SCORED_HOLES.
+std::vector<Block> spreadSample(std::span<const Block> holes) {
+    if (holes.size() <= SCORED_HOLES) return {holes.begin(), holes.end()};
+    std::vector<Block> sample;
+    sample.reserve(SCORED_HOLES);
+    for (std::size_t i = 0; i < SCORED_HOLES; ++i)
+        sample.push_back(holes[i * holes.size() / SCORED_HOLES]);
+    return sample;
+}
+
 // Rows that close every hole, each chosen greedily among rows grown from a few holes; past
 // the deadline a row is simply made from the first hole left.
 std::vector<Block> greedyCover(const DesignShape& shape, std::vector<Block> holes,
@@ -116,8 +159,8 @@ std::vector<Block> greedyCover(const DesignShape& shape, std::vector<Block> hole
     std::vector<Block> rows;
     while (!holes.empty()) {
         const bool scored = Clock::now() < deadline;
-        const std::span<const Block> sample(holes.data(), std::min(holes.size(), SCORED_HOLES));
-        Block best = rowFromHole(shape, holes.front(), sample, scored);
+        const std::vector<Block> sample = spreadSample(holes);
+        Block best = rowFromHole(shape, sample.front(), sample, scored);
         std::size_t bestScore = partialScore(shape, best, sample);
         for (std::size_t seed = 1; scored && seed < std::min(SEEDS, sample.size()); ++seed) {
             const Block row =
@@ -128,6 +171,7 @@ std::vector<Block> greedyCover(const DesignShape& shape, std::vector<Block> hole
                 best = row;
             }
         }
+        if (scored) best = polished(shape, best, sample);
         rows.push_back(best);
         std::erase_if(holes, [&](Block hole) { return meets(shape, best, hole); });
     }
@@ -289,20 +333,20 @@ std::optional<std::string> mendingProblem(const BuildRequest& request,
 
 MendedSystem plugSystem(const BuildRequest& request, std::span<const Block> rows,
                         const BuildOptions& options, std::size_t rowsAtMost) {
-    const Clock::time_point start = Clock::now();
-    const Clock::time_point deadline = start + options.searchTime;
+    const Clock::time_point deadline = Clock::now() + options.searchTime;
     const DesignShape shape = reducedShape(request);
     MendedSystem mended;
     mended.givenRows = rows.size();
-    mended.given = verifyRequest(request, rows);
     std::vector<Block> fixed;
     for (const Block row : rows) fixed.push_back(reducedRow(request, row));
 
     const std::vector<Block> holes = holesOf(shape, fixed);
+    mended.given = {BINOMIALS.value[shape.points][shape.drawSize], holes.size()};
     mended.addedLowerBound = addedRowsBound(shape, holes);
     const std::size_t allowed = rowsAtMost - std::min(rowsAtMost, rows.size());
-    // A quarter of the time for the greedy rows, the rest for the search.
-    std::vector<Block> added = greedyCover(shape, holes, start + options.searchTime / 4);
+    // Half the time left for the greedy rows, the rest for the search.
+    const Clock::time_point now = Clock::now();
+    std::vector<Block> added = greedyCover(shape, holes, now + (std::max(deadline, now) - now) / 2);
     added = smallestWithin(shape, std::move(added), fixed, mended.addedLowerBound, allowed, options,
                            deadline);
     finish(mended, request, rows, added, true);

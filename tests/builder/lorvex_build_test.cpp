@@ -43,7 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--numbers", "12", "--guarantee", "x"}, "--guarantee erwartet"},
         UsageCase{{"--numbers", "12", "--guarantee", "3", "--seconds", "-1"}, "--seconds"},
         UsageCase{{"--numbers", "12", "--numbers", "13", "--guarantee", "3"}, "nur einmal"},
-        UsageCase{{"--numbers", "12", "--guarantee", "3", "--bogus", "1"}, "Unbekannte"}));
+        UsageCase{{"--numbers", "12", "--guarantee", "3", "--bogus", "1"}, "Unbekannte"},
+        UsageCase{{"--plug", "s.txt", "--if", "4"}, "--guarantee fehlt"},
+        UsageCase{{"--trim", "s.txt", "--guarantee", "3", "--rows-at-most", "0"}, "1 bis 9999"}));
 
 // The written system loads into Lorvex again: same rows, in the loader's order, all 13 numbers
 // (two rows need only 12 of them), and the analysis engine's coverage finds the guarantee met
