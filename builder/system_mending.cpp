@@ -14,10 +14,14 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Greedy steps score their candidates on at most this many holes, so a step stays short.
-constexpr std::size_t SCORED_HOLES = 4096;
-// Holes each greedy step grows a candidate row from.
-constexpr std::size_t SEEDS = 8;
+// How many holes a greedy step scores its candidates on, and how many holes it grows
+// candidates from: thorough while there is time, quick after that.
+struct GreedyEffort {
+    std::size_t scoredHoles;
+    std::size_t seeds;
+};
+constexpr GreedyEffort THOROUGH{4096, 8};
+constexpr GreedyEffort QUICK{256, 1};
 // The pairwise comparisons the lower bound may make.
 constexpr std::uint64_t BOUND_COMPARISONS = 50'000'000;
 // Draw coverage counts are kept for the greedy removal only up to this many row-draw pairs.
@@ -102,14 +106,14 @@ std::size_t partialScore(const DesignShape& shape, Block partial, std::span<cons
 
 // A row grown from a hole: `guarantee` of its points, then the points that let the row reach
 // the most holes.
-Block rowFromHole(const DesignShape& shape, Block seed, std::span<const Block> holes, bool scored) {
+Block rowFromHole(const DesignShape& shape, Block seed, std::span<const Block> holes) {
     Block row = 0;
     while (std::popcount(row) < shape.blockSize) {
         const bool inSeed = std::popcount(row) < shape.guarantee;
         const Block choices = (inSeed ? seed : allPoints(shape)) & ~row;
         Block bestPoint = choices & -choices;
         std::size_t bestScore = 0;
-        for (Block rest = choices; scored && rest != 0; rest &= rest - 1) {
+        for (Block rest = choices; rest != 0; rest &= rest - 1) {
             const Block point = rest & -rest;
             const std::size_t score = partialScore(shape, row | point, holes);
             if (score > bestScore) {
@@ -142,36 +146,34 @@ Block polished(const DesignShape& shape, Block row, std::span<const Block> holes
     return row;
 }
 
-// Holes spread evenly over the list (which runs in colex order), at most SCORED_HOLES.
-std::vector<Block> spreadSample(std::span<const Block> holes) {
-    if (holes.size() <= SCORED_HOLES) return {holes.begin(), holes.end()};
+// Holes spread evenly over the list (which runs in colex order), at most `count`.
+std::vector<Block> spreadSample(std::span<const Block> holes, std::size_t count) {
+    if (holes.size() <= count) return {holes.begin(), holes.end()};
     std::vector<Block> sample;
-    sample.reserve(SCORED_HOLES);
-    for (std::size_t i = 0; i < SCORED_HOLES; ++i)
-        sample.push_back(holes[i * holes.size() / SCORED_HOLES]);
+    sample.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) sample.push_back(holes[i * holes.size() / count]);
     return sample;
 }
 
-// Rows that close every hole, each chosen greedily among rows grown from a few holes; past
-// the deadline a row is simply made from the first hole left.
+// Rows that close every hole, each the best of rows grown from a few holes and then polished,
+// all scored on a sample of the holes left (which holds the first, so each row closes one).
 std::vector<Block> greedyCover(const DesignShape& shape, std::vector<Block> holes,
                                Clock::time_point deadline) {
     std::vector<Block> rows;
     while (!holes.empty()) {
-        const bool scored = Clock::now() < deadline;
-        const std::vector<Block> sample = spreadSample(holes);
-        Block best = rowFromHole(shape, sample.front(), sample, scored);
-        std::size_t bestScore = partialScore(shape, best, sample);
-        for (std::size_t seed = 1; scored && seed < std::min(SEEDS, sample.size()); ++seed) {
+        const GreedyEffort effort = Clock::now() < deadline ? THOROUGH : QUICK;
+        const std::vector<Block> sample = spreadSample(holes, effort.scoredHoles);
+        Block best = 0;
+        std::size_t bestScore = 0;
+        for (std::size_t seed = 0; seed < std::min(effort.seeds, sample.size()); ++seed) {
             const Block row =
-                rowFromHole(shape, sample[seed * sample.size() / SEEDS], sample, true);
+                rowFromHole(shape, sample[seed * sample.size() / effort.seeds], sample);
             const std::size_t score = partialScore(shape, row, sample);
-            if (score > bestScore) {
-                bestScore = score;
-                best = row;
-            }
+            if (seed > 0 && score <= bestScore) continue;
+            bestScore = score;
+            best = row;
         }
-        if (scored) best = polished(shape, best, sample);
+        best = polished(shape, best, sample);
         rows.push_back(best);
         std::erase_if(holes, [&](Block hole) { return meets(shape, best, hole); });
     }
@@ -245,6 +247,10 @@ void finish(MendedSystem& mended, const BuildRequest& request, std::span<const B
     for (const Block block : blocks) mended.rows.push_back(requestRow(request, block));
     mended.newRows = rowsNotIn(mended.rows, given);
     mended.proof = verifyRequest(request, mended.rows);
+}
+
+Clock::duration timeLeft(Clock::time_point deadline) {
+    return std::max(deadline - Clock::now(), Clock::duration::zero());
 }
 
 // A valid design (besides `fixed`) made as small as the search finds, or, when it stays above
@@ -344,9 +350,20 @@ MendedSystem plugSystem(const BuildRequest& request, std::span<const Block> rows
     mended.given = {BINOMIALS.value[shape.points][shape.drawSize], holes.size()};
     mended.addedLowerBound = addedRowsBound(shape, holes);
     const std::size_t allowed = rowsAtMost - std::min(rowsAtMost, rows.size());
-    // Half the time left for the greedy rows, the rest for the search.
-    const Clock::time_point now = Clock::now();
-    std::vector<Block> added = greedyCover(shape, holes, now + (std::max(deadline, now) - now) / 2);
+    // A third of the time left for thorough greedy rows; where they need more rows than the
+    // bound, half the rest for a system built from nothing, which the greedy rows may not beat
+    // when the given rows close few draws; the search gets the rest.
+    std::vector<Block> added = greedyCover(shape, holes, Clock::now() + timeLeft(deadline) / 3);
+    if (added.size() > mended.addedLowerBound) {
+        BuildOptions fresh = options;
+        fresh.searchTime = timeLeft(deadline) / 2;
+        fresh.improved = nullptr;
+        const BuiltSystem built = buildSystem(request, fresh);
+        if (built.proof.met() && built.rows.size() < added.size()) {
+            added.clear();
+            for (const Block row : built.rows) added.push_back(reducedRow(request, row));
+        }
+    }
     added = smallestWithin(shape, std::move(added), fixed, mended.addedLowerBound, allowed, options,
                            deadline);
     finish(mended, request, rows, added, true);
