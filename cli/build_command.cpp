@@ -6,9 +6,15 @@
 #include <string>
 #include <thread>
 
+#include "builder/bounds.h"
+#include "builder/budget.h"
+#include "builder/build_summary.h"
 #include "builder/system_builder.h"
+#include "builder/system_mending.h"
 #include "builder/system_text_output.h"
+#include "builder/win_table.h"
 #include "core/messages/messages.h"
+#include "core/system/system_loader.h"
 #include "core/text/conversions.h"
 #include "filewrite/write_file.h"
 
@@ -23,14 +29,6 @@ int fail(BuildStreams& streams, std::string_view message) {
 
 std::string unwritableOutput(const std::string& path, int error) {
     return std::string(CANNOT_SAVE) + " " + path + ": " + writeErrorText(error);
-}
-
-std::string twoDigits(int number) {
-    return PadLeft(FormatInteger(number), 2, "0");
-}
-
-std::string rowCount(std::uint64_t rows) {
-    return FormatInteger(std::int64_t(rows)) + (rows == 1 ? " Reihe" : " Reihen");
 }
 
 // The one place that writes the system: standard output, or the file named by -o, replaced
@@ -57,61 +55,125 @@ builder::BuildOptions buildOptions(const BuildCliOptions& options, BuildStreams&
     if (streams.errIsTerminal) {
         build.improved = [&streams, &progressLock](std::size_t rows) {
             const std::lock_guard lock(progressLock);
-            streams.err << "\rlorvex-build: bisher " << rowCount(rows) << "\x1b[K" << std::flush;
+            streams.err << "\rlorvex-build: bisher " << builder::rowCountText(rows) << "\x1b[K"
+                        << std::flush;
         };
     }
     return build;
 }
 
-int runBuild(const BuildCliOptions& options, BuildStreams& streams) {
-    // A target that cannot take the system is named before the search, not after it.
-    if (options.outputFile) {
-        if (const WriteError error = writeTargetProblem(*options.outputFile)) {
-            return fail(streams, unwritableOutput(*options.outputFile, error.number()));
-        }
+// Exit status when the guarantee was not reached within --rows-at-most rows.
+constexpr int BUDGET_NOT_REACHED = 3;
+
+int usageProblem(BuildStreams& streams, std::string_view message) {
+    fail(streams, message);
+    return 2;
+}
+
+// Writes the proven system with its summary (or the budget's share) and the win table; 0, 3
+// for a system that misses the guarantee within the budget, 1 when anything failed.
+int writeResult(const BuildCliOptions& options, BuildStreams& streams,
+                const builder::BuildRequest& request, const std::vector<builder::Block>& rows,
+                const builder::Verification& proof, const std::string& before) {
+    const std::uint64_t bound = builder::lowerBound(builder::reducedShape(request));
+    const std::string summary =
+        builder::buildSummary(request, rows.size(), bound, proof.draws, proof.missed);
+    const bool budgetMissed = !proof.met() && options.rowsAtMost && !rows.empty();
+    if (!proof.met() && !budgetMissed) return fail(streams, summary);
+    if (const int status = writeSystem(options, streams, builder::systemText(rows))) {
+        return status;
     }
+    if (!before.empty()) streams.err << before << '\n';
+    streams.err << (budgetMissed ? builder::budgetSummary(request, rows.size(), proof) : summary)
+                << '\n';
+    streams.err << builder::winTableText(builder::winTable(rows));
+    return budgetMissed ? BUDGET_NOT_REACHED : 0;
+}
+
+// A target that cannot take the system is named before the search, not after it.
+int outputProblem(const BuildCliOptions& options, BuildStreams& streams) {
+    if (!options.outputFile) return 0;
+    if (const WriteError error = writeTargetProblem(*options.outputFile)) {
+        return fail(streams, unwritableOutput(*options.outputFile, error.number()));
+    }
+    return 0;
+}
+
+int runBuild(const BuildCliOptions& options, BuildStreams& streams) {
+    if (const int status = outputProblem(options, streams)) return status;
     std::mutex progressLock;
     if (streams.errIsTerminal)
         streams.err << "lorvex-build: Konstruktionen laufen ..." << std::flush;
+    const builder::BuildOptions build = buildOptions(options, streams, progressLock);
     const builder::BuiltSystem built =
-        builder::buildSystem(options.request, buildOptions(options, streams, progressLock));
+        options.rowsAtMost ? builder::buildWithinRows(options.request, *options.rowsAtMost, build)
+                           : builder::buildSystem(options.request, build);
     if (streams.errIsTerminal) streams.err << "\r\x1b[K";
-    const std::string summary = buildSummary(options.request, built.rows.size(), built.lowerBound,
-                                             built.proof.draws, built.proof.missed);
-    if (!built.proof.met()) return fail(streams, summary);
-    if (const int status = writeSystem(options, streams, builder::systemText(built.rows))) {
-        return status;
+    return writeResult(options, streams, options.request, built.rows, built.proof, {});
+}
+
+// The system named by --plug or --trim, or the German reason why there is none.
+std::string loadSystem(const std::string& path, BuildStreams& streams, SystemTable& system) {
+    const SystemLoad load = readSystemFile(path, system);
+    switch (load.outcome) {
+        case LoadOutcome::Unreadable:
+            return std::string(CANNOT_OPEN) + " " + path + ": " + SystemErrorText(load.error);
+        case LoadOutcome::Overflow:
+            return std::string(OVERFLOW_TITLE) + ": " + overflowText();
+        case LoadOutcome::NoRow:
+            return noRowText(path);
+        case LoadOutcome::Loaded:
+            break;
     }
-    streams.err << summary << '\n';
-    return 0;
+    if (load.skippedLines > 0)
+        streams.err << "lorvex-build: " << skippedLinesText(load.skippedLines) << '\n';
+    return {};
+}
+
+int runMending(const BuildCliOptions& options, BuildStreams& streams) {
+    SystemTable table;
+    if (const std::string problem = loadSystem(options.systemFile, streams, table);
+        !problem.empty()) {
+        return fail(streams, problem);
+    }
+    builder::BuildRequest request = options.request;
+    if (request.numbers != 0 && request.numbers < table.highestNumber()) {
+        return usageProblem(
+            streams, "Das System enth\u00e4lt die Zahl " + FormatInteger(table.highestNumber()) +
+                         ", mehr als --numbers " + FormatInteger(request.numbers) + ".");
+    }
+    request.numbers = std::max(request.numbers, table.highestNumber());
+    const std::vector<builder::Block> rows = builder::rowsOfTable(table);
+    if (auto problem = builder::requestProblem(request)) return usageProblem(streams, *problem);
+    if (auto problem = builder::mendingProblem(request, rows))
+        return usageProblem(streams, *problem);
+    const bool plug = options.mode == BuildMode::Plug;
+    const std::size_t rowsAtMost = options.rowsAtMost.value_or(builder::NO_ROW_LIMIT);
+    if (plug && rows.size() > rowsAtMost) {
+        return usageProblem(streams, "Das System hat schon " + builder::rowCountText(rows.size()) +
+                                         ", mehr als --rows-at-most " +
+                                         FormatInteger(std::int64_t(rowsAtMost)) + ".");
+    }
+    if (const int status = outputProblem(options, streams)) return status;
+    std::mutex progressLock;
+    const builder::BuildOptions build = buildOptions(options, streams, progressLock);
+    const builder::MendedSystem mended =
+        plug ? builder::plugSystem(request, rows, build, rowsAtMost)
+             : builder::trimSystem(request, rows, build, rowsAtMost);
+    if (!plug && !mended.given.met()) {
+        return fail(streams, builder::unmetGuaranteeText(request, mended.given) +
+                                 " --plug schlie\u00dft die L\u00fccken.");
+    }
+    return writeResult(options, streams, request, mended.rows, mended.proof,
+                       plug ? builder::plugSummary(mended) : builder::trimSummary(mended));
 }
 
 }  // namespace
 
-std::string buildSummary(const builder::BuildRequest& request, std::size_t rows,
-                         std::uint64_t lowerBound, std::uint64_t draws, std::uint64_t missed) {
-    std::string text = FormatInteger(request.numbers) + " Zahlen";
-    if (!request.keyNumbers.empty()) {
-        text += request.keyNumbers.size() == 1 ? ", Bankzahl" : ", Bankzahlen";
-        for (const int key : request.keyNumbers) text += " " + twoDigits(key);
-    }
-    text += ", Garantie " + FormatInteger(request.guarantee) + " wenn " +
-            FormatInteger(request.drawn) + ": " + rowCount(rows);
-    text += rows <= lowerBound ? " (minimal, untere Schranke " : " (untere Schranke ";
-    text += FormatInteger(std::int64_t(lowerBound)) + "), gepr\u00fcft: ";
-    const std::string withKeys = request.keyNumbers.empty() ? "" : " mit den Bankzahlen";
-    if (missed == 0 && draws == 1) return text + "die eine Ziehung" + withKeys + " erf\u00fcllt";
-    if (missed == 0) {
-        return text + "alle " + FormatInteger(std::int64_t(draws)) + " Ziehungen" + withKeys +
-               " erf\u00fcllt";
-    }
-    return text + FormatInteger(std::int64_t(missed)) + " von " +
-           FormatInteger(std::int64_t(draws)) + " Ziehungen" + withKeys + " ohne die Garantie";
-}
-
 int runBuildCommand(const BuildCliOptions& options, BuildStreams streams) {
     try {
-        return runBuild(options, streams);
+        return options.mode == BuildMode::Build ? runBuild(options, streams)
+                                                : runMending(options, streams);
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }

@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "core/system/system_row.h"
+
 namespace lorvex {
 
 namespace {
@@ -89,6 +91,24 @@ std::vector<OptionRule> optionRules() {
              if (n) options.seed = *n;
              return n.has_value();
          }},
+        {"--plug", "--plug erwartet die Datei mit dem System.",
+         [](std::string_view value, BuildCliOptions& options) {
+             options.mode = BuildMode::Plug;
+             options.systemFile = std::string(value);
+             return !value.empty();
+         }},
+        {"--trim", "--trim erwartet die Datei mit dem System.",
+         [](std::string_view value, BuildCliOptions& options) {
+             options.mode = BuildMode::Trim;
+             options.systemFile = std::string(value);
+             return !value.empty();
+         }},
+        {"--rows-at-most", "--rows-at-most erwartet eine Reihenzahl von 1 bis 9999.",
+         [](std::string_view value, BuildCliOptions& options) {
+             const auto n = plainNumber(value, 1, MAX_SYSTEM_ROWS);
+             if (n) options.rowsAtMost = std::size_t(*n);
+             return n.has_value();
+         }},
         {"-o", "-o erwartet einen Dateinamen.",
          [](std::string_view value, BuildCliOptions& options) {
              if (value.empty()) return false;
@@ -102,7 +122,9 @@ std::vector<OptionRule> optionRules() {
 
 std::string_view buildUsage() {
     return "Aufruf: lorvex-build --numbers V --guarantee T [--if K] [--fixed \"N ...\"]\n"
-           "                     [--seconds S] [--seed N] [-o DATEI]\n"
+           "                     [--rows-at-most N] [--seconds S] [--seed N] [-o DATEI]\n"
+           "       lorvex-build --plug DATEI --guarantee T [--if K] [weitere Optionen]\n"
+           "       lorvex-build --trim DATEI --guarantee T [--if K] [weitere Optionen]\n"
            "\n"
            "Baut ein m\u00f6glichst kleines Lottosystem auf den Zahlen 1 bis V, das\n"
            "mindestens T Richtige in einer Reihe garantiert, wenn K Gewinnzahlen unter\n"
@@ -115,13 +137,24 @@ std::string_view buildUsage() {
            "                  (Vorgabe T)\n"
            "  --fixed \"N ...\" Bankzahlen: stehen in jeder Reihe; die Garantie gilt f\u00fcr\n"
            "                  die Ziehungen, die alle Bankzahlen enthalten\n"
+           "  --plug DATEI    das System in DATEI behalten und m\u00f6glichst wenige Reihen\n"
+           "                  erg\u00e4nzen, bis die Garantie gilt (V: seine h\u00f6chste Zahl,\n"
+           "                  wenn --numbers nicht mehr sagt)\n"
+           "  --trim DATEI    aus dem System in DATEI m\u00f6glichst viele Reihen streichen,\n"
+           "                  solange die Garantie gilt\n"
+           "  --rows-at-most N h\u00f6chstens N Reihen; reichen sie nicht, das System mit N\n"
+           "                  Reihen, das die meisten Ziehungen erf\u00fcllt (Exit-Status 3)\n"
            "  --seconds S     so lange darf die Suche dauern (Vorgabe 10)\n"
            "  --seed N        Startwert der Suche (Vorgabe 1)\n"
            "  -o DATEI        in DATEI schreiben statt auf die Standardausgabe\n"
            "  --help          diese Hilfe zeigen\n"
            "\n"
+           "Nach dem System zeigt die Gewinntabelle, was es mindestens und bestenfalls\n"
+           "bringt, wenn 6, 5, 4 oder 3 Gewinnzahlen unter den Systemzahlen sind.\n"
+           "\n"
            "Exit-Status: 0 bei Erfolg, 1 bei einem Fehler, 2 bei falschen Argumenten oder\n"
-           "einer Anfrage, die sich nicht erf\u00fcllen l\u00e4sst.\n";
+           "einer Anfrage, die sich nicht erf\u00fcllen l\u00e4sst, 3 wenn die Garantie mit\n"
+           "--rows-at-most Reihen nicht erreicht wurde.\n";
 }
 
 BuildCliParse parseBuildArguments(std::span<const std::string_view> arguments) {
@@ -160,12 +193,24 @@ BuildCliParse parseBuildArguments(std::span<const std::string_view> arguments) {
         given.push_back(argument);
         ++i;
     }
+    const auto isGiven = [&](std::string_view name) {
+        return std::find(given.begin(), given.end(), name) != given.end();
+    };
+    if (isGiven("--plug") && isGiven("--trim")) {
+        return usageError("--plug und --trim nicht zusammen angeben.");
+    }
+    const bool ownSystem = options.mode != BuildMode::Build;
+    // With a system of the player's own, its highest number is the default for --numbers.
     for (const std::string_view required : {"--numbers", "--guarantee"}) {
-        if (std::find(given.begin(), given.end(), required) == given.end()) {
+        if (!isGiven(required) && !(ownSystem && required == "--numbers")) {
             return usageError(std::string(required) + " fehlt.");
         }
     }
     if (!drawnGiven) options.request.drawn = options.request.guarantee;
+    if (ownSystem) {
+        parse.kind = BuildCliParse::Kind::Run;
+        return parse;
+    }
     if (auto problem = builder::requestProblem(options.request)) {
         return usageError(std::move(*problem));
     }

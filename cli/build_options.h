@@ -10,8 +10,14 @@
 
 namespace lorvex {
 
+// A plain build, or a player's system given with --plug or --trim.
+enum class BuildMode { Build, Plug, Trim };
+
 struct BuildCliOptions {
-    builder::BuildRequest request;
+    builder::BuildRequest request;  // numbers 0 with --plug or --trim: the system's highest
+    BuildMode mode = BuildMode::Build;
+    std::string systemFile;  // with --plug or --trim
+    std::optional<std::size_t> rowsAtMost;
     int seconds = 10;
     std::uint64_t seed = 1;
     std::optional<std::string> outputFile;

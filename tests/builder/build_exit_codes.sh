@@ -31,5 +31,20 @@ echo "kept" >"$work/old.txt"
 expect 1 "$program" --numbers 10 --guarantee 3 --seconds 0 -o "$work/missing/system.txt"
 expect 0 "$program" --numbers 10 --guarantee 3 --seconds 0 -o "$work/old.txt"
 [ "$(wc -l <"$work/old.txt")" -ge 10 ] || fail "-o writes the system"
+# A player's own system: plugged, trimmed, or the most that a row budget allows.
+printf '01 02 03 04 05 06\n07 08 09 10 11 12\n' >"$work/two.txt"
+expect 0 "$program" --plug "$work/two.txt" --guarantee 3 --seconds 1
+grep -qx "01 02 03 04 05 06" "$work/out" || fail "plug keeps the rows"
+grep -q "^Lücken geschlossen: .* ergänzt (untere Schranke " "$work/err" || fail "plug summary"
+grep -q "^Gewinntabelle" "$work/err" || fail "win table"
+expect 1 "$program" --trim "$work/two.txt" --guarantee 3
+grep -q "erfüllt die Garantie 3 wenn 3 nicht: .* --plug" "$work/err" || fail "trim reason"
+expect 2 "$program" --plug "$work/two.txt" --trim "$work/two.txt" --guarantee 3
+expect 2 "$program" --plug "$work/two.txt" --guarantee 3 --numbers 11
+expect 2 "$program" --plug "$work/two.txt" --guarantee 3 --fixed 1
+expect 3 "$program" --numbers 12 --guarantee 4 --if 6 --rows-at-most 2 --seconds 1
+[ "$(wc -l <"$work/out")" = 2 ] || fail "budget writes its rows"
+grep -q "^Garantie mit 2 Reihen nicht erreichbar: [0-9]*\.[0-9][0-9][0-9] % der 924 Ziehungen erfüllt$" \
+    "$work/err" || fail "budget share"
 [ "$failures" = 0 ] && echo "all checks passed"
 exit $((failures > 0))

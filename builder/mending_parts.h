@@ -1,0 +1,29 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "builder/design.h"
+#include "builder/request.h"
+#include "builder/system_builder.h"
+
+// Pieces that plugging, trimming and the row budget share.
+namespace lorvex::builder {
+
+// A row of the request (bit n-1 for the number n, all key numbers in it) as a row of the
+// reduced design: the inverse of requestRow.
+Block reducedRow(const BuildRequest& request, Block row);
+
+SearchLimits searchLimits(const BuildOptions& options,
+                          std::chrono::steady_clock::time_point deadline, std::uint64_t lowerBound);
+
+// Exactly `rows` blocks besides `fixed` that leave as few draws without the guarantee as the
+// search finds, seeded with `start`; no more than `start` has when it already covers all.
+std::vector<Block> fewestMissed(const DesignShape& shape, std::size_t rows,
+                                std::span<const Block> start, std::span<const Block> fixed,
+                                const SearchLimits& limits);
+
+}  // namespace lorvex::builder
