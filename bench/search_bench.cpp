@@ -2,7 +2,7 @@
 // time, beside the best known sizes. Each shape starts from rows annealed to cover everything
 // at a generous size and is then shrunk; the result is checked against every draw.
 //
-//   lorvex-search-bench [--seconds S] [--threads N] [--seed N] [v:k:m:t[=best] ...]
+//   lorvex-search-bench [--seconds S] [--threads N] [--seed N] [--trace] [v:k:m:t[=best] ...]
 //   lorvex-search-bench --rows R [...]   draws left uncovered with R rows
 
 #include <bit>
@@ -38,7 +38,7 @@ const std::vector<Case> defaultCases{
     {{20, 6, 4, 4}, 382}, {{9, 6, 5, 5}, 30},    {{10, 6, 5, 5}, 50},   {{11, 6, 5, 5}, 100},
     {{12, 6, 5, 5}, 132}, {{13, 6, 5, 5}, 245},  {{14, 6, 5, 5}, 371},  {{15, 6, 5, 5}, 578},
     {{16, 6, 5, 5}, 808}, {{18, 6, 5, 5}, 1530}, {{20, 6, 5, 5}, 2800}, {{9, 6, 4, 3}, 3},
-    {{9, 6, 6, 5}, 7},    {{13, 6, 6, 3}, 2},    {{49, 6, 6, 3}, 163},
+    {{9, 6, 6, 5}, 7},    {{10, 6, 6, 3}, 2},    {{13, 6, 6, 3}, 2},
 };
 
 // Schönheim's bound for coverings; for lotto designs the draws over what one row reaches.
@@ -69,8 +69,8 @@ Case parseCase(std::string_view text) {
     return result;
 }
 
-void runCase(const Case& c, double seconds, int threads, std::uint64_t seed,
-             std::size_t fixedRows) {
+void runCase(const Case& c, double seconds, int threads, std::uint64_t seed, std::size_t fixedRows,
+             bool trace) {
     using Clock = std::chrono::steady_clock;
     const auto begin = Clock::now();
     SearchLimits limits;
@@ -78,7 +78,7 @@ void runCase(const Case& c, double seconds, int threads, std::uint64_t seed,
         begin + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
     limits.seed = seed;
     limits.threads = threads;
-    if (std::getenv("LORVEX_SEARCH_TRACE"))
+    if (trace)
         limits.improved = [begin](std::size_t rows) {
             std::fprintf(stderr, "  %zu rows after %.2f s\n", rows,
                          std::chrono::duration<double>(Clock::now() - begin).count());
@@ -124,12 +124,15 @@ int main(int argc, char** argv) {
     std::uint64_t seed = 1;
     std::vector<Case> cases;
     std::size_t fixedRows = 0;
+    bool trace = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--seconds" && i + 1 < argc) {
             seconds = std::atof(argv[++i]);
         } else if (arg == "--threads" && i + 1 < argc) {
             threads = std::atoi(argv[++i]);
+        } else if (arg == "--trace") {
+            trace = true;
         } else if (arg == "--rows" && i + 1 < argc) {
             fixedRows = std::strtoull(argv[++i], nullptr, 10);
         } else if (arg == "--seed" && i + 1 < argc) {
@@ -141,5 +144,5 @@ int main(int argc, char** argv) {
     if (cases.empty()) cases = defaultCases;
     std::printf("| v k m t | rows | seconds | best known | lower bound | check\n");
     std::printf("|---|---|---|---|---|---|\n");
-    for (const Case& c : cases) runCase(c, seconds, threads, seed, fixedRows);
+    for (const Case& c : cases) runCase(c, seconds, threads, seed, fixedRows, trace);
 }

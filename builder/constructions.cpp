@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "builder/algebraic_designs.h"
+#include "builder/bounds.h"
 #include "builder/orbit_designs.h"
 #include "builder/subsets.h"
 
@@ -104,6 +105,13 @@ std::optional<std::vector<Block>> DesignConstructor::partition(const DesignShape
 }
 
 std::vector<Candidate> DesignConstructor::candidates(const DesignShape& shape) {
+    // Orbit designs take their time; none is needed when the other constructions, without
+    // them, already meet the lower bound.
+    if (std::chrono::steady_clock::now() < orbitDeadline_) {
+        DesignConstructor withoutOrbits(std::chrono::steady_clock::time_point{}, seed_);
+        std::vector<Candidate> quick = withoutOrbits.candidates(shape);
+        if (quick.front().blocks.size() <= lowerBound(shape)) return quick;
+    }
     return candidatesUntil(shape, orbitDeadline_);
 }
 

@@ -8,6 +8,7 @@
 
 #include "builder/bounds.h"
 #include "builder/budget.h"
+#include "builder/build_summary.h"
 #include "builder/system_builder.h"
 #include "builder/system_mending.h"
 #include "builder/system_text_output.h"
@@ -28,14 +29,6 @@ int fail(BuildStreams& streams, std::string_view message) {
 
 std::string unwritableOutput(const std::string& path, int error) {
     return std::string(CANNOT_SAVE) + " " + path + ": " + writeErrorText(error);
-}
-
-std::string twoDigits(int number) {
-    return PadLeft(FormatInteger(number), 2, "0");
-}
-
-std::string rowCount(std::uint64_t rows) {
-    return FormatInteger(std::int64_t(rows)) + (rows == 1 ? " Reihe" : " Reihen");
 }
 
 // The one place that writes the system: standard output, or the file named by -o, replaced
@@ -62,7 +55,8 @@ builder::BuildOptions buildOptions(const BuildCliOptions& options, BuildStreams&
     if (streams.errIsTerminal) {
         build.improved = [&streams, &progressLock](std::size_t rows) {
             const std::lock_guard lock(progressLock);
-            streams.err << "\rlorvex-build: bisher " << rowCount(rows) << "\x1b[K" << std::flush;
+            streams.err << "\rlorvex-build: bisher " << builder::rowCountText(rows) << "\x1b[K"
+                        << std::flush;
         };
     }
     return build;
@@ -76,19 +70,6 @@ int usageProblem(BuildStreams& streams, std::string_view message) {
     return 2;
 }
 
-// "Garantie mit 20 Reihen nicht erreichbar: 91.372 % der 924 Ziehungen erfüllt"
-std::string budgetText(const builder::BuildRequest& request, std::size_t rows,
-                       const builder::Verification& proof) {
-    const double share = 100.0 * double(proof.draws - proof.missed) /
-                         double(std::max<std::uint64_t>(proof.draws, 1));
-    std::string percent = FormatDecimal(share, 3);
-    // A missed draw never reads as all of them.
-    if (proof.missed > 0 && percent == "100.000") percent = "99.999";
-    return "Garantie mit " + rowCount(rows) + " nicht erreichbar: " + percent + " % der " +
-           FormatInteger(std::int64_t(proof.draws)) + " Ziehungen" +
-           (request.keyNumbers.empty() ? "" : " mit den Bankzahlen") + " erf\u00fcllt";
-}
-
 // Writes the proven system with its summary (or the budget's share) and the win table; 0, 3
 // for a system that misses the guarantee within the budget, 1 when anything failed.
 int writeResult(const BuildCliOptions& options, BuildStreams& streams,
@@ -96,14 +77,15 @@ int writeResult(const BuildCliOptions& options, BuildStreams& streams,
                 const builder::Verification& proof, const std::string& before) {
     const std::uint64_t bound = builder::lowerBound(builder::reducedShape(request));
     const std::string summary =
-        buildSummary(request, rows.size(), bound, proof.draws, proof.missed);
+        builder::buildSummary(request, rows.size(), bound, proof.draws, proof.missed);
     const bool budgetMissed = !proof.met() && options.rowsAtMost && !rows.empty();
     if (!proof.met() && !budgetMissed) return fail(streams, summary);
     if (const int status = writeSystem(options, streams, builder::systemText(rows))) {
         return status;
     }
     if (!before.empty()) streams.err << before << '\n';
-    streams.err << (budgetMissed ? budgetText(request, rows.size(), proof) : summary) << '\n';
+    streams.err << (budgetMissed ? builder::budgetSummary(request, rows.size(), proof) : summary)
+                << '\n';
     streams.err << builder::winTableText(builder::winTable(rows));
     return budgetMissed ? BUDGET_NOT_REACHED : 0;
 }
@@ -148,20 +130,6 @@ std::string loadSystem(const std::string& path, BuildStreams& streams, SystemTab
     return {};
 }
 
-std::string mendingNote(const BuildCliOptions& options, const builder::MendedSystem& mended) {
-    if (options.mode == BuildMode::Plug) {
-        return "L\u00fccken geschlossen: " + rowCount(mended.rows.size() - mended.givenRows) +
-               " erg\u00e4nzt (untere Schranke " +
-               FormatInteger(std::int64_t(mended.addedLowerBound)) + ")";
-    }
-    const std::size_t removed = mended.givenRows - std::min(mended.givenRows, mended.rows.size());
-    std::string text = "System gek\u00fcrzt: " + rowCount(removed) + " weniger";
-    if (mended.newRows > 0) {
-        text += ", dabei " + rowCount(mended.newRows) + " ausgetauscht";
-    }
-    return text;
-}
-
 int runMending(const BuildCliOptions& options, BuildStreams& streams) {
     SystemTable table;
     if (const std::string problem = loadSystem(options.systemFile, streams, table);
@@ -187,7 +155,7 @@ int runMending(const BuildCliOptions& options, BuildStreams& streams) {
     const bool plug = options.mode == BuildMode::Plug;
     const std::size_t rowsAtMost = options.rowsAtMost.value_or(builder::NO_ROW_LIMIT);
     if (plug && rows.size() > rowsAtMost) {
-        return usageProblem(streams, "Das System hat schon " + rowCount(rows.size()) +
+        return usageProblem(streams, "Das System hat schon " + builder::rowCountText(rows.size()) +
                                          ", mehr als --rows-at-most " +
                                          FormatInteger(std::int64_t(rowsAtMost)) + ".");
     }
@@ -200,39 +168,14 @@ int runMending(const BuildCliOptions& options, BuildStreams& streams) {
              : builder::trimSystem(request, rows, build, rowsAtMost);
     if (streams.errIsTerminal) streams.err << "\r\x1b[K";
     if (!plug && !mended.given.met()) {
-        return fail(streams, "Das System erf\u00fcllt die Garantie " +
-                                 FormatInteger(request.guarantee) + " wenn " +
-                                 FormatInteger(request.drawn) +
-                                 " nicht: " + FormatInteger(std::int64_t(mended.given.missed)) +
-                                 " von " + FormatInteger(std::int64_t(mended.given.draws)) +
-                                 " Ziehungen ohne sie. --plug schlie\u00dft die L\u00fccken.");
+        return fail(streams, builder::unmetGuaranteeText(request, mended.given) +
+                                 " --plug schlie\u00dft die L\u00fccken.");
     }
     return writeResult(options, streams, request, mended.rows, mended.proof,
-                       mendingNote(options, mended));
+                       plug ? builder::plugSummary(mended) : builder::trimSummary(mended));
 }
 
 }  // namespace
-
-std::string buildSummary(const builder::BuildRequest& request, std::size_t rows,
-                         std::uint64_t lowerBound, std::uint64_t draws, std::uint64_t missed) {
-    std::string text = FormatInteger(request.numbers) + " Zahlen";
-    if (!request.keyNumbers.empty()) {
-        text += request.keyNumbers.size() == 1 ? ", Bankzahl" : ", Bankzahlen";
-        for (const int key : request.keyNumbers) text += " " + twoDigits(key);
-    }
-    text += ", Garantie " + FormatInteger(request.guarantee) + " wenn " +
-            FormatInteger(request.drawn) + ": " + rowCount(rows);
-    text += rows <= lowerBound ? " (minimal, untere Schranke " : " (untere Schranke ";
-    text += FormatInteger(std::int64_t(lowerBound)) + "), gepr\u00fcft: ";
-    const std::string withKeys = request.keyNumbers.empty() ? "" : " mit den Bankzahlen";
-    if (missed == 0 && draws == 1) return text + "die eine Ziehung" + withKeys + " erf\u00fcllt";
-    if (missed == 0) {
-        return text + "alle " + FormatInteger(std::int64_t(draws)) + " Ziehungen" + withKeys +
-               " erf\u00fcllt";
-    }
-    return text + FormatInteger(std::int64_t(missed)) + " von " +
-           FormatInteger(std::int64_t(draws)) + " Ziehungen" + withKeys + " ohne die Garantie";
-}
 
 int runBuildCommand(const BuildCliOptions& options, BuildStreams streams) {
     try {

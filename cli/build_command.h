@@ -16,9 +16,4 @@ struct BuildStreams {
 // failure, which has then been explained on `err` and written no output file.
 int runBuildCommand(const BuildCliOptions& options, BuildStreams streams);
 
-// The summary line, e.g. "12 Zahlen, Garantie 4 wenn 5: 7 Reihen (untere Schranke 6), geprüft:
-// alle 792 Ziehungen erfüllt".
-std::string buildSummary(const builder::BuildRequest& request, std::size_t rows,
-                         std::uint64_t lowerBound, std::uint64_t draws, std::uint64_t missed);
-
 }  // namespace lorvex

@@ -15,7 +15,8 @@ cmake --build build-web -j"${LORVEX_JOBS:-2}"
 python3 web/inline_page.py \
     --template web/lorvex.html --css web/lorvex.css \
     --page-js web/page/text.js web/page/engine.js web/page/tables.js web/page/charts.js \
-              web/page/commands.js web/page/questions.js web/page/main.js \
+              web/page/commands.js web/page/questions.js web/page/build.js \
+              web/page/main.js \
     --worker-js web/lorvex_worker.js \
     --engine-js build-web/lorvex_engine.js --wasm build-web/lorvex_engine.wasm \
     --output build-web/lorvex.html

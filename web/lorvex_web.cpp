@@ -5,6 +5,9 @@
 // columns for the page, or giveAnswer -> the report's bytes for a download. The questions after
 // the hit table are giveAnswer too, the same lines lorvex-report writes.
 //
+// "System bauen" reads its fields (web/build_fields.h) and asks builder/ for the system, which it
+// hands back as the very text and summary lorvex-build writes.
+//
 // Everything leaves as JavaScript values with named fields: texts as strings, numbers in typed
 // arrays, report files as their ISO 8859-1 bytes.
 
@@ -12,12 +15,22 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
+#include <chrono>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "build_fields.h"
+#include "builder/bounds.h"
+#include "builder/budget.h"
+#include "builder/build_summary.h"
+#include "builder/system_builder.h"
+#include "builder/system_mending.h"
+#include "builder/system_text_output.h"
+#include "builder/win_table.h"
 #include "core/analysis/hit_table.h"
 #include "core/analysis/progress_observer.h"
 #include "core/maths/binomial.h"
@@ -35,6 +48,11 @@
 // Tells the worker how far the analysis has come, as a share from 0 to 1.
 EM_JS(void, lorvex_progress, (double share), {
     if (Module.onAnalysisProgress) Module.onAnalysisProgress(share);
+});
+
+// Tells the worker each smaller number of rows the search has reached.
+EM_JS(void, lorvex_build_improved, (double rows), {
+    if (Module.onBuildImproved) Module.onBuildImproved(rows);
 });
 
 namespace lorvex {
@@ -143,6 +161,57 @@ val numberProblem(std::string problem, std::string_view about) {
     return questionAnswer(failedAnswer(Answer::Outcome::UsageError, std::move(problem)), about);
 }
 
+BuildFields buildFields(const val& fields) {
+    return {.numbers = fields["numbers"].as<std::string>(),
+            .guarantee = fields["guarantee"].as<int>(),
+            .drawn = fields["drawn"].as<int>(),
+            .keyNumbers = fields["keys"].as<std::string>(),
+            .rowsAtMost = fields["rowsAtMost"].as<std::string>(),
+            .seconds = fields["seconds"].as<std::string>()};
+}
+
+val fieldProblem(const std::string& problem, const std::string& field) {
+    val result = val::object();
+    result.set("problem", problem);
+    result.set("field", field);
+    return result;
+}
+
+// "System_12_Zahlen_4_wenn_5.txt".
+std::string builtSystemName(const builder::BuildRequest& request) {
+    return "System_" + FormatInteger(request.numbers) + "_Zahlen_" +
+           FormatInteger(request.guarantee) + "_wenn_" + FormatInteger(request.drawn) + ".txt";
+}
+
+builder::BuildOptions buildOptions(const BuildInput& input) {
+    builder::BuildOptions options;
+    options.searchTime = std::chrono::seconds(input.seconds);
+    options.threads = 1;  // the worker's own thread; the page builds without threads
+    options.improved = [](std::size_t rows) { lorvex_build_improved(double(rows)); };
+    return options;
+}
+
+// The system as lorvex-build writes it, on the own numbers when there are any, and the lines it
+// prints after it: `before` (what plugging or trimming did), the summary or what the row limit
+// reached, and the win table. Nothing to write when the guarantee was missed without a limit.
+val builtSystem(const BuildInput& input, std::span<const builder::Block> rows,
+                const builder::Verification& proof, const std::string& before) {
+    const std::uint64_t bound = builder::lowerBound(builder::reducedShape(input.request));
+    const std::string summary =
+        builder::buildSummary(shownRequest(input), rows.size(), bound, proof.draws, proof.missed);
+    const bool limitMissed = !proof.met() && input.rowsAtMost > 0 && !rows.empty();
+    if (!proof.met() && !limitMissed) return fieldProblem(summary, "request");
+    val result = val::object();
+    result.set("text", builder::systemText(onOwnNumbers(rows, input.ownNumbers)));
+    std::string lines = before.empty() ? "" : before + "\n";
+    lines += limitMissed ? builder::budgetSummary(input.request, rows.size(), proof) : summary;
+    result.set("summary", lines);
+    result.set("winTable", builder::winTableText(builder::winTable(rows)));
+    result.set("rowCount", static_cast<double>(rows.size()));
+    result.set("name", builtSystemName(input.request));
+    return result;
+}
+
 }  // namespace
 
 // What one page holds: the loaded system and the hit table of the last analysis.
@@ -242,6 +311,42 @@ public:
                    "own");
     }
 
+    // The fields of "System bauen" by name; the German problem and the field it is about, or
+    // the built system.
+    static val buildSystem(const val& fields) {
+        const BuildInput input = readBuildFields(buildFields(fields));
+        if (!input.problem.empty()) return fieldProblem(input.problem, input.field);
+        const builder::BuiltSystem built =
+            input.rowsAtMost > 0
+                ? builder::buildWithinRows(input.request, input.rowsAtMost, buildOptions(input))
+                : builder::buildSystem(input.request, buildOptions(input));
+        return builtSystem(input, built.rows, built.proof, {});
+    }
+
+    // "Lücken schließen" (`plug`) or "Kürzen" for the loaded system, on its numbers, with the
+    // fields' guarantee, key numbers, limit and time.
+    val mendSystem(const val& fields, bool plug) const {
+        const BuildInput input = readBuildFields(buildFields(fields), system_.highestNumber());
+        if (!input.problem.empty()) return fieldProblem(input.problem, input.field);
+        const std::vector<builder::Block> rows = builder::rowsOfTable(system_);
+        if (auto problem = builder::mendingProblem(input.request, rows))
+            return fieldProblem(*problem, "request");
+        const std::size_t limit = input.rowsAtMost > 0 ? input.rowsAtMost : builder::NO_ROW_LIMIT;
+        if (plug && rows.size() > limit)
+            return fieldProblem(rowsAboveLimitText(std::int64_t(rows.size()), std::int64_t(limit)),
+                                "rows");
+        const builder::MendedSystem mended =
+            plug ? builder::plugSystem(input.request, rows, buildOptions(input), limit)
+                 : builder::trimSystem(input.request, rows, buildOptions(input), limit);
+        if (!plug && !mended.given.met()) {
+            return fieldProblem(builder::unmetGuaranteeText(input.request, mended.given) + " " +
+                                    std::string(PLUG_FIRST),
+                                "request");
+        }
+        return builtSystem(input, mended.rows, mended.proof,
+                           plug ? builder::plugSummary(mended) : builder::trimSummary(mended));
+    }
+
     // The catalogue's texts the page shows, by name, and the largest file it takes.
     static val messages() {
         val texts = val::object();
@@ -305,5 +410,7 @@ EMSCRIPTEN_BINDINGS(lorvex) {
         .function("frequency", &WebSession::frequency)
         .function("mappedSystem", &WebSession::mappedSystem)
         .function("drawCheck", &WebSession::drawCheck)
+        .function("mendSystem", &WebSession::mendSystem)
+        .class_function("buildSystem", &WebSession::buildSystem)
         .class_function("messages", &WebSession::messages);
 }

@@ -23,6 +23,9 @@ const commands = {
     frequency: () => session.frequency(),
     map: (message) => session.mappedSystem(message.own),
     check: (message) => session.drawCheck(message.own, message.draw),
+    build: (message) => engine.WebSession.buildSystem(message.fields),
+    plug: (message) => session.mendSystem(message.fields, true),
+    trim: (message) => session.mendSystem(message.fields, false),
 };
 
 // The buffers of the typed arrays in `value`, at any depth.
@@ -38,6 +41,7 @@ function start(wasm) {
     return createLorvexEngine({
         wasmBinary: wasm,
         onAnalysisProgress: (share) => postMessage({progress: share}),
+        onBuildImproved: (rows) => postMessage({improved: rows}),
     }).then((instance) => {
         engine = instance;
         session = new engine.WebSession();

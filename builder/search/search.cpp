@@ -28,15 +28,14 @@ int runCount(const DesignShape& shape, const SearchLimits& limits) {
     return std::clamp(limits.threads, 1, affordable);
 }
 
-// Covers every draw with the rows the state has (returns true) or stops; `best` and
-// `bestCount` receive the rows with the fewest uncovered draws seen.
+// Weighted search for coverings, annealing for lotto designs: covers every draw with the
+// rows the state has (returns true), or gives up; `best` gets the rows leaving the fewest.
 class Improver {
 public:
     Improver(CoverageState& state, Random& random)
         : useWeights_(state.hasCheapDelta()), annealer_(state, random), weighted_(state, random) {}
 
-    bool run(const std::function<bool()>& stop, std::vector<Block>* best,
-             std::uint64_t steps = UINT64_MAX) {
+    bool run(const std::function<bool()>& stop, std::vector<Block>* best, std::uint64_t steps) {
         return useWeights_ ? weighted_.run(stop, best, steps) : annealer_.run(stop, best, steps);
     }
     std::size_t bestCount() const {

@@ -346,7 +346,24 @@ std::vector<PageMessage> pageMessages() {
         {"balanceBar", "Zahl {1}: {2}"},
         {"rowsOne", "1 Reihe"},
         {"rowsMany", "{1} Reihen"},
+        // "System bauen"
+        {"buildRunning", "System wird gebaut..."},
+        {"buildSoFar", "System wird gebaut: bisher {1}."},
+        {"buildCancelled", "Bauen abgebrochen."},
+        {"built", "System gebaut: {1}."},
+        {"buildDownload", "Das System {1} wird heruntergeladen."},
+        {"plugRunning", "Lücken werden geschlossen..."},
+        {"trimRunning", "System wird gekürzt..."},
     };
+}
+
+std::string rowsAboveLimitText(std::int64_t rows, std::int64_t rowsAtMost) {
+    return "Das System hat schon " + FormatInteger(rows) + (rows == 1 ? " Reihe" : " Reihen") +
+           ", mehr als die höchstens erlaubten " + FormatInteger(rowsAtMost) + ".";
+}
+
+std::string keyNotAmongOwnNumbersText(int key) {
+    return "Die Bankzahl " + FormatInteger(key) + " ist keine der eigenen Zahlen.";
 }
 
 }  // namespace lorvex

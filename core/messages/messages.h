@@ -100,4 +100,20 @@ struct PageMessage {
 };
 std::vector<PageMessage> pageMessages();
 
+// --- The web page's "System bauen" ----------------------------------------------------------
+
+// What is wrong with a typed field; each stands beside its field.
+inline constexpr std::string_view BUILD_NUMBERS_EXPECTED =
+    "Bitte die Zahl der Systemzahlen (7 bis 49) oder die eigenen Zahlen eingeben.";
+inline constexpr std::string_view BUILD_SECONDS_EXPECTED =
+    "Bitte eine ganze Zahl von 0 bis 86400 Sekunden eingeben.";
+inline constexpr std::string_view BUILD_ROWS_EXPECTED =
+    "Bitte eine ganze Zahl von 1 bis 9999 Reihen eingeben oder das Feld leer lassen.";
+// "Die Bankzahl 5 ist keine der eigenen Zahlen."
+std::string keyNotAmongOwnNumbersText(int key);
+// "Das System hat schon 20 Reihen, mehr als die höchstens erlaubten 15."
+std::string rowsAboveLimitText(std::int64_t rows, std::int64_t rowsAtMost);
+// Added to the reason why a system without the guarantee cannot be shortened.
+inline constexpr std::string_view PLUG_FIRST = "Bitte zuerst \u201eLücken schließen\u201c wählen.";
+
 }  // namespace lorvex

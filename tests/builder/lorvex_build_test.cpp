@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "builder/build_summary.h"
 #include "builder/system_builder.h"
 #include "builder/system_text_output.h"
 #include "cli/build_command.h"
@@ -75,10 +76,10 @@ TEST(LorvexBuild, WrittenSystemLoadsBackWithItsGuarantee) {
 
 TEST(LorvexBuild, SummaryNamesKeyNumbersAndMinimality) {
     const builder::BuildRequest withKeys{12, 4, 5, {1, 7}};
-    EXPECT_EQ(buildSummary(withKeys, 5, 3, 120, 0),
+    EXPECT_EQ(builder::buildSummary(withKeys, 5, 3, 120, 0),
               "12 Zahlen, Bankzahlen 01 07, Garantie 4 wenn 5: 5 Reihen (untere Schranke 3), "
               "gepr\u00fcft: alle 120 Ziehungen mit den Bankzahlen erf\u00fcllt");
-    EXPECT_EQ(buildSummary({12, 5, 5, {}}, 132, 132, 792, 0),
+    EXPECT_EQ(builder::buildSummary({12, 5, 5, {}}, 132, 132, 792, 0),
               "12 Zahlen, Garantie 5 wenn 5: 132 Reihen (minimal, untere Schranke 132), "
               "gepr\u00fcft: alle 792 Ziehungen erf\u00fcllt");
 }

@@ -5,7 +5,8 @@ usage: tests/web/measure_web.py [PAGE] [LORVEX_REPORT]
   (defaults build-web/lorvex.html and build/bin/lorvex-report)
 Prints the page size, loading and showing a 9,999-row system of 49 numbers (from the file
 chooser to the painted rows), "Komplett" on it (from the click to the painted hit table), and
-"Abdeckung" and "Gewinnchancen" (from the click to the painted text), each the best of five,
+"Abdeckung" and "Gewinnchancen" (from the click to the painted text), "Bauen" of 12 numbers
+"4 wenn 5" at the default time (from the click to the painted rows), each the best of five,
 then the native "Komplett" with its text report, --coverage and --odds.
 """
 import pathlib
@@ -15,6 +16,8 @@ import tempfile
 import time
 
 sys.dont_write_bytecode = True  # no bytecode files in the source tree
+from selenium.webdriver.common.by import By
+
 from browser import click, open_file, open_page, start_browser, write_random_system
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
@@ -33,7 +36,7 @@ def main():
         system = write_random_system(pathlib.Path(scratch) / "9999.txt", 9999)
         driver = start_browser()
         try:
-            loads, analyses, coverages, odds = [], [], [], []
+            loads, analyses, coverages, odds, builds = [], [], [], [], []
             for _ in range(RUNS):
                 open_page(driver, page)
                 open_file(driver, system)
@@ -44,6 +47,9 @@ def main():
                 coverages.append(measured(driver, "lorvex-coverage"))
                 click(driver, "#odds-run")
                 odds.append(measured(driver, "lorvex-odds"))
+                driver.find_element(By.ID, "build-numbers").send_keys("12")
+                click(driver, "#build-run")
+                builds.append(measured(driver, "lorvex-build"))
         finally:
             driver.quit()
         native = {option: [] for option in ("", "--coverage", "--odds")}
@@ -60,6 +66,7 @@ def main():
     print(f"Komplett, 49 numbers (page):        {min(analyses):7.1f} ms (at most 1000 ms)")
     print(f"Abdeckung, 49 numbers (page):       {min(coverages):7.1f} ms")
     print(f"Gewinnchancen, 49 numbers (page):   {min(odds):7.1f} ms")
+    print(f"Bauen, 12 Zahlen 4 wenn 5 (page):   {min(builds):7.1f} ms (at most 5000 ms)")
     print(f"Komplett + text report (native):    {min(native['']):7.1f} ms (lorvex-report)")
     print(f"--coverage (native):                {min(native['--coverage']):7.1f} ms")
     print(f"--odds (native):                    {min(native['--odds']):7.1f} ms")

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Screenshots of the page for looking at it by eye: a desktop window, a 360 x 740 phone and
 the dark colour scheme, each after loading a bundled system and "Komplett", then with the
-questions after the hit table answered.
+questions after the hit table answered, then with a system built under "System bauen".
 
 usage: tests/web/screenshots.py OUTPUT_FOLDER [PAGE] [SYSTEM]
 """
@@ -34,6 +34,12 @@ def answer_questions(driver):
     click(driver, "#check-run")
 
 
+def build_system(driver):
+    driver.find_element(By.ID, "build-numbers").send_keys("12")
+    click(driver, "#build-run")
+    driver.execute_script("document.getElementById('build').scrollIntoView()")
+
+
 def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
@@ -57,7 +63,11 @@ def main():
             driver.execute_script("document.getElementById('player-questions').scrollIntoView()")
             time.sleep(0.2)
             driver.save_screenshot(str(folder / f"web-{name}-questions.png"))
-            print(*(folder / f"web-{name}{part}.png" for part in ("", "-blocks", "-questions")))
+            build_system(driver)
+            time.sleep(0.2)
+            driver.save_screenshot(str(folder / f"web-{name}-build.png"))
+            print(*(folder / f"web-{name}{part}.png"
+                    for part in ("", "-blocks", "-questions", "-build")))
         finally:
             driver.quit()
 

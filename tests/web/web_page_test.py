@@ -13,7 +13,7 @@ import tempfile
 import traceback
 
 from selenium.webdriver.common.by import By
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 sys.dont_write_bytecode = True  # no bytecode files in the source tree
 from browser import (click, open_file, open_page, start_browser, wait_download, wait_idle,
@@ -84,6 +84,16 @@ class WebPageTest:
         first = run.stderr.decode().splitlines()[0]
         assert first.startswith("lorvex-report: "), first
         return first[len("lorvex-report: "):]
+
+    def build(self, numbers, guarantee="4", drawn="5", keys="", seconds="3"):
+        """Fills "System bauen" and presses "Bauen"; the summary and the problem shown."""
+        self.type_into("build-numbers", numbers)
+        for field, value in (("build-guarantee", guarantee), ("build-drawn", drawn)):
+            Select(self.driver.find_element(By.ID, field)).select_by_value(value)
+        self.type_into("build-keys", keys)
+        self.type_into("build-seconds", seconds)
+        click(self.driver, "#build-run")
+        return self.content("build-summary"), self.content("build-problem")
 
     def fresh_page(self):
         open_page(self.driver, self.page)
@@ -334,6 +344,94 @@ class WebPageTest:
         errors = [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"
                   and "data:text/plain,x" not in e["message"]]
         assert errors == [], errors
+
+    def test_a_built_system_comes_within_5_s_and_its_download_keeps_the_guarantee(self):
+        self.fresh_page()
+        self.type_into("build-numbers", "12")
+        self.driver.find_element(By.ID, "build-run").click()
+        # The page answers while the worker searches.
+        assert self.driver.execute_script(
+            "const t = performance.now();"
+            "return new Promise(r => requestAnimationFrame(() => r(performance.now() - t)))") < 200
+        assert self.text("status").startswith("System wird gebaut"), self.text("status")
+        wait_idle(self.driver)
+        took = self.driver.execute_script(
+            "return performance.getEntriesByName('lorvex-build')[0].duration")
+        assert took < 5000, took
+        summary = self.content("build-summary")
+        assert summary.startswith("12 Zahlen, Garantie 4 wenn 5: ") and \
+            summary.endswith("geprüft: alle 792 Ziehungen erfüllt"), summary
+        click(self.driver, "#build-save")
+        system = self.scratch / "built.txt"
+        system.write_bytes(wait_download(self.driver, "System_12_Zahlen_4_wenn_5.txt"))
+        assert system.read_text() == self.content("build-result")
+        assert "mindestens ein 4er: 792 von 792 Ziehungen (100.000 %)" in \
+            self.lorvex_report("--coverage", "--only", "5", str(system)).decode()
+        click(self.driver, "#build-load")
+        rows = len(system.read_text().splitlines())
+        assert self.counts() == (f"{rows} Systemreihen", "12 Systemzahlen"), self.counts()
+
+    def test_a_cancelled_build_leaves_own_and_key_numbers_in_the_next_one(self):
+        own = [3, 7, 12, 19, 23, 28, 31, 36, 40, 44]
+        self.fresh_page()
+        self.type_into("build-numbers", "20")
+        self.type_into("build-seconds", "60")
+        self.driver.execute_script("document.getElementById('build-run').click();"
+                                   "setTimeout(() => document.getElementById('build-cancel')"
+                                   ".click(), 300);")
+        wait_idle(self.driver, 5)
+        assert self.text("status") == "Bauen abgebrochen.", self.text("status")
+        summary, problem = self.build(" ".join(map(str, own)), "3", "3", keys="7", seconds="1")
+        assert problem == "" and summary.startswith("10 Zahlen, Bankzahl 07, Garantie 3 wenn 3")
+        rows = [[int(n) for n in line.split()] for line in
+                self.content("build-result").splitlines()]
+        assert all(7 in row and set(row) <= set(own) for row in rows), rows
+
+    def test_wrong_entries_are_named_in_plain_german_beside_their_field(self):
+        self.fresh_page()
+        for fields, field, problem in (
+                (("",), "build-numbers", "Bitte die Zahl der Systemzahlen (7 bis 49) oder die "
+                 "eigenen Zahlen eingeben."),
+                (("5",), "build-numbers", "Die Zahl der Systemzahlen muss zwischen 7 und 49 "
+                 "liegen, nicht 5."),
+                (("12", "5", "4"), None, "Bei 4 Gewinnzahlen kann keine Reihe 5 Richtige haben."),
+                (("1 2 3 4 5 6 7 8", "3", "3", "9"), "build-keys",
+                 "Die Bankzahl 9 ist keine der eigenen Zahlen."),
+                (("12", "4", "5", "", "zehn"), "build-seconds",
+                 "Bitte eine ganze Zahl von 0 bis 86400 Sekunden eingeben.")):
+            assert self.build(*fields) == ("", problem), fields
+            if field:
+                assert self.driver.find_element(By.ID, field).get_attribute(
+                    "aria-invalid") == "true", field
+            assert self.content("build-result") == ""
+        assert "--" not in self.driver.find_element(By.TAG_NAME, "body").text
+
+    def test_plug_trim_and_a_row_limit_say_what_lorvex_build_says(self):
+        self.fresh_page()
+        self.type_into("build-rows", "8")
+        summary, _ = self.build("12", seconds="1")
+        assert summary.startswith("Garantie mit 8 Reihen nicht erreichbar: "), summary
+        assert len(self.content("build-result").splitlines()) == 8
+        assert self.content("build-wins").startswith("Gewinntabelle:")
+        self.type_into("build-rows", "")
+        part = self.scratch / "part.txt"
+        part.write_text("1 2 3 4 5 6\n7 8 9 10 11 12\n")
+        build = pathlib.Path(self.report).with_name("lorvex-build")
+        refused = subprocess.run([build, "--trim", part, "--guarantee", "4", "--if", "5"],
+                                 capture_output=True).stderr.decode()
+        reason = refused.removeprefix("lorvex-build: ").split(" --plug")[0]
+        for system, button, first in ((part, "#build-trim", reason + " Bitte zuerst"),
+                                      (part, "#build-plug", "Lücken geschlossen: "),
+                                      (self.examples / "C10_6_5_50.txt", "#build-trim",
+                                       "System gekürzt: ")):
+            open_file(self.driver, system)
+            click(self.driver, button)
+            shown = self.content("build-summary") or self.content("build-problem")
+            assert shown.startswith(first), shown
+        mended = self.scratch / "mended.txt"
+        mended.write_text(self.content("build-result"))
+        assert "mindestens ein 4er: 252 von 252 Ziehungen (100.000 %)" in \
+            self.lorvex_report("--coverage", "--only", "5", str(mended)).decode()
 
 
 def main():

@@ -23,7 +23,8 @@ function setBusy(busy, analysing = false) {
     state.busy = busy;
     document.body.dataset.state = busy ? 'busy' : 'idle';
     for (const element of document.querySelectorAll(
-        '.toolbar button, #paste-panel button, #player-questions button')) {
+        '.toolbar button, #paste-panel button, #player-questions button, #build-form button, ' +
+        '#build-actions button')) {
         element.disabled = busy;
     }
     $('open-file').disabled = busy;

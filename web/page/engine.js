@@ -16,6 +16,7 @@ class Engine {
         this.wasm = base64Bytes($('engine-wasm').textContent);
         this.onProgress = onProgress;
         this.onStartFailed = onStartFailed;
+        this.onImproved = null;  // the rows a build has reached so far
         this.nextId = 1;
         this.pending = new Map();
         this.start();
@@ -35,6 +36,10 @@ class Engine {
     receive(message) {
         if (message.progress !== undefined) {
             this.onProgress(message.progress);
+            return;
+        }
+        if (message.improved !== undefined) {
+            if (this.onImproved) this.onImproved(message.improved);
             return;
         }
         if (message.startFailed !== undefined) {

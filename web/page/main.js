@@ -21,6 +21,7 @@ function connect() {
     $('cancel').addEventListener('click', cancel);
     $('message-ok').addEventListener('click', () => $('message').close());
     questions.connect();
+    build.connect();
 
     // Text pasted anywhere on the page (outside the text fields) loads like "Einfügen".
     document.addEventListener('paste', (event) => {

@@ -1,0 +1,144 @@
+// "System bauen": the fields go to the engine as typed, which reads them as lorvex-build reads
+// its options and answers with the system text and summary lorvex-build writes, or with the
+// German reason beside the field it is about.
+
+const build = {
+    built: null,  // the last built system: {text, summary, name}
+    timer: 0,
+
+    fieldIds: {
+        numbers: 'build-numbers',
+        keys: 'build-keys',
+        rows: 'build-rows',
+        seconds: 'build-seconds',
+    },
+
+    fields() {
+        return {
+            numbers: $('build-numbers').value,
+            guarantee: Number($('build-guarantee').value),
+            drawn: Number($('build-drawn').value),
+            keys: $('build-keys').value,
+            rowsAtMost: $('build-rows').value,
+            seconds: $('build-seconds').value,
+        };
+    },
+
+    // Nothing or the reason, beside its field; the field gets the focus.
+    showProblem(problem, field) {
+        $('build-problem').textContent = problem;
+        for (const [name, id] of Object.entries(this.fieldIds)) {
+            if (problem && name === field) $(id).setAttribute('aria-invalid', 'true');
+            else $(id).removeAttribute('aria-invalid');
+        }
+        if (problem && this.fieldIds[field]) $(this.fieldIds[field]).focus();
+    },
+
+    clear() {
+        this.built = null;
+        $('build-summary').textContent = '';
+        questions.showAnswer('build-result', '');
+        questions.showAnswer('build-wins', '');
+        $('build-actions').hidden = true;
+    },
+
+    // The bar follows the time the search may take; it stops earlier when it reaches the
+    // lower bound.
+    startProgress(seconds) {
+        const bar = $('build-progress');
+        $('build-progress-line').hidden = false;
+        $('build-cancel').disabled = false;
+        if (!(seconds > 0)) {
+            bar.removeAttribute('value');
+            return;
+        }
+        const start = performance.now();
+        bar.value = 0;
+        this.timer = setInterval(() => {
+            bar.value = Math.min((performance.now() - start) / (seconds * 1000), 1);
+        }, 100);
+    },
+
+    stopProgress() {
+        clearInterval(this.timer);
+        $('build-progress-line').hidden = true;
+        $('build-cancel').disabled = true;
+    },
+
+    showBuilt(answer) {
+        this.built = answer;
+        $('build-summary').textContent = answer.summary;
+        questions.showAnswer('build-result', answer.text);
+        questions.showAnswer('build-wins', answer.winTable);
+        $('build-actions').hidden = false;
+    },
+
+    // "Bauen", or "Lücken schließen" and "Kürzen" for the loaded system. Timed (tests/web):
+    // "lorvex-build" from the click to the painted rows.
+    async run(command = 'build') {
+        if (state.busy) return;
+        if (command !== 'build' && !state.hasSystem) {
+            setStatus(texts.say('noSystem'));
+            return;
+        }
+        performance.clearMarks('lorvex-build-start');
+        performance.clearMeasures('lorvex-build');
+        performance.mark('lorvex-build-start');
+        const fields = this.fields();
+        this.clear();
+        this.showProblem('', '');
+        state.engine.onImproved = (rows) => setStatus(texts.say('buildSoFar', texts.rows(rows)));
+        this.startProgress(Number(fields.seconds));
+        let answer;
+        try {
+            answer = await runLong(command, {fields}, texts.say(`${command}Running`),
+                texts.say('buildCancelled'));
+        } finally {
+            this.stopProgress();
+            state.engine.onImproved = null;
+        }
+        if (!answer) return;
+        if (answer.problem !== undefined) {
+            setStatus('');
+            this.showProblem(answer.problem, answer.field);
+            return;
+        }
+        this.showBuilt(answer);
+        setStatus(texts.say('built', texts.rows(answer.rowCount)));
+        await afterPaint();
+        performance.measure('lorvex-build', 'lorvex-build-start');
+    },
+
+    async load() {
+        if (!this.built || state.busy) return;
+        markLoadStart();
+        await load('file', new TextEncoder().encode(this.built.text));
+        $('rows-title').scrollIntoView({block: 'start'});
+    },
+
+    save() {
+        if (!this.built) return;
+        download(new TextEncoder().encode(this.built.text), this.built.name,
+            'text/plain;charset=utf-8');
+        setStatus(texts.say('buildDownload', this.built.name));
+    },
+
+    connect() {
+        $('build-form').addEventListener('submit', (event) => {
+            event.preventDefault();
+            this.run();
+        });
+        // "wenn" never below the guarantee unless the player sets it so.
+        $('build-guarantee').addEventListener('change', () => {
+            const drawn = $('build-drawn');
+            if (Number(drawn.value) < Number($('build-guarantee').value)) {
+                drawn.value = $('build-guarantee').value;
+            }
+        });
+        $('build-plug').addEventListener('click', () => this.run('plug'));
+        $('build-trim').addEventListener('click', () => this.run('trim'));
+        $('build-cancel').addEventListener('click', cancel);
+        $('build-load').addEventListener('click', () => this.load());
+        $('build-save').addEventListener('click', () => this.save());
+    },
+};
