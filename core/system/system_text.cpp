@@ -96,9 +96,11 @@ std::optional<SystemRow> parseSystemLine(std::string_view line) {
         while (pos < line.size() && isSeparator(line[pos])) ++pos;
         const std::size_t start = pos;
         while (pos < line.size() && !isSeparator(line[pos])) ++pos;
-        // A value too large for 64 bits is over 49 too, however it would wrap.
+        // A value too large for 64 bits is over 49 too, however it would wrap. Fifteen
+        // characters hold no value beyond 64 bits in any base, so those need no check.
+        const std::string_view field = line.substr(start, pos - start);
         const std::optional<std::int64_t> value =
-            ParseIntegerExact(line.substr(start, pos - start));
+            field.size() <= 15 ? ParseInteger(field) : ParseIntegerExact(field);
         if (!value || *value < 1 || *value > MAX_SYSTEM_NUMBER) return std::nullopt;
         number = static_cast<std::int32_t>(*value);
     }

@@ -215,6 +215,8 @@ struct ReadInteger {
     bool fits = true;        // the digits' value fits 64 bits without wrapping
 };
 
+// The check for values beyond 64 bits costs a compare per digit; only ParseIntegerExact pays it.
+template <bool CheckFits>
 ReadInteger readInteger(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -230,14 +232,20 @@ ReadInteger readInteger(std::string_view text) {
     }
     // Unsigned arithmetic wraps by definition; the result is the same bits as 64-bit wrapping.
     constexpr std::uint64_t kLargest = std::numeric_limits<std::uint64_t>::max();
+    const auto unsignedBase = static_cast<std::uint64_t>(base);
+    // value * base + digit fits exactly when value stays below these (no division per digit).
+    const std::uint64_t largestValue = kLargest / unsignedBase;
+    const std::uint64_t largestLastDigit = kLargest % unsignedBase;
     std::uint64_t value = 0;
     bool fits = true;
     for (; i < text.size(); ++i) {
         const int digit = digitValue(text[i], base);
         if (digit < 0) break;
-        const auto unsignedBase = static_cast<std::uint64_t>(base);
         const auto unsignedDigit = static_cast<std::uint64_t>(digit);
-        if (value > (kLargest - unsignedDigit) / unsignedBase) fits = false;
+        if constexpr (CheckFits) {
+            if (value > largestValue || (value == largestValue && unsignedDigit > largestLastDigit))
+                fits = false;
+        }
         value = value * unsignedBase + unsignedDigit;
     }
     if (negative) value = ~value + 1;
@@ -247,11 +255,11 @@ ReadInteger readInteger(std::string_view text) {
 }  // namespace
 
 std::int64_t ParseInteger(std::string_view text) {
-    return readInteger(text).value;
+    return readInteger<false>(text).value;
 }
 
 std::optional<std::int64_t> ParseIntegerExact(std::string_view text) {
-    const ReadInteger read = readInteger(text);
+    const ReadInteger read = readInteger<true>(text);
     if (!read.fits) return std::nullopt;
     return read.value;
 }
