@@ -6,6 +6,7 @@
 #include <queue>
 #include <random>
 
+#include "builder/bounds.h"
 #include "builder/subsets.h"
 
 namespace lorvex::builder {
@@ -164,11 +165,13 @@ public:
         : draws_(draws), blocks_(blocks), reaching_(reaching), reaches_(reaches), random_(seed) {}
 
     std::vector<std::uint32_t> improve(std::vector<std::uint32_t> chosen,
-                                       std::chrono::steady_clock::time_point deadline) {
+                                       std::chrono::steady_clock::time_point deadline,
+                                       std::uint64_t lowerBound) {
         std::vector<std::uint32_t> best = chosen;
         std::size_t bestCount = blockCount(best, blocks_);
         std::uint64_t lastGain = 0;
         for (std::uint64_t step = 0; step - lastGain < STEPS_WITHOUT_GAIN; ++step) {
+            if (bestCount <= lowerBound) break;
             if (std::chrono::steady_clock::now() >= deadline) break;
             std::vector<std::uint32_t> trial = chosen;
             const std::size_t removals = 1 + random_() % 3;
@@ -324,16 +327,20 @@ std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
                                               const PermutationGroup& group, std::uint64_t seed,
                                               std::chrono::steady_clock::time_point deadline) {
     if (!orbitDesignAffordable(shape)) return std::nullopt;
+    const auto late = [&] { return std::chrono::steady_clock::now() >= deadline; };
     const SubsetOrbits draws = subsetOrbits(group, shape.drawSize);
     // Small groups leave too many orbits of draws on many points.
     if (draws.representative.size() * blocksPerDraw(shape) > MAX_ORBIT_WORK) return std::nullopt;
+    if (late()) return std::nullopt;
     const SubsetOrbits blocks = subsetOrbits(group, shape.blockSize);
+    if (late()) return std::nullopt;
     const auto reaching = reachingOrbits(shape, draws, blocks);
     const auto reaches = reachedBy(blocks.representative.size(), reaching);
     std::vector<std::uint32_t> start = greedyCover(draws, blocks, reaches);
     dropRedundant(start, draws, blocks, reaches);
     OrbitCoverSearch search(draws, blocks, reaching, reaches, seed);
-    const std::vector<std::uint32_t> best = search.improve(std::move(start), deadline);
+    const std::vector<std::uint32_t> best =
+        search.improve(std::move(start), deadline, lowerBound(shape));
     std::vector<bool> chosen(blocks.representative.size(), false);
     for (const std::uint32_t b : best) chosen[b] = true;
     return orbitMembers(blocks, shape.points, chosen);
@@ -380,6 +387,7 @@ std::vector<Block> bestOrbitDesign(const DesignShape& shape,
         std::optional<std::vector<Block>> design = orbitDesign(shape, groups[i], seed, now + share);
         if (!design || design->empty()) continue;
         if (best.empty() || design->size() < best.size()) best = std::move(*design);
+        if (best.size() <= lowerBound(shape)) break;
     }
     return best;
 }

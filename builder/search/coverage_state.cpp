@@ -13,7 +13,7 @@ Block bit(int point) {
 }  // namespace
 
 CoverageState::CoverageState(const DesignShape& shape, std::span<const Block> fixed,
-                             std::vector<Block> rows)
+                             std::vector<Block> rows, const std::function<bool()>& stop)
     : shape_(shape),
       allPoints_(shape.points >= 64 ? ~Block{0} : bit(shape.points) - 1),
       rows_(std::move(rows)) {
@@ -25,15 +25,26 @@ CoverageState::CoverageState(const DesignShape& shape, std::span<const Block> fi
     slot_.assign(draws, 0);
     // The counts first, then the list, so that it never holds every draw at once.
     for (Block row : fixed) hold(row, t, 0);
-    for (Block row : rows_) hold(row, t, 0);
+    const auto stopped = [&] { return stop && stop(); };
+    for (Block row : rows_) {
+        if (stopped()) return;
+        hold(row, t, 0);
+    }
     if (m == t && t >= 2) {
         rowsThrough_.resize(ranks_.binom(shape_.points, t - 1));
         for (std::size_t row = 0; row < rows_.size(); ++row)
             indexRow(std::uint32_t(row), rows_[row], t - 1, 0);
     }
+    constexpr std::uint32_t drawsBetweenPolls = 1 << 16;
+    for (std::uint32_t draw = 0; draw < draws; ++draw) {
+        if (draw % drawsBetweenPolls == 0 && stopped()) {
+            uncovered_.clear();
+            return;
+        }
+        if ((held_.empty() ? holders_[draw] : held_[draw]) == 0) uncovered_.push_back(draw);
+    }
+    for (std::size_t i = 0; i < uncovered_.size(); ++i) slot_[uncovered_[i]] = std::uint32_t(i + 1);
     listing_ = true;
-    for (std::uint32_t draw = 0; draw < draws; ++draw)
-        if ((held_.empty() ? holders_[draw] : held_[draw]) == 0) markUncovered(draw);
 }
 
 std::uint64_t CoverageState::bytesNeeded(const DesignShape& shape) {

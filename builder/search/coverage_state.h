@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -19,7 +20,12 @@ namespace lorvex::builder::search {
 // count passes between 0 and 1.
 class CoverageState {
 public:
-    CoverageState(const DesignShape& shape, std::span<const Block> fixed, std::vector<Block> rows);
+    // Counting every draw takes seconds on many points: when `stop` answers true meanwhile,
+    // the state is left incomplete and must not be used.
+    CoverageState(const DesignShape& shape, std::span<const Block> fixed, std::vector<Block> rows,
+                  const std::function<bool()>& stop = {});
+
+    bool complete() const { return listing_; }
 
     const DesignShape& shape() const { return shape_; }
     const std::vector<Block>& rows() const { return rows_; }

@@ -132,12 +132,19 @@ Block randomRowAround(const CoverageState& state, Random& random) {
 }
 
 // `rows` rows made from `start`: the least needed dropped, or new ones covering holes added.
-CoverageState startingState(const DesignShape& shape, std::size_t rows,
-                            std::span<const Block> start, std::span<const Block> fixed,
-                            Random& random) {
-    CoverageState state(shape, fixed, std::vector<Block>(start.begin(), start.end()));
-    while (state.rows().size() > rows) state.remove(leastNeededRow(state, random));
-    while (state.rows().size() < rows) state.add(randomRowAround(state, random));
+// Nothing when `stop` answers true before it is ready.
+std::optional<CoverageState> startingState(const DesignShape& shape, std::size_t rows,
+                                           std::span<const Block> start,
+                                           std::span<const Block> fixed, Random& random,
+                                           const std::function<bool()>& stop = {}) {
+    std::optional<CoverageState> state;
+    state.emplace(shape, fixed, std::vector<Block>(start.begin(), start.end()), stop);
+    if (!state->complete()) return std::nullopt;
+    while (state->rows().size() > rows) state->remove(leastNeededRow(*state, random));
+    while (state->rows().size() < rows) {
+        if (stop && stop()) return std::nullopt;
+        state->add(randomRowAround(*state, random));
+    }
     return state;
 }
 
@@ -165,8 +172,10 @@ std::vector<Block> shrinkDesign(const DesignShape& shape, std::vector<Block> sta
             const std::size_t target =
                 fromRandom ? std::max(limits.lowerBound, valid.size() - std::min(gap, valid.size()))
                            : valid.size() - 1;
-            CoverageState state = startingState(
-                shape, target, fromRandom ? std::span<const Block>{} : valid, fixed, random);
+            std::optional<CoverageState> started = startingState(
+                shape, target, fromRandom ? std::span<const Block>{} : valid, fixed, random, stop);
+            if (!started) break;
+            CoverageState& state = *started;
             Improver improver(state, random);
             while (improver.run(stop, nullptr, steps)) {
                 valid = state.rows();
@@ -196,8 +205,12 @@ SearchResult bestWithRows(const DesignShape& shape, std::size_t rows, std::span<
         result.uncoveredDraws = UINT64_MAX;
         // As in shrinkDesign: new starts with growing budgets, the first from `start`.
         for (int attempt = 0; !stop(); ++attempt) {
-            CoverageState state = startingState(
-                shape, rows, attempt == 0 ? start : std::span<const Block>{}, fixed, random);
+            // The first start is always made, so that every run has a result.
+            std::optional<CoverageState> started =
+                startingState(shape, rows, attempt == 0 ? start : std::span<const Block>{}, fixed,
+                              random, attempt == 0 ? std::function<bool()>{} : stop);
+            if (!started) break;
+            CoverageState& state = *started;
             Improver improver(state, random);
             std::vector<Block> candidate;
             const bool covered = improver.run(stop, &candidate, budget(shape, attempt));
