@@ -17,9 +17,6 @@ namespace lorvex::builder {
 // reduced design: the inverse of requestRow.
 Block reducedRow(const BuildRequest& request, Block row);
 
-SearchLimits searchLimits(const BuildOptions& options,
-                          std::chrono::steady_clock::time_point deadline, std::uint64_t lowerBound);
-
 // Exactly `rows` blocks besides `fixed` that leave as few draws without the guarantee as the
 // search finds, seeded with `start`; no more than `start` has when it already covers all.
 std::vector<Block> fewestMissed(const DesignShape& shape, std::size_t rows,

@@ -19,17 +19,6 @@ constexpr int CONSTRUCTION_SHARE = 3;
 // Above this many draws a partition design's parts are shrunk on their own first.
 constexpr std::uint64_t MANY_DRAWS = 500'000;
 
-SearchLimits searchLimits(const BuildOptions& options, Clock::time_point deadline,
-                          std::uint64_t lowerBound) {
-    SearchLimits limits;
-    limits.deadline = deadline;
-    limits.seed = options.seed;
-    limits.threads = std::max(options.threads, 1);
-    limits.lowerBound = lowerBound;
-    limits.improved = options.improved;
-    return limits;
-}
-
 // The smallest candidate that the independent check accepts.
 Candidate firstValid(const DesignShape& shape, std::vector<Candidate> candidates) {
     for (Candidate& candidate : candidates) {
@@ -71,9 +60,7 @@ std::vector<Block> buildPart(const DesignShape& shape, const BuildOptions& optio
     std::vector<Block> blocks = firstValid(shape, constructor.candidates(shape)).blocks;
     const std::uint64_t bound = lowerBound(shape);
     if (blocks.size() <= bound || Clock::now() >= deadline) return blocks;
-    BuildOptions quiet = options;
-    quiet.improved = nullptr;
-    return shrinkDesign(shape, std::move(blocks), {}, searchLimits(quiet, deadline, bound));
+    return shrinkDesign(shape, std::move(blocks), {}, searchLimits(options, deadline, bound));
 }
 
 // The partition design again, its parts each built and shrunk on their own: they have far
@@ -92,6 +79,16 @@ std::vector<Block> partitionOfShrunkParts(const DesignShape& shape, DesignConstr
 }
 
 }  // namespace
+
+SearchLimits searchLimits(const BuildOptions& options, Clock::time_point deadline,
+                          std::uint64_t lowerBound) {
+    SearchLimits limits;
+    limits.deadline = deadline;
+    limits.seed = options.seed;
+    limits.threads = std::max(options.threads, 1);
+    limits.lowerBound = lowerBound;
+    return limits;
+}
 
 BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options) {
     const Clock::time_point start = Clock::now();
@@ -116,8 +113,9 @@ BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options
         }
     }
     if (blocks.size() > built.lowerBound && Clock::now() < deadline) {
-        blocks = shrinkDesign(shape, std::move(blocks), {},
-                              searchLimits(options, deadline, built.lowerBound));
+        SearchLimits limits = searchLimits(options, deadline, built.lowerBound);
+        limits.improved = options.improved;
+        blocks = shrinkDesign(shape, std::move(blocks), {}, limits);
     }
     blocks = unusedPointsFirst(shape.points, std::move(blocks));
     for (const Block block : blocks) built.rows.push_back(requestRow(request, block));

@@ -32,4 +32,9 @@ struct BuiltSystem {
 // must be valid (requestProblem gives nothing).
 BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options);
 
+// The search's limits for a build with these options: its deadline, seed, threads and the
+// size at which it may stop; no progress reports (the caller adds them where it wants them).
+SearchLimits searchLimits(const BuildOptions& options,
+                          std::chrono::steady_clock::time_point deadline, std::uint64_t lowerBound);
+
 }  // namespace lorvex::builder

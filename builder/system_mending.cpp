@@ -328,16 +328,6 @@ Block reducedRow(const BuildRequest& request, Block row) {
     return reduced;
 }
 
-SearchLimits searchLimits(const BuildOptions& options, Clock::time_point deadline,
-                          std::uint64_t lowerBound) {
-    SearchLimits limits;
-    limits.deadline = deadline;
-    limits.seed = options.seed;
-    limits.threads = std::max(options.threads, 1);
-    limits.lowerBound = lowerBound;
-    return limits;
-}
-
 std::vector<Block> fewestMissed(const DesignShape& shape, std::size_t rows,
                                 std::span<const Block> start, std::span<const Block> fixed,
                                 const SearchLimits& limits) {
