@@ -18,7 +18,7 @@ constexpr std::uint64_t MANY_DRAWS = 1'000'000;
 // Bounds the lists of orbits that reach each orbit of draws (4 bytes an entry, twice).
 constexpr std::uint64_t MAX_ORBIT_WORK = 20'000'000;
 // The orbit search gives up after this many changes without a smaller design.
-constexpr std::uint64_t STEPS_WITHOUT_GAIN = 5'000;
+constexpr std::uint64_t STEPS_WITHOUT_GAIN = 200'000;
 
 std::uint32_t findRoot(std::vector<std::uint32_t>& parent, std::uint32_t x) {
     while (parent[x] != x) {
@@ -148,79 +148,132 @@ void dropRedundant(std::vector<std::uint32_t>& chosen, const SubsetOrbits& draws
     });
 }
 
-std::size_t blockCount(const std::vector<std::uint32_t>& chosen, const SubsetOrbits& blocks) {
-    std::size_t count = 0;
-    for (const std::uint32_t b : chosen) count += blocks.orbitSize[b];
-    return count;
-}
-
-// Local search over whole orbits: take one to three chosen orbits out, reach the draws they
-// leave with the orbits that reach most of them per block, drop what became redundant; keep the
-// change unless it costs more blocks.
+// Weighted tabu search over whole orbits. Below the best size found, it adds an orbit that
+// reaches a random unreached orbit of draws and gains most weight, then takes out the chosen
+// orbits that lose least until the design is smaller than the best again; the weights of the
+// orbits of draws left unreached grow each step, so long-unreached ones pull harder.
 class OrbitCoverSearch {
 public:
     OrbitCoverSearch(const SubsetOrbits& draws, const SubsetOrbits& blocks,
                      const std::vector<std::vector<std::uint32_t>>& reaching,
                      const std::vector<std::vector<std::uint32_t>>& reaches, std::uint64_t seed)
-        : draws_(draws), blocks_(blocks), reaching_(reaching), reaches_(reaches), random_(seed) {}
+        : draws_(draws),
+          blocks_(blocks),
+          reaching_(reaching),
+          reaches_(reaches),
+          random_(seed),
+          reachCount_(draws.representative.size(), 0),
+          weight_(draws.representative.size(), 1),
+          chosen_(blocks.representative.size(), false),
+          tabuUntil_(blocks.representative.size(), 0) {}
 
-    std::vector<std::uint32_t> improve(std::vector<std::uint32_t> chosen,
+    std::vector<std::uint32_t> improve(const std::vector<std::uint32_t>& start,
                                        std::chrono::steady_clock::time_point deadline,
                                        std::uint64_t lowerBound) {
-        std::vector<std::uint32_t> best = chosen;
-        std::size_t bestCount = blockCount(best, blocks_);
+        for (const std::uint32_t b : start) add(b);
+        std::vector<std::uint32_t> best = start;
+        std::size_t bestCount = count_;
         std::uint64_t lastGain = 0;
         for (std::uint64_t step = 0; step - lastGain < STEPS_WITHOUT_GAIN; ++step) {
-            if (bestCount <= lowerBound) break;
-            if (std::chrono::steady_clock::now() >= deadline) break;
-            std::vector<std::uint32_t> trial = chosen;
-            const std::size_t removals = 1 + random_() % 3;
-            for (std::size_t i = 0; i < removals && !trial.empty(); ++i) {
-                std::swap(trial[random_() % trial.size()], trial.back());
-                trial.pop_back();
+            if (unreached_.empty()) {
+                if (count_ < bestCount) {
+                    bestCount = count_;
+                    best = chosenList();
+                    lastGain = step;
+                }
+                if (bestCount <= lowerBound) break;
+                shrinkBelow(bestCount, UINT32_MAX, step);
+                continue;
             }
-            repair(trial);
-            std::shuffle(trial.begin(), trial.end(), random_);
-            dropRedundant(trial, draws_, blocks_, reaches_);
-            const std::size_t count = blockCount(trial, blocks_);
-            if (count > blockCount(chosen, blocks_)) continue;
-            chosen = std::move(trial);
-            if (count < bestCount) {
-                bestCount = count;
-                best = chosen;
-                lastGain = step;
+            if ((step & 63) == 0 && std::chrono::steady_clock::now() >= deadline) break;
+            const std::uint32_t draw = unreached_[random_() % unreached_.size()];
+            const std::uint32_t added = bestAddition(draw, bestCount, step);
+            if (added != UINT32_MAX) {
+                add(added);
+                tabuUntil_[added] = step + 2;
+                shrinkBelow(bestCount, added, step);
             }
+            for (const std::uint32_t d : unreached_) ++weight_[d];
         }
         return best;
     }
 
 private:
-    void repair(std::vector<std::uint32_t>& chosen) {
-        std::vector<std::uint32_t> reachCount(draws_.representative.size(), 0);
-        for (const std::uint32_t b : chosen) {
-            for (const std::uint32_t d : reaches_[b]) ++reachCount[d];
+    std::vector<std::uint32_t> chosenList() const {
+        std::vector<std::uint32_t> list;
+        for (std::uint32_t b = 0; b < chosen_.size(); ++b) {
+            if (chosen_[b]) list.push_back(b);
         }
-        for (;;) {
-            double bestGain = 0;
-            std::uint32_t bestOrbit = 0;
-            for (std::uint32_t d = 0; d < reachCount.size(); ++d) {
-                if (reachCount[d] != 0) continue;
-                for (const std::uint32_t b : reaching_[d]) {
-                    double weight = 0;
-                    for (const std::uint32_t r : reaches_[b]) {
-                        if (reachCount[r] == 0) weight += draws_.orbitSize[r];
-                    }
-                    const double gain =
-                        weight * (1.0 + 0.3 * unit_(random_)) / blocks_.orbitSize[b];
-                    if (gain > bestGain) {
-                        bestGain = gain;
-                        bestOrbit = b;
-                    }
+        return list;
+    }
+
+    void add(std::uint32_t b) {
+        chosen_[b] = true;
+        count_ += blocks_.orbitSize[b];
+        for (const std::uint32_t d : reaches_[b]) {
+            if (reachCount_[d]++ == 0) std::erase(unreached_, d);
+        }
+    }
+
+    void remove(std::uint32_t b) {
+        chosen_[b] = false;
+        count_ -= blocks_.orbitSize[b];
+        for (const std::uint32_t d : reaches_[b]) {
+            if (--reachCount_[d] == 0) unreached_.push_back(d);
+        }
+    }
+
+    // The weight of unreached orbits of draws that orbit b would reach.
+    std::uint64_t gain(std::uint32_t b) const {
+        std::uint64_t sum = 0;
+        for (const std::uint32_t d : reaches_[b]) {
+            if (reachCount_[d] == 0) sum += weight_[d];
+        }
+        return sum;
+    }
+
+    // The weight of orbits of draws that only orbit b reaches.
+    std::uint64_t loss(std::uint32_t b) const {
+        std::uint64_t sum = 0;
+        for (const std::uint32_t d : reaches_[b]) {
+            if (reachCount_[d] == 1) sum += weight_[d];
+        }
+        return sum;
+    }
+
+    std::uint32_t bestAddition(std::uint32_t draw, std::size_t bestCount, std::uint64_t step) {
+        std::uint32_t best = UINT32_MAX;
+        double bestScore = -1;
+        for (const std::uint32_t b : reaching_[draw]) {
+            if (chosen_[b] || tabuUntil_[b] > step || blocks_.orbitSize[b] >= bestCount) continue;
+            const double score =
+                double(gain(b)) / double(blocks_.orbitSize[b]) * (1.0 + 1e-6 * unit_(random_));
+            if (score > bestScore) {
+                bestScore = score;
+                best = b;
+            }
+        }
+        return best;
+    }
+
+    // Takes out chosen orbits (never `kept`), those losing least weight per block first, until
+    // the design has fewer blocks than `bestCount`.
+    void shrinkBelow(std::size_t bestCount, std::uint32_t kept, std::uint64_t step) {
+        while (count_ >= bestCount) {
+            std::uint32_t worst = UINT32_MAX;
+            double worstScore = 0;
+            for (std::uint32_t b = 0; b < chosen_.size(); ++b) {
+                if (!chosen_[b] || b == kept) continue;
+                const double score =
+                    double(loss(b)) / double(blocks_.orbitSize[b]) * (1.0 + 1e-6 * unit_(random_));
+                if (worst == UINT32_MAX || score < worstScore) {
+                    worstScore = score;
+                    worst = b;
                 }
             }
-            if (bestGain == 0) return;
-            chosen.push_back(bestOrbit);
-            for (const std::uint32_t d : reaches_[bestOrbit]) ++reachCount[d];
+            if (worst == UINT32_MAX) return;
+            remove(worst);
+            tabuUntil_[worst] = step + 1 + random_() % 4;
         }
     }
 
@@ -230,6 +283,12 @@ private:
     const std::vector<std::vector<std::uint32_t>>& reaches_;
     std::mt19937_64 random_;
     std::uniform_real_distribution<double> unit_{0.0, 1.0};
+    std::vector<std::uint32_t> reachCount_;
+    std::vector<std::uint64_t> weight_;
+    std::vector<bool> chosen_;
+    std::vector<std::uint64_t> tabuUntil_;
+    std::vector<std::uint32_t> unreached_;
+    std::size_t count_ = 0;
 };
 
 struct ExactCoverSearch {
@@ -339,8 +398,7 @@ std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
     std::vector<std::uint32_t> start = greedyCover(draws, blocks, reaches);
     dropRedundant(start, draws, blocks, reaches);
     OrbitCoverSearch search(draws, blocks, reaching, reaches, seed);
-    const std::vector<std::uint32_t> best =
-        search.improve(std::move(start), deadline, lowerBound(shape));
+    const std::vector<std::uint32_t> best = search.improve(start, deadline, lowerBound(shape));
     std::vector<bool> chosen(blocks.representative.size(), false);
     for (const std::uint32_t b : best) chosen[b] = true;
     return orbitMembers(blocks, shape.points, chosen);
@@ -379,14 +437,30 @@ std::vector<Block> bestOrbitDesign(const DesignShape& shape,
     if (BINOMIALS.value[shape.points][shape.drawSize] > MANY_DRAWS) {
         std::reverse(groups.begin(), groups.end());
     }
-    // Each group gets an equal share of what is left of the time.
+    const auto keep = [&](std::vector<Block>& design) {
+        if (best.empty() || design.size() < best.size()) best = std::move(design);
+    };
+    // First every group gets an equal share of half the time; the group that gave the smallest
+    // design then gets the rest, for runs from further seeds.
+    const auto start = std::chrono::steady_clock::now();
+    const auto firstRound = start + (deadline - start) / 2;
+    std::size_t bestGroup = groups.size();
     for (std::size_t i = 0; i < groups.size(); ++i) {
         const auto now = std::chrono::steady_clock::now();
-        if (now >= deadline) break;
-        const auto share = (deadline - now) / std::ptrdiff_t(groups.size() - i);
+        if (now >= firstRound) break;
+        const auto share = (firstRound - now) / std::ptrdiff_t(groups.size() - i);
         std::optional<std::vector<Block>> design = orbitDesign(shape, groups[i], seed, now + share);
         if (!design || design->empty()) continue;
-        if (best.empty() || design->size() < best.size()) best = std::move(*design);
+        if (best.empty() || design->size() < best.size()) bestGroup = i;
+        keep(*design);
+        if (best.size() <= lowerBound(shape)) return best;
+    }
+    if (bestGroup == groups.size()) return best;
+    for (std::uint64_t run = 1; std::chrono::steady_clock::now() < deadline; ++run) {
+        std::optional<std::vector<Block>> design =
+            orbitDesign(shape, groups[bestGroup], seed + run, deadline);
+        if (!design || design->empty()) break;
+        keep(*design);
         if (best.size() <= lowerBound(shape)) break;
     }
     return best;
