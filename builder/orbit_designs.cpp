@@ -157,8 +157,7 @@ public:
     OrbitCoverSearch(const SubsetOrbits& draws, const SubsetOrbits& blocks,
                      const std::vector<std::vector<std::uint32_t>>& reaching,
                      const std::vector<std::vector<std::uint32_t>>& reaches, std::uint64_t seed)
-        : draws_(draws),
-          blocks_(blocks),
+        : blocks_(blocks),
           reaching_(reaching),
           reaches_(reaches),
           random_(seed),
@@ -277,7 +276,6 @@ private:
         }
     }
 
-    const SubsetOrbits& draws_;
     const SubsetOrbits& blocks_;
     const std::vector<std::vector<std::uint32_t>>& reaching_;
     const std::vector<std::vector<std::uint32_t>>& reaches_;
