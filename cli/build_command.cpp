@@ -1,5 +1,7 @@
 #include "build_command.h"
 
+#include <unistd.h>
+
 #include <mutex>
 #include <new>
 #include <stdexcept>
@@ -112,16 +114,21 @@ int runBuild(const BuildCliOptions& options, BuildStreams& streams) {
     return writeResult(options, streams, options.request, built.rows, built.proof, {});
 }
 
-// The system named by --plug or --trim, or the German reason why there is none.
+// The system named by --plug or --trim ("-": standard input, as for lorvex-report), or the
+// German reason why there is none.
 std::string loadSystem(const std::string& path, BuildStreams& streams, SystemTable& system) {
-    const SystemLoad load = readSystemFile(path, system);
+    const bool standardInput = path == "-";
+    const SystemLoad load =
+        standardInput ? readSystemStream(STDIN_FILENO, system) : readSystemFile(path, system);
     switch (load.outcome) {
         case LoadOutcome::Unreadable:
+            if (standardInput)
+                return std::string(CANNOT_READ_INPUT) + " " + SystemErrorText(load.error);
             return std::string(CANNOT_OPEN) + " " + path + ": " + SystemErrorText(load.error);
         case LoadOutcome::Overflow:
             return std::string(OVERFLOW_TITLE) + ": " + overflowText();
         case LoadOutcome::NoRow:
-            return noRowText(path);
+            return noRowText(standardInput ? STANDARD_INPUT : std::string_view(path));
         case LoadOutcome::Loaded:
             break;
     }
@@ -138,9 +145,9 @@ int runMending(const BuildCliOptions& options, BuildStreams& streams) {
     }
     builder::BuildRequest request = options.request;
     if (request.numbers != 0 && request.numbers < table.highestNumber()) {
-        return usageProblem(
-            streams, "Das System enth\u00e4lt die Zahl " + FormatInteger(table.highestNumber()) +
-                         ", mehr als --numbers " + FormatInteger(request.numbers) + ".");
+        return usageProblem(streams,
+                            "Das System enthält die Zahl " + FormatInteger(table.highestNumber()) +
+                                ", mehr als --numbers " + FormatInteger(request.numbers) + ".");
     }
     if (request.numbers == 0 && table.highestNumber() < builder::MIN_NUMBERS) {
         return usageProblem(streams, "Das System hat nur die Zahlen 1 bis " +
@@ -162,14 +169,14 @@ int runMending(const BuildCliOptions& options, BuildStreams& streams) {
     if (const int status = outputProblem(options, streams)) return status;
     std::mutex progressLock;
     const builder::BuildOptions build = buildOptions(options, streams, progressLock);
-    if (streams.errIsTerminal) streams.err << "lorvex-build: Suche l\u00e4uft ..." << std::flush;
+    if (streams.errIsTerminal) streams.err << "lorvex-build: Suche läuft ..." << std::flush;
     const builder::MendedSystem mended =
         plug ? builder::plugSystem(request, rows, build, rowsAtMost)
              : builder::trimSystem(request, rows, build, rowsAtMost);
     if (streams.errIsTerminal) streams.err << "\r\x1b[K";
     if (!plug && !mended.given.met()) {
         return fail(streams, builder::unmetGuaranteeText(request, mended.given) +
-                                 " --plug schlie\u00dft die L\u00fccken.");
+                                 " --plug schließt die Lücken.");
     }
     return writeResult(options, streams, request, mended.rows, mended.proof,
                        plug ? builder::plugSummary(mended) : builder::trimSummary(mended));

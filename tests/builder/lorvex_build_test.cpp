@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--numbers", "12", "--guarantee", "3", "--fixed", "13"}, "Bankzahl 13"},
         UsageCase{{"--numbers", "12", "--guarantee", "3", "--fixed", "2 2"}, "nur einmal"},
         UsageCase{{"--numbers", "12"}, "--guarantee fehlt"},
-        UsageCase{{"--numbers", "30", "--guarantee", "5"}, "h\u00f6chstens 9999"},
+        UsageCase{{"--numbers", "30", "--guarantee", "5"}, "höchstens 9999"},
         UsageCase{{"--numbers", "12", "--guarantee", "x"}, "--guarantee erwartet"},
         UsageCase{{"--numbers", "12", "--guarantee", "3", "--seconds", "-1"}, "--seconds"},
         UsageCase{{"--numbers", "12", "--numbers", "13", "--guarantee", "3"}, "nur einmal"},
@@ -78,10 +78,10 @@ TEST(LorvexBuild, SummaryNamesKeyNumbersAndMinimality) {
     const builder::BuildRequest withKeys{12, 4, 5, {1, 7}};
     EXPECT_EQ(builder::buildSummary(withKeys, 5, 3, 120, 0),
               "12 Zahlen, Bankzahlen 01 07, Garantie 4 wenn 5: 5 Reihen (untere Schranke 3), "
-              "gepr\u00fcft: alle 120 Ziehungen mit den Bankzahlen erf\u00fcllt");
+              "geprüft: alle 120 Ziehungen mit den Bankzahlen erfüllt");
     EXPECT_EQ(builder::buildSummary({12, 5, 5, {}}, 132, 132, 792, 0),
               "12 Zahlen, Garantie 5 wenn 5: 132 Reihen (minimal, untere Schranke 132), "
-              "gepr\u00fcft: alle 792 Ziehungen erf\u00fcllt");
+              "geprüft: alle 792 Ziehungen erfüllt");
 }
 
 }  // namespace

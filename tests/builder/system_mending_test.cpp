@@ -83,7 +83,7 @@ TEST(SystemMending, ProblemsOfTheGivenRows) {
     EXPECT_EQ(problem(0b111111), "");
     EXPECT_NE(problem(0b1111101).find("Bankzahlen"), std::string::npos);
     EXPECT_NE(problem(0b11111).find("sechs"), std::string::npos);
-    EXPECT_NE(problem(0b11111 | Block{1} << 10).find("\u00fcber 10"), std::string::npos);
+    EXPECT_NE(problem(0b11111 | Block{1} << 10).find("über 10"), std::string::npos);
 }
 
 // The guaranteed minimum is the worst draw, the best case the best: with five winning numbers
