@@ -28,12 +28,12 @@ std::string buildSummary(const BuildRequest& request, std::size_t rows, std::uin
     text += ", Garantie " + FormatInteger(request.guarantee) + " wenn " +
             FormatInteger(request.drawn) + ": " + rowCountText(rows);
     text += rows <= lowerBound ? " (minimal, untere Schranke " : " (untere Schranke ";
-    text += FormatInteger(std::int64_t(lowerBound)) + "), gepr\u00fcft: ";
+    text += FormatInteger(std::int64_t(lowerBound)) + "), geprüft: ";
     const std::string withKeys = request.keyNumbers.empty() ? "" : " mit den Bankzahlen";
-    if (missed == 0 && draws == 1) return text + "die eine Ziehung" + withKeys + " erf\u00fcllt";
+    if (missed == 0 && draws == 1) return text + "die eine Ziehung" + withKeys + " erfüllt";
     if (missed == 0) {
         return text + "alle " + FormatInteger(std::int64_t(draws)) + " Ziehungen" + withKeys +
-               " erf\u00fcllt";
+               " erfüllt";
     }
     return text + FormatInteger(std::int64_t(missed)) + " von " +
            FormatInteger(std::int64_t(draws)) + " Ziehungen" + withKeys + " ohne die Garantie";
@@ -48,24 +48,23 @@ std::string budgetSummary(const BuildRequest& request, std::size_t rows,
     if (proof.missed > 0 && percent == "100.000") percent = "99.999";
     return "Garantie mit " + rowCountText(rows) + " nicht erreichbar: " + percent + " % der " +
            FormatInteger(std::int64_t(proof.draws)) + " Ziehungen" +
-           (request.keyNumbers.empty() ? "" : " mit den Bankzahlen") + " erf\u00fcllt";
+           (request.keyNumbers.empty() ? "" : " mit den Bankzahlen") + " erfüllt";
 }
 
 std::string plugSummary(const MendedSystem& mended) {
-    return "L\u00fccken geschlossen: " + rowCountText(mended.rows.size() - mended.givenRows) +
-           " erg\u00e4nzt (untere Schranke " + FormatInteger(std::int64_t(mended.addedLowerBound)) +
-           ")";
+    return "Lücken geschlossen: " + rowCountText(mended.rows.size() - mended.givenRows) +
+           " ergänzt (untere Schranke " + FormatInteger(std::int64_t(mended.addedLowerBound)) + ")";
 }
 
 std::string trimSummary(const MendedSystem& mended) {
     const std::size_t removed = mended.givenRows - std::min(mended.givenRows, mended.rows.size());
-    std::string text = "System gek\u00fcrzt: " + rowCountText(removed) + " weniger";
+    std::string text = "System gekürzt: " + rowCountText(removed) + " weniger";
     if (mended.newRows > 0) text += ", dabei " + rowCountText(mended.newRows) + " ausgetauscht";
     return text;
 }
 
 std::string unmetGuaranteeText(const BuildRequest& request, const Verification& given) {
-    return "Das System erf\u00fcllt die Garantie " + FormatInteger(request.guarantee) + " wenn " +
+    return "Das System erfüllt die Garantie " + FormatInteger(request.guarantee) + " wenn " +
            FormatInteger(request.drawn) + " nicht: " + FormatInteger(std::int64_t(given.missed)) +
            " von " + FormatInteger(std::int64_t(given.draws)) + " Ziehungen ohne sie.";
 }

@@ -62,7 +62,7 @@ std::optional<std::string> requestProblem(const BuildRequest& request) {
     const std::uint64_t least = lowerBound(reducedShape(request));
     if (least > std::uint64_t(MAX_SYSTEM_ROWS)) {
         return "Ein solches System hat mindestens " + FormatInteger(std::int64_t(least)) +
-               " Reihen; Lorvex verarbeitet h\u00f6chstens " + text(MAX_SYSTEM_ROWS) + ".";
+               " Reihen; Lorvex verarbeitet höchstens " + text(MAX_SYSTEM_ROWS) + ".";
     }
     return std::nullopt;
 }

@@ -367,9 +367,9 @@ std::optional<std::string> mendingProblem(const BuildRequest& request,
         if (std::popcount(rows[i]) != ROW_SIZE)
             return row + " hat nicht sechs verschiedene Zahlen.";
         if (rows[i] & ~numbers) {
-            return row + " hat eine Zahl \u00fcber " + FormatInteger(request.numbers) + ".";
+            return row + " hat eine Zahl über " + FormatInteger(request.numbers) + ".";
         }
-        if ((rows[i] & keys) != keys) return row + " enth\u00e4lt nicht alle Bankzahlen.";
+        if ((rows[i] & keys) != keys) return row + " enthält nicht alle Bankzahlen.";
     }
     return std::nullopt;
 }
