@@ -123,7 +123,7 @@ std::vector<Candidate> DesignConstructor::candidatesUntil(
         return found;
     }
     if (std::chrono::steady_clock::now() < orbitDeadline) {
-        std::vector<Block> orbits = bestOrbitDesign(shape, orbitDeadline, seed_);
+        std::vector<Block> orbits = bestOrbitDesign(shape, orbitDeadline, seed_, threads_);
         if (!orbits.empty()) found.push_back({"Bahnen einer Gruppe", std::move(orbits)});
     }
     if (std::optional<std::vector<Block>> design = algebraicDesign(shape)) {

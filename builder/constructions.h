@@ -42,8 +42,9 @@ struct Candidate {
 // `orbitDeadline`; the top shape gets them first.
 class DesignConstructor {
 public:
-    DesignConstructor(std::chrono::steady_clock::time_point orbitDeadline, std::uint64_t seed)
-        : orbitDeadline_(orbitDeadline), seed_(seed) {}
+    DesignConstructor(std::chrono::steady_clock::time_point orbitDeadline, std::uint64_t seed,
+                      int threads = 1)
+        : orbitDeadline_(orbitDeadline), seed_(seed), threads_(threads) {}
 
     // Every construction's design for the shape, smallest first.
     std::vector<Candidate> candidates(const DesignShape& shape);
@@ -67,6 +68,7 @@ private:
 
     std::chrono::steady_clock::time_point orbitDeadline_;
     std::uint64_t seed_;
+    int threads_;
     std::map<std::array<int, 4>, std::vector<Block>> best_;
 };
 

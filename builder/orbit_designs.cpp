@@ -1,12 +1,15 @@
 #include "builder/orbit_designs.h"
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <map>
 #include <numeric>
 #include <queue>
 #include <random>
 
 #include "builder/bounds.h"
+#include "builder/search/parallel_runs.h"
 #include "builder/subsets.h"
 
 namespace lorvex::builder {
@@ -167,7 +170,7 @@ public:
           tabuUntil_(blocks.representative.size(), 0) {}
 
     std::vector<std::uint32_t> improve(const std::vector<std::uint32_t>& start,
-                                       std::chrono::steady_clock::time_point deadline,
+                                       const std::function<bool()>& stop,
                                        std::uint64_t lowerBound) {
         for (const std::uint32_t b : start) add(b);
         std::vector<std::uint32_t> best = start;
@@ -184,7 +187,7 @@ public:
                 shrinkBelow(bestCount, UINT32_MAX, step);
                 continue;
             }
-            if ((step & 63) == 0 && std::chrono::steady_clock::now() >= deadline) break;
+            if ((step & 63) == 0 && stop()) break;
             const std::uint32_t draw = unreached_[random_() % unreached_.size()];
             const std::uint32_t added = bestAddition(draw, bestCount, step);
             if (added != UINT32_MAX) {
@@ -380,26 +383,38 @@ bool orbitDesignAffordable(const DesignShape& shape) {
     return BINOMIALS.value[v][m] / largestGroup * blocksPerDraw(shape) <= MAX_ORBIT_WORK;
 }
 
-std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
-                                              const PermutationGroup& group, std::uint64_t seed,
-                                              std::chrono::steady_clock::time_point deadline) {
+namespace {
+
+// orbitDesign with the lists of orbits bounded by `maxWork` entries, until stop() says so.
+std::optional<std::vector<Block>> orbitDesignWithin(const DesignShape& shape,
+                                                    const PermutationGroup& group,
+                                                    std::uint64_t seed, std::uint64_t maxWork,
+                                                    const std::function<bool()>& stop) {
     if (!orbitDesignAffordable(shape)) return std::nullopt;
-    const auto late = [&] { return std::chrono::steady_clock::now() >= deadline; };
     const SubsetOrbits draws = subsetOrbits(group, shape.drawSize);
     // Small groups leave too many orbits of draws on many points.
-    if (draws.representative.size() * blocksPerDraw(shape) > MAX_ORBIT_WORK) return std::nullopt;
-    if (late()) return std::nullopt;
+    if (draws.representative.size() * blocksPerDraw(shape) > maxWork) return std::nullopt;
+    if (stop()) return std::nullopt;
     const SubsetOrbits blocks = subsetOrbits(group, shape.blockSize);
-    if (late()) return std::nullopt;
+    if (stop()) return std::nullopt;
     const auto reaching = reachingOrbits(shape, draws, blocks);
     const auto reaches = reachedBy(blocks.representative.size(), reaching);
     std::vector<std::uint32_t> start = greedyCover(draws, blocks, reaches);
     dropRedundant(start, draws, blocks, reaches);
     OrbitCoverSearch search(draws, blocks, reaching, reaches, seed);
-    const std::vector<std::uint32_t> best = search.improve(start, deadline, lowerBound(shape));
+    const std::vector<std::uint32_t> best = search.improve(start, stop, lowerBound(shape));
     std::vector<bool> chosen(blocks.representative.size(), false);
     for (const std::uint32_t b : best) chosen[b] = true;
     return orbitMembers(blocks, shape.points, chosen);
+}
+
+}  // namespace
+
+std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
+                                              const PermutationGroup& group, std::uint64_t seed,
+                                              std::chrono::steady_clock::time_point deadline) {
+    return orbitDesignWithin(shape, group, seed, MAX_ORBIT_WORK,
+                             [&] { return std::chrono::steady_clock::now() >= deadline; });
 }
 
 std::optional<std::vector<Block>> orbitSteinerSystem(int points, int blockSize, int strength,
@@ -425,43 +440,113 @@ std::optional<std::vector<Block>> orbitSteinerSystem(int points, int blockSize, 
     return orbitMembers(blocks, points, search.chosen);
 }
 
+namespace {
+
+// Orbit designs for several groups on several threads, each thread keeping its smallest; a
+// design at the lower bound stops every run.
+class GroupRace {
+public:
+    GroupRace(const DesignShape& shape, std::uint64_t seed, int threads)
+        : shape_(shape),
+          groups_(candidateGroups(shape.points)),
+          seed_(seed),
+          threads_(std::max(threads, 1)),
+          maxWork_(MAX_ORBIT_WORK / std::uint64_t(threads_)),
+          bound_(lowerBound(shape)),
+          best_(static_cast<std::size_t>(threads_)),
+          smallest_(groups_.size(), SIZE_MAX) {}
+
+    std::size_t groupCount() const { return groups_.size(); }
+    bool over(std::chrono::steady_clock::time_point deadline) const {
+        return boundReached_ || std::chrono::steady_clock::now() >= deadline;
+    }
+
+    // One design for each group in `alive` (for the first ones again, from other seeds,
+    // while there are fewer groups than threads), sharing the time until `end`. Remembers the
+    // smallest size each group gave.
+    void round(const std::vector<std::size_t>& alive, std::uint64_t index,
+               std::chrono::steady_clock::time_point end) {
+        const std::size_t runs = std::max(alive.size(), std::size_t(threads_));
+        std::vector<std::size_t> sizes(runs, SIZE_MAX);
+        search::runInParallel(threads_, [&](int thread) {
+            const auto step = std::size_t(threads_);
+            for (std::size_t run = std::size_t(thread); run < runs; run += step) {
+                const auto now = std::chrono::steady_clock::now();
+                if (over(end)) return;
+                const auto left = std::ptrdiff_t((runs - run + step - 1) / step);
+                const std::uint64_t seed = seed_ + index * step + std::size_t(thread);
+                const auto runEnd = now + (end - now) / left;
+                std::optional<std::vector<Block>> design =
+                    orbitDesignWithin(shape_, groups_[alive[run % alive.size()]], seed, maxWork_,
+                                      [&] { return over(runEnd); });
+                if (design && !design->empty()) sizes[run] = keep(thread, std::move(*design));
+            }
+        });
+        for (std::size_t run = 0; run < runs; ++run) {
+            std::size_t& smallest = smallest_[alive[run % alive.size()]];
+            smallest = std::min(smallest, sizes[run]);
+        }
+    }
+
+    // The better half of `alive` by the sizes the groups gave; those that gave none go.
+    void halve(std::vector<std::size_t>& alive) const {
+        std::erase_if(alive, [&](std::size_t group) { return smallest_[group] == SIZE_MAX; });
+        std::stable_sort(alive.begin(), alive.end(),
+                         [&](std::size_t a, std::size_t b) { return smallest_[a] < smallest_[b]; });
+        alive.resize((alive.size() + 1) / 2);
+    }
+
+    std::vector<Block> smallestDesign() {
+        std::vector<Block> smallest;
+        for (std::vector<Block>& design : best_) {
+            if (!design.empty() && (smallest.empty() || design.size() < smallest.size()))
+                smallest = std::move(design);
+        }
+        return smallest;
+    }
+
+private:
+    std::size_t keep(int thread, std::vector<Block> design) {
+        const std::size_t size = design.size();
+        std::vector<Block>& mine = best_[std::size_t(thread)];
+        if (mine.empty() || size < mine.size()) mine = std::move(design);
+        if (size <= bound_) boundReached_.store(true, std::memory_order_relaxed);
+        return size;
+    }
+
+    const DesignShape shape_;
+    const std::vector<PermutationGroup> groups_;
+    const std::uint64_t seed_;
+    const int threads_;
+    const std::uint64_t maxWork_;
+    const std::uint64_t bound_;
+    std::atomic<bool> boundReached_{false};
+    std::vector<std::vector<Block>> best_;  // per thread
+    std::vector<std::size_t> smallest_;     // per group, over all its runs
+};
+
+}  // namespace
+
 std::vector<Block> bestOrbitDesign(const DesignShape& shape,
                                    std::chrono::steady_clock::time_point deadline,
-                                   std::uint64_t seed) {
-    std::vector<Block> best;
-    if (!orbitDesignAffordable(shape)) return best;
-    std::vector<PermutationGroup> groups = candidateGroups(shape.points);
+                                   std::uint64_t seed, int threads) {
+    if (!orbitDesignAffordable(shape)) return {};
+    GroupRace race(shape, seed, threads);
+    std::vector<std::size_t> alive(race.groupCount());
+    std::iota(alive.begin(), alive.end(), std::size_t{0});
     // On many points only the large groups, last in the list, leave few enough orbits.
     if (BINOMIALS.value[shape.points][shape.drawSize] > MANY_DRAWS) {
-        std::reverse(groups.begin(), groups.end());
+        std::reverse(alive.begin(), alive.end());
     }
-    const auto keep = [&](std::vector<Block>& design) {
-        if (best.empty() || design.size() < best.size()) best = std::move(design);
-    };
-    // First every group gets an equal share of half the time; the group that gave the smallest
-    // design then gets the rest, for runs from further seeds.
-    const auto start = std::chrono::steady_clock::now();
-    const auto firstRound = start + (deadline - start) / 2;
-    std::size_t bestGroup = groups.size();
-    for (std::size_t i = 0; i < groups.size(); ++i) {
+    // Successive halving: each round shares half the time left among the groups still in
+    // the race and keeps the better half of them for the next; the last group left runs from
+    // further seeds on every thread until the deadline.
+    for (std::uint64_t round = 0; !alive.empty() && !race.over(deadline); ++round) {
         const auto now = std::chrono::steady_clock::now();
-        if (now >= firstRound) break;
-        const auto share = (firstRound - now) / std::ptrdiff_t(groups.size() - i);
-        std::optional<std::vector<Block>> design = orbitDesign(shape, groups[i], seed, now + share);
-        if (!design || design->empty()) continue;
-        if (best.empty() || design->size() < best.size()) bestGroup = i;
-        keep(*design);
-        if (best.size() <= lowerBound(shape)) return best;
+        race.round(alive, round, alive.size() == 1 ? deadline : now + (deadline - now) / 2);
+        race.halve(alive);
     }
-    if (bestGroup == groups.size()) return best;
-    for (std::uint64_t run = 1; std::chrono::steady_clock::now() < deadline; ++run) {
-        std::optional<std::vector<Block>> design =
-            orbitDesign(shape, groups[bestGroup], seed + run, deadline);
-        if (!design || design->empty()) break;
-        keep(*design);
-        if (best.size() <= lowerBound(shape)) break;
-    }
-    return best;
+    return race.smallestDesign();
 }
 
 }  // namespace lorvex::builder

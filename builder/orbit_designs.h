@@ -36,9 +36,10 @@ std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
 std::optional<std::vector<Block>> orbitSteinerSystem(int points, int blockSize, int strength,
                                                      const PermutationGroup& group);
 
-// The smallest design that orbitDesign finds over candidateGroups before the deadline.
+// The smallest design that orbitDesign finds over candidateGroups before the deadline, on
+// `threads` threads at once.
 std::vector<Block> bestOrbitDesign(const DesignShape& shape,
                                    std::chrono::steady_clock::time_point deadline,
-                                   std::uint64_t seed);
+                                   std::uint64_t seed, int threads = 1);
 
 }  // namespace lorvex::builder

@@ -13,8 +13,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The constructions may use up to a third of the time, the search gets the rest.
-constexpr int CONSTRUCTION_SHARE = 3;
+// The constructions (the orbit designs above all) may use up to half the time, the search
+// gets the rest.
+constexpr int CONSTRUCTION_SHARE = 2;
 
 // Above this many draws a partition design's parts are shrunk on their own first.
 constexpr std::uint64_t MANY_DRAWS = 500'000;
@@ -56,7 +57,8 @@ std::vector<Block> unusedPointsFirst(int points, std::vector<Block> blocks) {
 std::vector<Block> buildPart(const DesignShape& shape, const BuildOptions& options,
                              Clock::time_point deadline) {
     const Clock::time_point now = Clock::now();
-    DesignConstructor constructor(now + (deadline - now) / CONSTRUCTION_SHARE, options.seed);
+    DesignConstructor constructor(now + (deadline - now) / CONSTRUCTION_SHARE, options.seed,
+                                  options.threads);
     std::vector<Block> blocks = firstValid(shape, constructor.candidates(shape)).blocks;
     const std::uint64_t bound = lowerBound(shape);
     if (blocks.size() <= bound || Clock::now() >= deadline) return blocks;
@@ -97,7 +99,8 @@ BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options
 
     BuiltSystem built;
     built.lowerBound = lowerBound(shape);
-    DesignConstructor constructor(start + options.searchTime / CONSTRUCTION_SHARE, options.seed);
+    DesignConstructor constructor(start + options.searchTime / CONSTRUCTION_SHARE, options.seed,
+                                  options.threads);
     Candidate design = firstValid(shape, constructor.candidates(shape));
     if (options.improved) options.improved(design.blocks.size());
 
