@@ -23,10 +23,11 @@ Block applyPermutation(const Permutation& permutation, Block set);
 // PSL(2,q) for a prime q on the projective line 0..q-1 and infinity = q, on q + 1 points.
 PermutationGroup projectiveLinearGroup(int q);
 
-// The groups whose orbits of blocks are worth trying on `points` points: cyclic groups,
-// affine groups x -> a x + b over a prime field with `a` in each subgroup of the units, and
-// PSL(2,q), cycles turning two or three groups of points together, each also with one to
-// three points left fixed.
+// The groups whose orbits of blocks are worth trying on `points` points: x -> a x + b on Z_n
+// for each cyclic group of units a (a = 1: the cyclic group), also turning two or three
+// cycles of n points at once, each with up to three points left fixed; PSL(2,q); and the
+// translations of GF(8), GF(16) or GF(32), with multiplication by each group of units, with
+// up to six points fixed.
 std::vector<PermutationGroup> candidateGroups(int points);
 
 bool isPrime(int n);

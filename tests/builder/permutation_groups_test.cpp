@@ -1,0 +1,55 @@
+#include "builder/permutation_groups.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <chrono>
+#include <string>
+
+#include "builder/orbit_designs.h"
+#include "builder/verification.h"
+
+namespace lorvex::builder {
+namespace {
+
+class CandidateGroupsTest : public testing::TestWithParam<int> {};
+
+// Each generator must permute the points and leave every other position alone; a wrong field
+// product or multiplier would map two points to one.
+TEST_P(CandidateGroupsTest, GeneratorsPermuteThePoints) {
+    const int points = GetParam();
+    for (const PermutationGroup& group : candidateGroups(points)) {
+        EXPECT_EQ(group.points, points) << group.name;
+        for (const Permutation& generator : group.generators) {
+            Block image = 0;
+            for (int p = 0; p < points; ++p) image |= Block{1} << generator[std::size_t(p)];
+            EXPECT_EQ(image, (Block{1} << points) - 1) << group.name;
+            for (int p = points; p < 64; ++p) EXPECT_EQ(generator[std::size_t(p)], p) << group.name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, CandidateGroupsTest, testing::Values(9, 12, 16, 18, 20, 22, 35));
+
+TEST(CandidateGroups, TranslationsOfTheFieldMoveSixteenPointsAsOne) {
+    bool found = false;
+    for (const PermutationGroup& group : candidateGroups(20)) {
+        if (group.name.rfind("GF(16)", 0) != 0) continue;
+        found = true;
+        const SubsetOrbits orbits = subsetOrbits(group, 1);
+        ASSERT_EQ(orbits.orbitSize.size(), 5u) << group.name;  // 16 moved, 4 fixed
+        EXPECT_EQ(orbits.orbitSize[0], 16u) << group.name;
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST(OrbitDesigns, RunsOnSeveralThreadsCoverEveryDraw) {
+    const DesignShape shape{20, 6, 4, 4};
+    const std::vector<Block> design = bestOrbitDesign(
+        shape, std::chrono::steady_clock::now() + std::chrono::milliseconds(500), 3, 2);
+    ASSERT_FALSE(design.empty());
+    EXPECT_TRUE(verifyDesign(shape, design).met());
+}
+
+}  // namespace
+}  // namespace lorvex::builder
