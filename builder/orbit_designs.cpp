@@ -385,18 +385,20 @@ bool orbitDesignAffordable(const DesignShape& shape) {
 
 namespace {
 
-// orbitDesign with the lists of orbits bounded by `maxWork` entries, until stop() says so.
+// orbitDesign with the lists of orbits bounded by `maxWork` entries: nothing when abandon()
+// says so before the greedy design is made, then improved until stop() says so.
 std::optional<std::vector<Block>> orbitDesignWithin(const DesignShape& shape,
                                                     const PermutationGroup& group,
                                                     std::uint64_t seed, std::uint64_t maxWork,
+                                                    const std::function<bool()>& abandon,
                                                     const std::function<bool()>& stop) {
     if (!orbitDesignAffordable(shape)) return std::nullopt;
     const SubsetOrbits draws = subsetOrbits(group, shape.drawSize);
     // Small groups leave too many orbits of draws on many points.
     if (draws.representative.size() * blocksPerDraw(shape) > maxWork) return std::nullopt;
-    if (stop()) return std::nullopt;
+    if (abandon()) return std::nullopt;
     const SubsetOrbits blocks = subsetOrbits(group, shape.blockSize);
-    if (stop()) return std::nullopt;
+    if (abandon()) return std::nullopt;
     const auto reaching = reachingOrbits(shape, draws, blocks);
     const auto reaches = reachedBy(blocks.representative.size(), reaching);
     std::vector<std::uint32_t> start = greedyCover(draws, blocks, reaches);
@@ -413,8 +415,8 @@ std::optional<std::vector<Block>> orbitDesignWithin(const DesignShape& shape,
 std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
                                               const PermutationGroup& group, std::uint64_t seed,
                                               std::chrono::steady_clock::time_point deadline) {
-    return orbitDesignWithin(shape, group, seed, MAX_ORBIT_WORK,
-                             [&] { return std::chrono::steady_clock::now() >= deadline; });
+    const auto late = [&] { return std::chrono::steady_clock::now() >= deadline; };
+    return orbitDesignWithin(shape, group, seed, MAX_ORBIT_WORK, late, late);
 }
 
 std::optional<std::vector<Block>> orbitSteinerSystem(int points, int blockSize, int strength,
@@ -476,9 +478,11 @@ public:
                 const auto left = std::ptrdiff_t((runs - run + step - 1) / step);
                 const std::uint64_t seed = seed_ + index * step + std::size_t(thread);
                 const auto runEnd = now + (end - now) / left;
-                std::optional<std::vector<Block>> design =
-                    orbitDesignWithin(shape_, groups_[alive[run % alive.size()]], seed, maxWork_,
-                                      [&] { return over(runEnd); });
+                // A run's share is for its search; on a slow machine making the orbits may
+                // take longer, and a greedy design is still worth having while the round lasts.
+                std::optional<std::vector<Block>> design = orbitDesignWithin(
+                    shape_, groups_[alive[run % alive.size()]], seed, maxWork_,
+                    [&] { return over(end); }, [&] { return over(runEnd); });
                 if (design && !design->empty()) sizes[run] = keep(thread, std::move(*design));
             }
         });
