@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "builder/bounds.h"
 #include "builder/design.h"
 #include "builder/search/coverage_state.h"
 
@@ -40,21 +41,6 @@ const std::vector<Case> defaultCases{
     {{16, 6, 5, 5}, 808}, {{18, 6, 5, 5}, 1530}, {{20, 6, 5, 5}, 2800}, {{9, 6, 4, 3}, 3},
     {{9, 6, 6, 5}, 7},    {{10, 6, 6, 3}, 2},    {{13, 6, 6, 3}, 2},
 };
-
-// Schönheim's bound for coverings; for lotto designs the draws over what one row reaches.
-long lowerBound(const DesignShape& s) {
-    if (s.drawSize == s.guarantee) {
-        double bound = 1;
-        for (int i = s.guarantee - 1; i >= 0; --i)
-            bound = std::ceil(double(s.points - i) / double(s.blockSize - i) * bound);
-        return long(bound);
-    }
-    const auto c = [](int n, int r) { return double(lorvex::binomial(n, r)); };
-    double reached = 0;
-    for (int j = s.guarantee; j <= std::min(s.blockSize, s.drawSize); ++j)
-        reached += c(s.blockSize, j) * c(s.points - s.blockSize, s.drawSize - j);
-    return long(std::ceil(c(s.points, s.drawSize) / reached));
-}
 
 Case parseCase(std::string_view text) {
     Case result;
@@ -83,7 +69,7 @@ void runCase(const Case& c, double seconds, int threads, std::uint64_t seed, std
             std::fprintf(stderr, "  %zu rows after %.2f s\n", rows,
                          std::chrono::duration<double>(Clock::now() - begin).count());
         };
-    const long bound = lowerBound(c.shape);
+    const auto bound = long(lorvex::builder::lowerBound(c.shape));
     // Stops at the best known size, so the time says how long reaching it took.
     limits.lowerBound = std::size_t(std::max(bound, c.best));
     if (fixedRows > 0) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "argument_parse.h"
 #include "builder/request.h"
 
 namespace lorvex {
@@ -23,11 +24,7 @@ struct BuildCliOptions {
     std::optional<std::string> outputFile;
 };
 
-struct BuildCliParse {
-    enum class Kind { Run, Help, UsageError } kind = Kind::UsageError;
-    BuildCliOptions options;
-    std::string problem;  // what was wrong with the arguments (UTF-8)
-};
+using BuildCliParse = ArgumentParse<BuildCliOptions>;
 
 // Reads the arguments of lorvex-build and checks that the request can be met.
 BuildCliParse parseBuildArguments(std::span<const std::string_view> arguments);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "argument_parse.h"
 #include "report/answers.h"
 
 namespace lorvex {
@@ -15,11 +16,7 @@ struct CliOptions {
     AnswerRequest request = {};
 };
 
-struct CliParse {
-    enum class Kind { Run, Help, UsageError } kind = Kind::UsageError;
-    CliOptions options;
-    std::string problem;  // what was wrong with the arguments (UTF-8)
-};
+using CliParse = ArgumentParse<CliOptions>;
 
 CliParse parseCliArguments(std::span<const std::string_view> arguments);
 

@@ -4,7 +4,9 @@
 #include <iterator>
 
 #include "core/analysis/hit_analysis.h"
+#include "core/messages/messages.h"
 #include "core/questions/system_mapping.h"
+#include "report_stream.h"
 
 namespace lorvex {
 
@@ -58,6 +60,14 @@ Answer textAnswer(std::string text) {
 
 Answer failedAnswer(Answer::Outcome outcome, std::string problem) {
     return {outcome, std::move(problem), {}};
+}
+
+Answer reportAnswer(ReportWriter writer, const SystemTable& system, const HitTable& hits) {
+    if (hits.rowCount() == 0)
+        return failedAnswer(Answer::Outcome::Failure, std::string(NO_ANALYSIS_TO_SAVE));
+    return {Answer::Outcome::Given, {}, [writer, &system, &hits](FileSink& sink) {
+                return streamReportBytes(writer, {system, hits}, sink);
+            }};
 }
 
 PlayedRows playedRows(const SystemTable& system, const AnswerRequest& request) {

@@ -11,6 +11,7 @@
 #include "core/questions/number_list.h"
 #include "core/system/system_table.h"
 #include "filewrite/file_sink.h"
+#include "report_content.h"
 
 // Every answer the programs give about a loaded system. Each is one function (in the file
 // answer_NAME.cpp) that computes and formats it; lorvex-report and the web page ask for an
@@ -111,6 +112,8 @@ inline constexpr AnswerEntry ANSWERS[] = {
 // Helpers for the answer files.
 Answer textAnswer(std::string text);
 Answer failedAnswer(Answer::Outcome outcome, std::string problem);
+// The report `writer` makes of the analysis; like the desktop, nothing to save without one.
+Answer reportAnswer(ReportWriter writer, const SystemTable& system, const HitTable& hits);
 
 // The rows as played: on the own numbers when the request names them, else as loaded; or the
 // usage problem that the own numbers do not fit the system.
