@@ -33,7 +33,7 @@ public:
     std::uint32_t uncoveredRank(std::size_t index) const { return uncovered_[index]; }
     std::uint32_t drawCount() const { return std::uint32_t(slot_.size()); }
     Block uncoveredDraw(std::size_t index) const {
-        return ranks_.unrank(uncovered_[index], shape_.drawSize, shape_.points);
+        return ranks_.unrank(uncovered_[index], shape_.drawSize);
     }
 
     // Whether a move's effect can be counted without making it (draws no larger than the

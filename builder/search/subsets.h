@@ -5,46 +5,20 @@
 #include <cstdint>
 
 #include "builder/design.h"
-#include "core/maths/binomial.h"
+#include "builder/subsets.h"
 
 namespace lorvex::builder::search {
 
-// Subsets of at most six points numbered in colex order: a set's rank is the sum of
-// binomial(p_i, i) over its points p_1 < p_2 < ... (i counted from 1), so the sets of one
-// size over points 0..v-1 are numbered 0..binomial(v, size)-1 without gaps.
+// Ranks of sets of at most six points, in the colex numbering of builder/subsets.h, narrowed
+// to 32 bits: the search never numbers more sets than that.
 class SubsetRanks {
 public:
-    static constexpr int maxPoints = 64;
     static constexpr int maxSize = 6;
 
-    constexpr SubsetRanks() {
-        for (int n = 0; n < maxPoints; ++n)
-            for (int r = 0; r <= maxSize; ++r) table_[n][r] = std::uint32_t(binomial(n, r));
-    }
-
-    constexpr std::uint32_t binom(int n, int r) const { return table_[n][r]; }
-
-    constexpr std::uint32_t rank(Block set) const {
-        std::uint32_t value = 0;
-        for (int i = 1; set != 0; ++i, set &= set - 1) value += table_[std::countr_zero(set)][i];
-        return value;
-    }
-
+    static std::uint32_t binom(int n, int r) { return std::uint32_t(BINOMIALS.value[n][r]); }
+    static std::uint32_t rank(Block set) { return std::uint32_t(subsetRank(set)); }
     // The set of `size` points whose rank is `value`.
-    constexpr Block unrank(std::uint32_t value, int size, int points) const {
-        Block set = 0;
-        int p = points - 1;
-        for (int r = size; r >= 1; --r) {
-            while (table_[p][r] > value) --p;
-            value -= table_[p][r];
-            set |= Block{1} << p;
-            --p;
-        }
-        return set;
-    }
-
-private:
-    std::array<std::array<std::uint32_t, maxSize + 1>, maxPoints> table_{};
+    static Block unrank(std::uint32_t value, int size) { return subsetOfRank(value, size); }
 };
 
 // The subsets of positions 0..n-1 (n <= 6) of each size, as bit masks over the positions.
