@@ -4,6 +4,7 @@
 #include <atomic>
 #include <functional>
 #include <map>
+#include <new>
 #include <numeric>
 #include <queue>
 #include <random>
@@ -480,9 +481,15 @@ public:
                 const auto runEnd = now + (end - now) / left;
                 // A run's share is for its search; on a slow machine making the orbits may
                 // take longer, and a greedy design is still worth having while the round lasts.
-                std::optional<std::vector<Block>> design = orbitDesignWithin(
-                    shape_, groups_[alive[run % alive.size()]], seed, maxWork_,
-                    [&] { return over(end); }, [&] { return over(runEnd); });
+                std::optional<std::vector<Block>> design;
+                try {
+                    design = orbitDesignWithin(
+                        shape_, groups_[alive[run % alive.size()]], seed, maxWork_,
+                        [&] { return over(end); }, [&] { return over(runEnd); });
+                } catch (const std::bad_alloc&) {
+                    return;  // too little memory for this thread's tables: the other
+                             // constructions and the search still make a system
+                }
                 if (design && !design->empty()) sizes[run] = keep(thread, std::move(*design));
             }
         });
