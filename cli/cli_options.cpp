@@ -13,6 +13,8 @@ namespace {
 
 using enum AnswerKind;
 
+constexpr std::string_view NUMBERS_TWICE = "--numbers und --numbers-used nicht zusammen angeben.";
+
 // Reads an option's argument into the options; returns what is wrong with it (`expected`
 // when it is not what the option expects), or nothing.
 using ReadArgument = std::string (*)(std::string_view value, const std::string& expected,
@@ -70,6 +72,18 @@ std::string readOwnNumbers(std::string_view value, const std::string&, CliOption
     NumberList own = parseOwnNumbers(value);
     options.request.ownNumbers = std::move(own.numbers);
     return std::move(own.problem);
+}
+
+std::string readPlayedNumbers(std::string_view value, const std::string&, CliOptions& options) {
+    if (options.numbersInSystem) return std::string(NUMBERS_TWICE);
+    NumberList played = parseNumberList("--numbers", value);
+    options.request.playedNumbers = std::move(played.numbers);
+    return std::move(played.problem);
+}
+
+std::string readNumbersInSystem(std::string_view, const std::string&, CliOptions& options) {
+    options.numbersInSystem = true;
+    return options.request.playedNumbers.empty() ? "" : std::string(NUMBERS_TWICE);
 }
 
 std::string readDraw(std::string_view value, const std::string&, CliOptions& options) {
@@ -145,6 +159,20 @@ const std::vector<CliOption>& cliOptions() {
          .chooses = DrawCheck,
          .read = readDraw,
          .once = true},
+        {.name = "--numbers",
+         .argument = "\"N1 ... NV\"",
+         .expects = "die gespielten Zahlen",
+         .help = "die Zahlen, die das System spielt (V verschiedene Zahlen von 1\nbis 49): "
+                 "die Reihen stehen auf ihnen, jede Antwort zählt\nZiehungen aus ihnen",
+         .combinesWith = {TextReport, HtmlReport, Csv, Guarantee, Holes, Coverage, Odds, Frequency,
+                          MappedSystem, DrawCheck},
+         .read = readPlayedNumbers,
+         .once = true},
+        {.name = "--numbers-used",
+         .help = "wie --numbers mit den Zahlen, die im System vorkommen",
+         .combinesWith = {TextReport, HtmlReport, Csv, Guarantee, Holes, Coverage, Odds, Frequency,
+                          MappedSystem, DrawCheck},
+         .read = readNumbersInSystem},
         {.name = "-o",
          .alias = "--output",
          .argument = "DATEI",

@@ -14,6 +14,7 @@ struct CliOptions {
     std::string systemFile = {};  // "-" reads standard input
     std::optional<std::string> outputFile = std::nullopt;
     AnswerRequest request = {};
+    bool numbersInSystem = false;  // play the numbers that occur in the system
 };
 
 using CliParse = ArgumentParse<CliOptions>;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/messages/messages.h"
+#include "core/system/played_numbers.h"
 #include "core/system/system_loader.h"
 #include "filewrite/write_file.h"
 #include "report/answers.h"
@@ -103,13 +104,22 @@ int runReport(const CliOptions& options, CliStreams& streams) {
             return fail(streams, unwritableOutput(*options.outputFile, error.number()));
         }
     }
-    SystemTable system;
-    if (const std::string problem = loadSystem(options.systemFile, streams, system);
+    SystemTable loaded;
+    if (const std::string problem = loadSystem(options.systemFile, streams, loaded);
         !problem.empty()) {
         return fail(streams, problem);
     }
-    const HitTable hits = analyseForAnswer(system, options.request);
-    const Answer answer = giveAnswer(system, hits, options.request);
+    AnswerRequest request = options.request;
+    if (options.numbersInSystem) request.playedNumbers = numbersInRows(loaded.rows());
+    SystemTable placed;
+    if (!request.playedNumbers.empty()) {
+        const std::string problem =
+            placeOnPlayedNumbers(loaded.rows(), request.playedNumbers, placed);
+        if (!problem.empty()) return fail(streams, problem);
+    }
+    const SystemTable& system = request.playedNumbers.empty() ? loaded : placed;
+    const HitTable hits = analyseForAnswer(system, request);
+    const Answer answer = giveAnswer(system, hits, request);
     switch (answer.outcome) {
         case Answer::Outcome::Failure:
             return fail(streams, answer.problem);

@@ -4,8 +4,8 @@
 
 namespace lorvex {
 
-Answer frequencyAnswer(const SystemTable& system, const HitTable&, const AnswerRequest&) {
-    return textAnswer(numberFrequencyText(rowsHoldingEachNumber(system)));
+Answer frequencyAnswer(const SystemTable& system, const HitTable&, const AnswerRequest& request) {
+    return textAnswer(numberFrequencyText(rowsHoldingEachNumber(system), request.playedNumbers));
 }
 
 }  // namespace lorvex

@@ -4,8 +4,9 @@
 namespace lorvex {
 
 // The desktop program's HTML page.
-Answer htmlReportAnswer(const SystemTable& system, const HitTable& hits, const AnswerRequest&) {
-    return reportAnswer(writeHtmlReport, system, hits);
+Answer htmlReportAnswer(const SystemTable& system, const HitTable& hits,
+                        const AnswerRequest& request) {
+    return reportAnswer(writeHtmlReport, system, hits, request);
 }
 
 }  // namespace lorvex

@@ -4,8 +4,9 @@
 namespace lorvex {
 
 // The desktop program's text report.
-Answer textReportAnswer(const SystemTable& system, const HitTable& hits, const AnswerRequest&) {
-    return reportAnswer(writeTextReport, system, hits);
+Answer textReportAnswer(const SystemTable& system, const HitTable& hits,
+                        const AnswerRequest& request) {
+    return reportAnswer(writeTextReport, system, hits, request);
 }
 
 }  // namespace lorvex

@@ -62,16 +62,23 @@ Answer failedAnswer(Answer::Outcome outcome, std::string problem) {
     return {outcome, std::move(problem), {}};
 }
 
-Answer reportAnswer(ReportWriter writer, const SystemTable& system, const HitTable& hits) {
+Answer reportAnswer(ReportWriter writer, const SystemTable& system, const HitTable& hits,
+                    const AnswerRequest& request) {
     if (hits.rowCount() == 0)
         return failedAnswer(Answer::Outcome::Failure, std::string(NO_ANALYSIS_TO_SAVE));
-    return {Answer::Outcome::Given, {}, [writer, &system, &hits](FileSink& sink) {
-                return streamReportBytes(writer, {system, hits}, sink);
+    return {Answer::Outcome::Given,
+            {},
+            [writer, &system, &hits, played = request.playedNumbers](FileSink& sink) {
+                return streamReportBytes(writer, {system, hits, played}, sink);
             }};
 }
 
 PlayedRows playedRows(const SystemTable& system, const AnswerRequest& request) {
-    if (request.ownNumbers.empty()) return {{system.rows().begin(), system.rows().end()}, {}};
+    if (request.ownNumbers.empty()) {
+        if (request.playedNumbers.empty())
+            return {{system.rows().begin(), system.rows().end()}, {}};
+        return {mapSystemRows(system, request.playedNumbers), {}};
+    }
     std::string problem =
         ownNumbersCountProblem(request.ownNumbers.size(), system.highestNumber(), request.wording);
     if (!problem.empty()) return {{}, std::move(problem)};

@@ -44,7 +44,10 @@ struct AnswerRequest {
     std::int64_t holesLimit = 100;                // 0 lists them all
     bool reference = false;                       // the plain enumeration, for cross-checks
     std::vector<int> ownNumbers = {};  // system number i becomes ownNumbers[i - 1]; none: as is
-    std::array<int, 6> drawNumbers{};  // the six drawn numbers of a draw check
+    // The numbers the system plays (core/system/played_numbers.h): every number shown goes
+    // back to them; none: the system numbers as they are.
+    std::vector<int> playedNumbers = {};
+    std::array<int, 6> drawNumbers{};                // the six drawn numbers of a draw check
     NumberWording wording = NumberWording::Options;  // how problems with the numbers are said
 };
 
@@ -113,9 +116,11 @@ inline constexpr AnswerEntry ANSWERS[] = {
 Answer textAnswer(std::string text);
 Answer failedAnswer(Answer::Outcome outcome, std::string problem);
 // The report `writer` makes of the analysis; like the desktop, nothing to save without one.
-Answer reportAnswer(ReportWriter writer, const SystemTable& system, const HitTable& hits);
+Answer reportAnswer(ReportWriter writer, const SystemTable& system, const HitTable& hits,
+                    const AnswerRequest& request);
 
-// The rows as played: on the own numbers when the request names them, else as loaded; or the
+// The rows as played: on the own numbers when the request names them, else on the played
+// numbers; or the
 // usage problem that the own numbers do not fit the system.
 struct PlayedRows {
     std::vector<SystemRow> rows;

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "core/system/played_numbers.h"
 #include "core/text/conversions.h"
 
 namespace lorvex {
@@ -78,7 +79,7 @@ void writeHtmlReport(const ReportData& data, const LineSink& sink) {
     for (int i = 1; i <= rows; ++i) {
         if ((i - 1) % kRowsPerGroup == 0) sink("  <tr><td colspan='2'></td></tr>");
         sink("  <tr><td><b>" + FormatInteger(i) + "</b></td><td>" +
-             systemRowText(data.system.row(i)) + "</td></tr>");
+             systemRowText(playedRow(data.system.row(i), data.played)) + "</td></tr>");
     }
     writeAll(sink, {
                        "  </table>",

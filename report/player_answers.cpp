@@ -62,12 +62,17 @@ std::string oddsLine(std::string_view label, std::int64_t draws) {
     return text + "1 zu " + FormatDecimal(double(LOTTERY_DRAWS) / double(draws), 1) + '\n';
 }
 
-std::string numberList(std::span<const std::int32_t> rowsHolding, std::int32_t count) {
+int shownNumber(std::size_t index, std::span<const int> played) {
+    return played.empty() ? int(index) + 1 : played[index];
+}
+
+std::string numberList(std::span<const std::int32_t> rowsHolding, std::span<const int> played,
+                       std::int32_t count) {
     std::string text;
     for (std::size_t i = 0; i < rowsHolding.size(); ++i) {
         if (rowsHolding[i] != count) continue;
         if (!text.empty()) text += ", ";
-        text += twoDigits(int(i) + 1);
+        text += twoDigits(shownNumber(i, played));
     }
     return text;
 }
@@ -99,16 +104,18 @@ std::string drawOddsText(const DrawOdds& odds) {
            });
 }
 
-std::string numberFrequencyText(std::span<const std::int32_t> rowsHolding) {
+std::string numberFrequencyText(std::span<const std::int32_t> rowsHolding,
+                                std::span<const int> played) {
     if (rowsHolding.empty()) return {};
     std::string text;
     for (std::size_t i = 0; i < rowsHolding.size(); ++i) {
-        text += twoDigits(int(i) + 1) + ": " + counted(rowsHolding[i], "Reihe", "Reihen") + '\n';
+        text += twoDigits(shownNumber(i, played)) + ": " +
+                counted(rowsHolding[i], "Reihe", "Reihen") + '\n';
     }
     const auto [rarest, commonest] = std::minmax_element(rowsHolding.begin(), rowsHolding.end());
-    text += "seltenste: " + numberList(rowsHolding, *rarest) + " mit " +
+    text += "seltenste: " + numberList(rowsHolding, played, *rarest) + " mit " +
             counted(*rarest, "Reihe", "Reihen") + '\n';
-    text += "häufigste: " + numberList(rowsHolding, *commonest) + " mit " +
+    text += "häufigste: " + numberList(rowsHolding, played, *commonest) + " mit " +
             counted(*commonest, "Reihe", "Reihen") + '\n';
     return text;
 }

@@ -20,8 +20,10 @@ std::string noCoverageText(int smallestBlock, int highestNumber);
 
 std::string drawOddsText(const DrawOdds& odds);
 
-// `rowsHolding[n - 1]`: the rows that hold the system number n.
-std::string numberFrequencyText(std::span<const std::int32_t> rowsHolding);
+// `rowsHolding[n - 1]`: the rows that hold the system number n, shown as played[n - 1] when
+// there are played numbers.
+std::string numberFrequencyText(std::span<const std::int32_t> rowsHolding,
+                                std::span<const int> played = {});
 
 // One row per line, its numbers ascending with two digits each: loads again as a system.
 std::string systemRowsText(std::span<const SystemRow> rows);

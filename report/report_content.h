@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@ namespace lorvex {
 struct ReportData {
     const SystemTable& system;
     const HitTable& hits;
+    std::span<const int> played = {};  // the numbers the rows are shown on; none: as they are
 };
 
 // "Lottosystem für H Zahlen in R Reihen mit Treffertabelle".

@@ -1,5 +1,6 @@
 #include "text_report.h"
 
+#include "core/system/played_numbers.h"
 #include "core/text/conversions.h"
 
 namespace lorvex {
@@ -38,7 +39,8 @@ void writeTextReport(const ReportData& data, const LineSink& sink) {
     const std::string title = reportTitle(data.system.highestNumber(), data.system.rowCount());
     sink(title);
     sink(PadLeft("", static_cast<int>(Utf8CharacterCount(title)), "-"));
-    for (const SystemRow& row : data.system.rows()) sink(systemRowText(row));
+    for (const SystemRow& row : data.system.rows())
+        sink(systemRowText(playedRow(row, data.played)));
     sink("");
     sink("    Treffer |  6er |  5er |  4er |  3er |  Faelle | Prozent");
     const std::string separator(kSeparatorWidth, '-');

@@ -8,10 +8,6 @@
 
 namespace lorvex {
 
-namespace {
-
-// `option` names the option on the command line; on the page it is empty and a problem speaks
-// of the field it is shown beside.
 NumberList parseNumberList(std::string_view option, std::string_view text) {
     constexpr std::string_view separators = " \t,;-";
     NumberList list;
@@ -41,8 +37,6 @@ NumberList parseNumberList(std::string_view option, std::string_view text) {
     if (list.numbers.empty()) list.problem = numbersExpectedText(option);
     return list;
 }
-
-}  // namespace
 
 NumberList parseOwnNumbers(std::string_view text, NumberWording wording) {
     return parseNumberList(wording == NumberWording::Options ? "--map" : "", text);

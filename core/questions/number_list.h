@@ -22,6 +22,10 @@ struct NumberList {
     std::string problem;       // UTF-8; empty when the text reads fine
 };
 
+// `option` names the option on the command line; on the page it is empty and a problem speaks
+// of the field it is shown beside.
+NumberList parseNumberList(std::string_view option, std::string_view text);
+
 // The own numbers of "--map": system number i becomes numbers[i - 1].
 NumberList parseOwnNumbers(std::string_view text, NumberWording wording = NumberWording::Options);
 

@@ -26,4 +26,8 @@ void SystemTable::sortRows() {
     std::sort(rows_.begin(), rows_.begin() + rowCount_);
 }
 
+void SystemTable::widenNumbers(int highest) {
+    highestNumber_ = std::clamp(highest, highestNumber_, MAX_SYSTEM_NUMBER);
+}
+
 }  // namespace lorvex

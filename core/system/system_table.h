@@ -21,6 +21,9 @@ public:
     AppendResult appendRow(const SystemRow& row);
     // Ascending by first number, ties by the second, and so on; numbers within a row stay put.
     void sortRows();
+    // The system numbers reach at least `highest` (at most 49), for a system played on more
+    // numbers than its rows hold.
+    void widenNumbers(int highest);
 
     int rowCount() const { return rowCount_; }
     int highestNumber() const { return highestNumber_; }

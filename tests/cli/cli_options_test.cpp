@@ -142,19 +142,30 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CliOptions, UsageLinesAreMadeFromTheTableAsScriptsKnowThem) {
     const std::string usage = cliUsage();
     EXPECT_TRUE(usage.starts_with(
-        "Aufruf: lorvex-report [--only K] [--html | --csv | --guarantee] [-o DATEI]\n"
+        "Aufruf: lorvex-report [--only K] [--html | --csv | --guarantee]\n"
+        "                      [--numbers \"N1 ... NV\"] [--numbers-used] [-o DATEI]\n"
         "                      [--reference] SYSTEMDATEI\n"
-        "       lorvex-report --holes K [--limit N] [-o DATEI] SYSTEMDATEI\n"
-        "       lorvex-report [--only K] --coverage [-o DATEI] SYSTEMDATEI\n"
-        "       lorvex-report --odds | --frequency [-o DATEI] SYSTEMDATEI\n"
-        "       lorvex-report [--map \"N1 ... NM\"] [--check \"D1 ... D6\"] [-o DATEI]\n"
-        "                      SYSTEMDATEI\n\n"))
+        "       lorvex-report --holes K [--limit N] [--numbers \"N1 ... NV\"]\n"
+        "                      [--numbers-used] [-o DATEI] SYSTEMDATEI\n"))
         << usage;
     EXPECT_NE(usage.find("\n  --only K      nur die Analyse für K Treffer"), std::string::npos);
     EXPECT_NE(usage.find("\n  --map \"N1 ... NM\"\n                das System auf eigenen"),
               std::string::npos);
     EXPECT_NE(usage.find("(Vorgabe 100,\n                0 = alle)\n"), std::string::npos);
     EXPECT_EQ(usage.find("--output"), std::string::npos);  // a second spelling, not shown
+}
+
+TEST(CliOptions, PlayedNumbersComeAsAListOrFromTheSystemButNotBoth) {
+    const CliParse listed = parse({"--numbers", "3 7 11 19 22 28 31", "--coverage", "s"});
+    ASSERT_EQ(listed.kind, CliParse::Kind::Run);
+    EXPECT_EQ(listed.options.request.playedNumbers, (std::vector<int>{3, 7, 11, 19, 22, 28, 31}));
+    EXPECT_TRUE(parse({"--numbers-used", "--check", "1 2 3 4 5 6", "s"}).options.numbersInSystem);
+    for (const auto& both :
+         {std::vector<std::string_view>{"--numbers", "1 2", "--numbers-used", "s"},
+          {"--numbers-used", "--numbers", "1 2", "s"}}) {
+        EXPECT_EQ(parse(both).kind, CliParse::Kind::UsageError);
+    }
+    EXPECT_EQ(parse({"--numbers", "3 3", "s"}).kind, CliParse::Kind::UsageError);
 }
 
 TEST(CliOptions, HolesTakeTheirBlockAndLimit) {

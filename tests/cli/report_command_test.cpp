@@ -265,5 +265,64 @@ TEST_F(ReportCommandTest, CountsSkippedLinesOnStandardError) {
     EXPECT_EQ(err_.str(), "lorvex-report: 1 Zeile ohne gültige Reihe übersprungen\n");
 }
 
+// The bundled C(10,6,5) design written on a player's ten numbers: every answer that counts
+// draws is the one of the design on 1..10, the rows and draws are shown on the player's numbers.
+TEST_F(ReportCommandTest, ASystemOnPlayedNumbersAnswersAsTheSameSystemOnOneToV) {
+    const std::vector<int> played = {3, 7, 11, 19, 22, 28, 31, 36, 40, 42};
+    std::string written;
+    for (const char* line : {"1 2 3 4 5 6", "1 2 3 4 5 7", "5 6 7 8 9 10"}) {
+        std::istringstream numbers(line);
+        for (int number = 0; numbers >> number;)
+            written += std::to_string(played[number - 1]) + ' ';
+        written += '\n';
+    }
+    const fs::path onPlayed = file("gespielt.txt", written);
+    const fs::path onOneToTen =
+        file("eins_bis_zehn.txt", "1 2 3 4 5 6\n1 2 3 4 5 7\n5 6 7 8 9 10\n");
+    for (const AnswerKind kind :
+         {AnswerKind::Csv, AnswerKind::Guarantee, AnswerKind::Coverage, AnswerKind::Odds}) {
+        ASSERT_EQ(run({.systemFile = onOneToTen.string(), .request = {.kind = kind}}), 0);
+        const std::string expected = out_.str();
+        ASSERT_EQ(run({.systemFile = onPlayed.string(),
+                       .request = {.kind = kind, .playedNumbers = played}}),
+                  0);
+        EXPECT_EQ(out_.str(), expected);
+        ASSERT_EQ(run({.systemFile = onPlayed.string(),
+                       .request = {.kind = kind},
+                       .numbersInSystem = true}),
+                  0);
+        EXPECT_EQ(out_.str(), expected) << "the numbers in the system are the ten played";
+    }
+    ASSERT_EQ(run({.systemFile = onPlayed.string(),
+                   .request = {.kind = AnswerKind::Holes,
+                               .holesBlock = 6,
+                               .holesLimit = 1,
+                               .playedNumbers = played}}),
+              0);
+    EXPECT_EQ(out_.str(),
+              "4 von 210 Ziehungen mit dem schlechtesten Ergebnis\n03 07 11 36 40 42\n");
+    ASSERT_EQ(run({.systemFile = onPlayed.string(), .request = {.playedNumbers = played}}), 0);
+    EXPECT_NE(
+        out_.str().find("\r\n03 07 11 19 22 28\r\n03 07 11 19 22 31\r\n22 28 31 36 40 42\r\n"),
+        std::string::npos);
+}
+
+TEST_F(ReportCommandTest, PlayedNumbersCountEvenThoseNoRowHolds) {
+    const fs::path system = file("s.txt", "3 7 11 19 22 28\n");
+    ASSERT_EQ(run({.systemFile = system.string(),
+                   .request = {.kind = AnswerKind::Coverage,
+                               .onlyBlock = 6,
+                               .playedNumbers = {3, 7, 11, 19, 22, 28, 49}}}),
+              0);
+    EXPECT_NE(out_.str().find("mindestens ein 6er: 1 von 7 Ziehungen"), std::string::npos)
+        << out_.str();
+    EXPECT_EQ(run({.systemFile = system.string(),
+                   .request = {.kind = AnswerKind::Coverage, .playedNumbers = {3, 7, 11, 19, 22}}}),
+              1);
+    EXPECT_EQ(err_.str(),
+              "lorvex-report: Die Reihe 3 7 11 19 22 28 enthält die 28, die nicht unter den 5 "
+              "gespielten Zahlen ist.\n");
+}
+
 }  // namespace
 }  // namespace lorvex
