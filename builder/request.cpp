@@ -27,6 +27,10 @@ std::optional<std::string> keyNumberProblem(const BuildRequest& request) {
         return "Jede Bankzahl darf nur einmal genannt werden.";
     }
     const int count = int(keys.size());
+    // Six key numbers are the one row; the system would not hold the other numbers at all.
+    if (count == ROW_SIZE) {
+        return "Sechs Bankzahlen sind schon eine ganze Reihe; höchstens fünf angeben.";
+    }
     // Key numbers beyond the guarantee would promise more than was asked.
     if (count > request.guarantee) {
         return text(count) + " Bankzahlen sind mehr, als die Garantie von " +

@@ -270,23 +270,25 @@ std::vector<Block> mostNeeded(const DesignShape& shape, std::vector<Block> block
     return blocks;
 }
 
-std::size_t rowsNotIn(std::span<const Block> rows, std::span<const Block> given) {
-    return std::size_t(std::count_if(rows.begin(), rows.end(), [&](Block row) {
-        return std::find(given.begin(), given.end(), row) == given.end();
-    }));
-}
-
 Verification verifyRequest(const BuildRequest& request, std::span<const Block> rows) {
     return verifyRows(request.numbers, rows, keyMask(request), request.drawn, request.guarantee);
 }
 
-// The result of a search on reduced blocks, written back with the key numbers and proven.
+// The result of a search on reduced blocks, written back with the key numbers and proven: the
+// given rows that stay in their order, then the new ones.
 void finish(MendedSystem& mended, const BuildRequest& request, std::span<const Block> given,
             std::span<const Block> blocks, bool keepGiven) {
+    std::vector<Block> result;
+    for (const Block block : blocks) result.push_back(requestRow(request, block));
     mended.rows.clear();
-    if (keepGiven) mended.rows.assign(given.begin(), given.end());
-    for (const Block block : blocks) mended.rows.push_back(requestRow(request, block));
-    mended.newRows = rowsNotIn(mended.rows, given);
+    for (const Block row : given) {
+        const auto found = std::find(result.begin(), result.end(), row);
+        if (!keepGiven && found == result.end()) continue;
+        mended.rows.push_back(row);
+        if (found != result.end()) result.erase(found);
+    }
+    mended.newRows = result.size();
+    mended.rows.insert(mended.rows.end(), result.begin(), result.end());
     mended.proof = verifyRequest(request, mended.rows);
 }
 
@@ -408,7 +410,7 @@ MendedSystem plugSystem(const BuildRequest& request, std::span<const Block> rows
 }
 
 MendedSystem trimSystem(const BuildRequest& request, std::span<const Block> rows,
-                        const BuildOptions& options, std::size_t rowsAtMost) {
+                        const BuildOptions& options, std::size_t rowsAtMost, Trimming trimming) {
     const Clock::time_point deadline = Clock::now() + options.searchTime;
     const DesignShape shape = reducedShape(request);
     MendedSystem mended;
@@ -421,8 +423,12 @@ MendedSystem trimSystem(const BuildRequest& request, std::span<const Block> rows
     std::vector<Block> blocks;
     for (const Block row : rows) blocks.push_back(reducedRow(request, row));
     blocks = withoutRedundantRows(shape, std::move(blocks), deadline);
-    blocks = smallestWithin(shape, std::move(blocks), {}, lowerBound(shape), rowsAtMost, options,
-                            deadline);
+    if (trimming == Trimming::MayExchange) {
+        blocks = smallestWithin(shape, std::move(blocks), {}, lowerBound(shape), rowsAtMost,
+                                options, deadline);
+    } else if (blocks.size() > rowsAtMost) {
+        blocks = mostNeeded(shape, std::move(blocks), {}, rowsAtMost);
+    }
     finish(mended, request, rows, blocks, false);
     return mended;
 }

@@ -41,11 +41,15 @@ std::optional<std::string> mendingProblem(const BuildRequest& request, std::span
 MendedSystem plugSystem(const BuildRequest& request, std::span<const Block> rows,
                         const BuildOptions& options, std::size_t rowsAtMost = NO_ROW_LIMIT);
 
-// As few rows as the search finds that still meet the guarantee, starting from the rows (the
-// redundant ones removed first); with a limit, at most that many rows leaving as few draws
-// without the guarantee as it finds. When the rows do not meet the guarantee (given.met() is
-// false) they come back unchanged.
+// Whether trimming may exchange the player's rows for others when that makes the system smaller.
+enum class Trimming { RemoveOnly, MayExchange };
+
+// The rows less those the guarantee can spare, in their order; with a limit, at most that many
+// of them, those leaving the fewest draws without the guarantee. With MayExchange, the search
+// then makes the system as small as it finds, new rows written after the kept ones. When the
+// rows do not meet the guarantee (given.met() is false) they come back unchanged.
 MendedSystem trimSystem(const BuildRequest& request, std::span<const Block> rows,
-                        const BuildOptions& options, std::size_t rowsAtMost = NO_ROW_LIMIT);
+                        const BuildOptions& options, std::size_t rowsAtMost = NO_ROW_LIMIT,
+                        Trimming trimming = Trimming::RemoveOnly);
 
 }  // namespace lorvex::builder

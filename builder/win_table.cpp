@@ -10,7 +10,7 @@ namespace lorvex::builder {
 
 namespace {
 
-SystemTable tableOf(std::span<const Block> rows) {
+SystemTable tableOf(std::span<const Block> rows, int numbers) {
     SystemTable table;
     for (const Block row : rows) {
         SystemRow numbers{};
@@ -21,6 +21,7 @@ SystemTable tableOf(std::span<const Block> rows) {
         if (table.appendRow(numbers) == SystemTable::AppendResult::Overflow) break;
     }
     table.sortRows();
+    table.widenNumbers(numbers);
     return table;
 }
 
@@ -36,9 +37,10 @@ std::string outcomeCells(const Outcome& outcome) {
 
 }  // namespace
 
-std::vector<WinLine> winTable(std::span<const Block> rows, ProgressObserver* observer) {
+std::vector<WinLine> winTable(std::span<const Block> rows, int numbers,
+                              ProgressObserver* observer) {
     std::vector<WinLine> lines;
-    const SystemTable table = tableOf(rows);
+    const SystemTable table = tableOf(rows, numbers);
     if (table.rowCount() == 0) return lines;
     for (const int drawn : ALL_BLOCK_SIZES) {
         if (drawn > table.highestNumber()) continue;
@@ -54,13 +56,13 @@ std::vector<WinLine> winTable(std::span<const Block> rows, ProgressObserver* obs
 std::string winTableText(std::span<const WinLine> lines) {
     if (lines.empty()) return {};
     std::string text =
-        "Gewinntabelle: Reihen mit so vielen Richtigen, wenn K Gewinnzahlen\n"
-        "unter den Systemzahlen sind\n"
-        "   K                6er   5er   4er   3er\n";
+        "Gewinntabelle: so viele Reihen mit 6, 5, 4 und 3 Richtigen, wenn K der\n"
+        "Gewinnzahlen unter Ihren Zahlen sind\n"
+        "   K                         6er   5er   4er   3er\n";
     for (const WinLine& line : lines) {
-        text += PadLeft(FormatInteger(line.drawnAmong), 4) + "  mindestens " +
+        text += PadLeft(FormatInteger(line.drawnAmong), 4) + "  schlechteste Ziehung" +
                 outcomeCells(line.least) + "\n";
-        text += "      bestenfalls" + outcomeCells(line.best) + "\n";
+        text += "      beste Ziehung       " + outcomeCells(line.best) + "\n";
     }
     return text;
 }

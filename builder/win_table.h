@@ -18,9 +18,11 @@ struct WinLine {
     Outcome best;
 };
 
-// The lines for 6, 5, 4 and 3 winning numbers among the system's numbers (those that fit),
-// from Lorvex's hit analysis of the rows (bit n-1 for the number n). Empty for no rows.
-std::vector<WinLine> winTable(std::span<const Block> rows, ProgressObserver* observer = nullptr);
+// The lines for 6, 5, 4 and 3 winning numbers among the system's numbers 1..numbers (those
+// that fit), from Lorvex's hit analysis of the rows (bit n-1 for the number n; at most the
+// 9,999 rows Lorvex loads). Empty for no rows.
+std::vector<WinLine> winTable(std::span<const Block> rows, int numbers,
+                              ProgressObserver* observer = nullptr);
 
 // The "Gewinntabelle" as German text, each line ending in LF; empty for no lines.
 std::string winTableText(std::span<const WinLine> lines);

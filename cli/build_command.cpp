@@ -8,14 +8,10 @@
 #include <string>
 #include <thread>
 
-#include "builder/bounds.h"
-#include "builder/budget.h"
+#include "builder/build_job.h"
 #include "builder/build_summary.h"
-#include "builder/system_builder.h"
-#include "builder/system_mending.h"
-#include "builder/system_text_output.h"
-#include "builder/win_table.h"
 #include "core/messages/messages.h"
+#include "core/system/played_numbers.h"
 #include "core/system/system_loader.h"
 #include "core/text/conversions.h"
 #include "filewrite/write_file.h"
@@ -24,9 +20,17 @@ namespace lorvex {
 
 namespace {
 
+// Exit status when the guarantee was not reached within --rows-at-most rows.
+constexpr int BUDGET_NOT_REACHED = 3;
+
 int fail(BuildStreams& streams, std::string_view message) {
     streams.err << "lorvex-build: " << message << '\n';
     return 1;
+}
+
+int usageProblem(BuildStreams& streams, std::string_view message) {
+    fail(streams, message);
+    return 2;
 }
 
 std::string unwritableOutput(const std::string& path, int error) {
@@ -48,6 +52,15 @@ int writeSystem(const BuildCliOptions& options, BuildStreams& streams, const std
     return 0;
 }
 
+// A target that cannot take the system is named before the search, not after it.
+int outputProblem(const BuildCliOptions& options, BuildStreams& streams) {
+    if (!options.outputFile) return 0;
+    if (const WriteError error = writeTargetProblem(*options.outputFile)) {
+        return fail(streams, unwritableOutput(*options.outputFile, error.number()));
+    }
+    return 0;
+}
+
 builder::BuildOptions buildOptions(const BuildCliOptions& options, BuildStreams& streams,
                                    std::mutex& progressLock) {
     builder::BuildOptions build;
@@ -64,62 +77,25 @@ builder::BuildOptions buildOptions(const BuildCliOptions& options, BuildStreams&
     return build;
 }
 
-// Exit status when the guarantee was not reached within --rows-at-most rows.
-constexpr int BUDGET_NOT_REACHED = 3;
-
-int usageProblem(BuildStreams& streams, std::string_view message) {
-    fail(streams, message);
-    return 2;
-}
-
-// Writes the proven system with its summary (or the budget's share) and the win table; 0, 3
-// for a system that misses the guarantee within the budget, 1 when anything failed.
-int writeResult(const BuildCliOptions& options, BuildStreams& streams,
-                const builder::BuildRequest& request, const std::vector<builder::Block>& rows,
-                const builder::Verification& proof, const std::string& before) {
-    const std::uint64_t bound = builder::lowerBound(builder::reducedShape(request));
-    const std::string summary =
-        builder::buildSummary(request, rows.size(), bound, proof.draws, proof.missed);
-    const bool budgetMissed = !proof.met() && options.rowsAtMost && !rows.empty();
-    if (!proof.met() && !budgetMissed) return fail(streams, summary);
-    if (const int status = writeSystem(options, streams, builder::systemText(rows))) {
-        return status;
+builder::JobMode jobMode(const BuildCliOptions& options) {
+    switch (options.mode) {
+        case BuildMode::Build:
+            return builder::JobMode::Build;
+        case BuildMode::Plug:
+            return builder::JobMode::Plug;
+        case BuildMode::Trim:
+            break;
     }
-    if (!before.empty()) streams.err << before << '\n';
-    streams.err << (budgetMissed ? builder::budgetSummary(request, rows.size(), proof) : summary)
-                << '\n';
-    streams.err << builder::winTableText(builder::winTable(rows));
-    return budgetMissed ? BUDGET_NOT_REACHED : 0;
+    return options.exchange ? builder::JobMode::TrimExchanging : builder::JobMode::Trim;
 }
 
-// A target that cannot take the system is named before the search, not after it.
-int outputProblem(const BuildCliOptions& options, BuildStreams& streams) {
-    if (!options.outputFile) return 0;
-    if (const WriteError error = writeTargetProblem(*options.outputFile)) {
-        return fail(streams, unwritableOutput(*options.outputFile, error.number()));
-    }
-    return 0;
-}
-
-int runBuild(const BuildCliOptions& options, BuildStreams& streams) {
-    if (const int status = outputProblem(options, streams)) return status;
-    std::mutex progressLock;
-    if (streams.errIsTerminal)
-        streams.err << "lorvex-build: Konstruktionen laufen ..." << std::flush;
-    const builder::BuildOptions build = buildOptions(options, streams, progressLock);
-    const builder::BuiltSystem built =
-        options.rowsAtMost ? builder::buildWithinRows(options.request, *options.rowsAtMost, build)
-                           : builder::buildSystem(options.request, build);
-    if (streams.errIsTerminal) streams.err << "\r\x1b[K";
-    return writeResult(options, streams, options.request, built.rows, built.proof, {});
-}
-
-// The system named by --plug or --trim ("-": standard input, as for lorvex-report), or the
-// German reason why there is none.
+// The player's system named by --plug or --trim ("-": standard input, as for lorvex-report),
+// its rows in the order of the file; or the German reason why there is none.
 std::string loadSystem(const std::string& path, BuildStreams& streams, SystemTable& system) {
     const bool standardInput = path == "-";
-    const SystemLoad load =
-        standardInput ? readSystemStream(STDIN_FILENO, system) : readSystemFile(path, system);
+    const SystemLoad load = standardInput
+                                ? readSystemStream(STDIN_FILENO, system, {}, RowOrder::AsWritten)
+                                : readSystemFile(path, system, {}, RowOrder::AsWritten);
     switch (load.outcome) {
         case LoadOutcome::Unreadable:
             if (standardInput)
@@ -137,57 +113,73 @@ std::string loadSystem(const std::string& path, BuildStreams& streams, SystemTab
     return {};
 }
 
-int runMending(const BuildCliOptions& options, BuildStreams& streams) {
-    SystemTable table;
-    if (const std::string problem = loadSystem(options.systemFile, streams, table);
-        !problem.empty()) {
-        return fail(streams, problem);
+// The job on the player's system: its numbers (said on standard error), its rows on them, and
+// the key numbers among them; or the usage problem.
+std::string mendingJob(const BuildCliOptions& options, const SystemTable& table,
+                       builder::BuildJob& job, BuildStreams& streams) {
+    job.playedNumbers = builder::mendingNumbers(options.numbers, table.rows());
+    job.request.numbers = int(job.playedNumbers.size());
+    const std::optional<int> count = options.numbers.count;
+    if (options.numbers.played.empty() && !count)
+        streams.err << "lorvex-build: System auf " << playedNumbersText(job.playedNumbers) << '\n';
+    if (count && (*count < builder::MIN_NUMBERS || *count > builder::MAX_NUMBERS))
+        return *builder::requestProblem({*count, 2, 2, {}});
+    if (auto problem =
+            builder::playerRowsOnSystemNumbers(table.rows(), job.playedNumbers, job.playerRows))
+        return *problem;
+    if (auto problem = builder::keysOnSystemNumbers(job.request.keyNumbers, job.playedNumbers))
+        return *problem;
+    return {};
+}
+
+int report(const BuildCliOptions& options, BuildStreams& streams,
+           const builder::JobResult& result) {
+    switch (result.status) {
+        case builder::JobStatus::Refused:
+            return usageProblem(streams, result.problem);
+        case builder::JobStatus::NotMet:
+            return fail(streams, result.problem + " --plug schließt die Lücken.");
+        case builder::JobStatus::Failed:
+            return fail(streams, result.problem);
+        case builder::JobStatus::Built:
+        case builder::JobStatus::BudgetMissed:
+            break;
     }
-    builder::BuildRequest request = options.request;
-    if (request.numbers != 0 && request.numbers < table.highestNumber()) {
-        return usageProblem(streams,
-                            "Das System enthält die Zahl " + FormatInteger(table.highestNumber()) +
-                                ", mehr als --numbers " + FormatInteger(request.numbers) + ".");
+    if (const int status = writeSystem(options, streams, result.systemText)) return status;
+    for (const std::string& line : result.summary) streams.err << line << '\n';
+    streams.err << result.winTable;
+    return result.status == builder::JobStatus::BudgetMissed ? BUDGET_NOT_REACHED : 0;
+}
+
+int runJob(const BuildCliOptions& options, BuildStreams& streams) {
+    builder::BuildJob job;
+    job.request = options.request;
+    job.mode = jobMode(options);
+    job.rowsAtMost = options.rowsAtMost.value_or(builder::NO_ROW_LIMIT);
+    if (job.mode == builder::JobMode::Build) {
+        job.playedNumbers = options.numbers.played;
+    } else {
+        SystemTable table;
+        if (std::string problem = loadSystem(options.systemFile, streams, table); !problem.empty())
+            return fail(streams, problem);
+        if (std::string problem = mendingJob(options, table, job, streams); !problem.empty())
+            return usageProblem(streams, problem);
     }
-    if (request.numbers == 0 && table.highestNumber() < builder::MIN_NUMBERS) {
-        return usageProblem(streams, "Das System hat nur die Zahlen 1 bis " +
-                                         FormatInteger(table.highestNumber()) +
-                                         "; --numbers nennt die Zahl der Systemzahlen (7 bis 49).");
-    }
-    request.numbers = std::max(request.numbers, table.highestNumber());
-    const std::vector<builder::Block> rows = builder::rowsOfTable(table);
-    if (auto problem = builder::requestProblem(request)) return usageProblem(streams, *problem);
-    if (auto problem = builder::mendingProblem(request, rows))
-        return usageProblem(streams, *problem);
-    const bool plug = options.mode == BuildMode::Plug;
-    const std::size_t rowsAtMost = options.rowsAtMost.value_or(builder::NO_ROW_LIMIT);
-    if (plug && rows.size() > rowsAtMost) {
-        return usageProblem(streams, "Das System hat schon " + builder::rowCountText(rows.size()) +
-                                         ", mehr als --rows-at-most " +
-                                         FormatInteger(std::int64_t(rowsAtMost)) + ".");
-    }
+    if (auto problem = builder::jobProblem(job)) return usageProblem(streams, *problem);
     if (const int status = outputProblem(options, streams)) return status;
     std::mutex progressLock;
-    const builder::BuildOptions build = buildOptions(options, streams, progressLock);
+    job.options = buildOptions(options, streams, progressLock);
     if (streams.errIsTerminal) streams.err << "lorvex-build: Suche läuft ..." << std::flush;
-    const builder::MendedSystem mended =
-        plug ? builder::plugSystem(request, rows, build, rowsAtMost)
-             : builder::trimSystem(request, rows, build, rowsAtMost);
+    const builder::JobResult result = builder::runBuildJob(job);
     if (streams.errIsTerminal) streams.err << "\r\x1b[K";
-    if (!plug && !mended.given.met()) {
-        return fail(streams, builder::unmetGuaranteeText(request, mended.given) +
-                                 " --plug schließt die Lücken.");
-    }
-    return writeResult(options, streams, request, mended.rows, mended.proof,
-                       plug ? builder::plugSummary(mended) : builder::trimSummary(mended));
+    return report(options, streams, result);
 }
 
 }  // namespace
 
 int runBuildCommand(const BuildCliOptions& options, BuildStreams streams) {
     try {
-        return options.mode == BuildMode::Build ? runBuild(options, streams)
-                                                : runMending(options, streams);
+        return runJob(options, streams);
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }

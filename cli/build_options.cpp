@@ -61,11 +61,11 @@ struct OptionRule {
 
 std::vector<OptionRule> optionRules() {
     return {
-        {"--numbers", "--numbers erwartet die Zahl der Systemzahlen (7 bis 49).",
+        {"--numbers",
+         "--numbers erwartet, wie viele Zahlen (7 bis 49), oder die gespielten Zahlen selbst.",
          [](std::string_view value, BuildCliOptions& options) {
-             const auto n = plainNumber(value, 0, 1000);
-             if (n) options.request.numbers = int(*n);
-             return n.has_value();
+             options.numbers = builder::readNumbersGiven(value, "--numbers");
+             return options.numbers.problem.empty();
          }},
         {"--guarantee", "--guarantee erwartet die garantierten Richtigen (2 bis 6).",
          [](std::string_view value, BuildCliOptions& options) {
@@ -121,37 +121,48 @@ std::vector<OptionRule> optionRules() {
 }  // namespace
 
 std::string_view buildUsage() {
-    return "Aufruf: lorvex-build --numbers V --guarantee T [--if K] [--fixed \"N ...\"]\n"
-           "                     [--rows-at-most N] [--seconds S] [--seed N] [-o DATEI]\n"
+    return "Aufruf: lorvex-build --numbers V|\"N1 ... NV\" --guarantee T [--if K]\n"
+           "                     [--fixed \"N ...\"] [--rows-at-most N] [--seconds S]\n"
+           "                     [--seed N] [-o DATEI]\n"
            "       lorvex-build --plug DATEI --guarantee T [--if K] [weitere Optionen]\n"
-           "       lorvex-build --trim DATEI --guarantee T [--if K] [weitere Optionen]\n"
+           "       lorvex-build --trim DATEI [--exchange] --guarantee T [--if K]\n"
+           "                     [weitere Optionen]\n"
            "\n"
-           "Baut ein möglichst kleines Lottosystem auf den Zahlen 1 bis V, das\n"
-           "mindestens T Richtige in einer Reihe garantiert, wenn K Gewinnzahlen unter\n"
-           "den V Systemzahlen sind, prüft es über alle Ziehungen und schreibt es als\n"
-           "Systemtext (je Zeile eine Reihe), den Lorvex wieder laden kann.\n"
+           "Baut ein möglichst kleines Lottosystem auf V Zahlen, das mindestens T\n"
+           "Richtige in einer Reihe garantiert, wenn K Gewinnzahlen unter den V Zahlen\n"
+           "sind, prüft es an allen Ziehungen und schreibt es als Systemtext (je Zeile\n"
+           "eine Reihe), den Lorvex wieder laden kann.\n"
            "\n"
-           "  --numbers V     die Zahl der Systemzahlen, 7 bis 49\n"
+           "  --numbers V     wie viele Zahlen (7 bis 49): das System auf 1 bis V\n"
+           "  --numbers \"N1 ... NV\"\n"
+           "                  Ihre Zahlen: das System steht auf ihnen\n"
            "  --guarantee T   die garantierten Richtigen, 2 bis 6\n"
-           "  --if K          so viele Gewinnzahlen unter den Systemzahlen, T bis 6\n"
+           "  --if K          so viele Gewinnzahlen unter Ihren Zahlen, T bis 6\n"
            "                  (Vorgabe T)\n"
-           "  --fixed \"N ...\" Bankzahlen: stehen in jeder Reihe; die Garantie gilt für\n"
-           "                  die Ziehungen, die alle Bankzahlen enthalten\n"
-           "  --plug DATEI    das System in DATEI behalten und möglichst wenige Reihen\n"
-           "                  ergänzen, bis die Garantie gilt (V: seine höchste Zahl,\n"
-           "                  wenn --numbers nicht mehr sagt)\n"
-           "  --trim DATEI    aus dem System in DATEI möglichst viele Reihen streichen,\n"
+           "  --fixed \"N ...\" Bankzahlen (unter Ihren Zahlen): stehen in jeder Reihe;\n"
+           "                  die Garantie gilt für die Ziehungen mit allen Bankzahlen\n"
+           "  --plug DATEI    Ihre Reihen in DATEI behalten und möglichst wenige Reihen\n"
+           "                  ergänzen, bis die Garantie gilt; die neuen Reihen stehen\n"
+           "                  hinter Ihren\n"
+           "  --trim DATEI    aus Ihren Reihen in DATEI möglichst viele streichen,\n"
            "                  solange die Garantie gilt\n"
+           "  --exchange      mit --trim: Reihen auch austauschen, wenn das System\n"
+           "                  dadurch kleiner wird\n"
            "  --rows-at-most N höchstens N Reihen; reichen sie nicht, das System mit N\n"
-           "                  Reihen, das die meisten Ziehungen erfüllt (Exit-Status 3)\n"
+           "                  Reihen, das die Garantie in den meisten Ziehungen hält\n"
+           "                  (Exit-Status 3)\n"
            "  --seconds S     so lange darf die Suche dauern (Vorgabe 10)\n"
            "  --seed N        Startwert der Suche (Vorgabe 1)\n"
            "  -o DATEI        in DATEI schreiben statt auf die Standardausgabe\n"
            "  --help          diese Hilfe zeigen\n"
            "\n"
-           "Nach dem System zeigt die Gewinntabelle, was es mindestens und bestenfalls\n"
-           "bringt, wenn 6, 5, 4 oder 3 Gewinnzahlen unter den Systemzahlen sind.\n"
-           "DATEI \"-\" bei --plug und --trim liest die Standardeingabe.\n"
+           "Bei --plug und --trim spielt das System die Zahlen, die in DATEI vorkommen\n"
+           "(oder die von --numbers); lorvex-build nennt sie. DATEI \"-\" liest die\n"
+           "Standardeingabe. Jede Reihe kostet 1,20 € je Ziehung.\n"
+           "\n"
+           "Nach dem System zeigt die Gewinntabelle die schlechteste und die beste\n"
+           "Ziehung, wenn 6, 5, 4 oder 3 Gewinnzahlen unter Ihren Zahlen sind. Mehr als\n"
+           "9999 Reihen schreibt lorvex-build nicht: so viele lädt Lorvex.\n"
            "\n"
            "Exit-Status: 0 bei Erfolg, 1 bei einem Fehler, 2 bei falschen Argumenten oder\n"
            "einer Anfrage, die sich nicht erfüllen lässt, 3 wenn die Garantie mit\n"
@@ -169,6 +180,10 @@ BuildCliParse parseBuildArguments(std::span<const std::string_view> arguments) {
         if (argument == "--help" || argument == "-h") {
             parse.kind = BuildCliParse::Kind::Help;
             return parse;
+        }
+        if (argument == "--exchange") {
+            options.exchange = true;
+            continue;
         }
         if (std::find(given.begin(), given.end(), argument) != given.end()) {
             return usageError(std::string(argument) + " nur einmal angeben.");
@@ -200,6 +215,9 @@ BuildCliParse parseBuildArguments(std::span<const std::string_view> arguments) {
     if (isGiven("--plug") && isGiven("--trim")) {
         return usageError("--plug und --trim nicht zusammen angeben.");
     }
+    if (options.exchange && options.mode != BuildMode::Trim) {
+        return usageError("--exchange gilt nur zusammen mit --trim.");
+    }
     const bool ownSystem = options.mode != BuildMode::Build;
     // With a system of the player's own, its highest number is the default for --numbers.
     for (const std::string_view required : {"--numbers", "--guarantee"}) {
@@ -211,6 +229,12 @@ BuildCliParse parseBuildArguments(std::span<const std::string_view> arguments) {
     if (ownSystem) {
         parse.kind = BuildCliParse::Kind::Run;
         return parse;
+    }
+    const std::vector<int>& played = options.numbers.played;
+    options.request.numbers =
+        played.empty() ? options.numbers.count.value_or(0) : int(played.size());
+    if (auto problem = builder::keysOnSystemNumbers(options.request.keyNumbers, played)) {
+        return usageError(std::move(*problem));
     }
     if (auto problem = builder::requestProblem(options.request)) {
         return usageError(std::move(*problem));

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "argument_parse.h"
+#include "builder/build_job.h"
 #include "builder/request.h"
 
 namespace lorvex {
@@ -15,8 +16,12 @@ namespace lorvex {
 enum class BuildMode { Build, Plug, Trim };
 
 struct BuildCliOptions {
-    builder::BuildRequest request;  // numbers 0 with --plug or --trim: the system's highest
+    // With --plug or --trim the numbers are known once the system is read: request.numbers 0,
+    // key numbers as the player named them.
+    builder::BuildRequest request;
+    builder::NumbersGiven numbers;  // --numbers: a count, or the played numbers
     BuildMode mode = BuildMode::Build;
+    bool exchange = false;   // --trim may exchange rows
     std::string systemFile;  // with --plug or --trim
     std::optional<std::size_t> rowsAtMost;
     int seconds = 10;

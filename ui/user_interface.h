@@ -75,7 +75,7 @@ public:
     // Starts the program without a shell and without waiting; false if it did not start.
     virtual bool startProgram(const std::string& path) = 0;
     // Hands a web address or a file to the desktop's default handler; false when no handler
-    // could be started.
+    // could be started, or when it gave up at once (an opener that ends with an error).
     virtual bool openWithDesktop(const std::string& target) = 0;
 
     // Ends the program with exit status 0 once the running command returns.

@@ -1,7 +1,5 @@
 #include "build_fields.h"
 
-#include <algorithm>
-#include <bit>
 #include <charconv>
 #include <optional>
 
@@ -42,15 +40,9 @@ std::optional<std::string> readKeyNumbers(std::string_view text, BuildInput& inp
     if (blank(text)) return std::nullopt;
     NumberList keys = parseOwnNumbers(text, NumberWording::Plain);
     if (!keys.problem.empty()) return std::move(keys.problem);
-    const std::vector<int>& own = input.ownNumbers;
-    for (int& key : keys.numbers) {
-        if (own.empty()) continue;
-        const auto place = std::find(own.begin(), own.end(), key);
-        if (place == own.end()) return keyNotAmongOwnNumbersText(key);
-        key = int(place - own.begin()) + 1;
-    }
-    std::sort(keys.numbers.begin(), keys.numbers.end());
-    input.request.keyNumbers = std::move(keys.numbers);
+    if (auto problem = builder::keysOnSystemNumbers(keys.numbers, input.job.playedNumbers))
+        return problem;
+    input.job.request.keyNumbers = std::move(keys.numbers);
     return std::nullopt;
 }
 
@@ -60,67 +52,43 @@ bool readNumbers(std::string_view text, BuildInput& input) {
         input = withProblem(input, std::string(BUILD_NUMBERS_EXPECTED), "numbers");
         return false;
     }
-    NumberList numbers = parseOwnNumbers(text, NumberWording::Plain);
-    if (!numbers.problem.empty()) {
-        input = withProblem(input, std::move(numbers.problem), "numbers");
+    builder::NumbersGiven given = builder::readNumbersGiven(text, "");
+    if (!given.problem.empty()) {
+        input = withProblem(input, std::move(given.problem), "numbers");
         return false;
     }
-    // One number is how many; more are the player's own numbers.
-    if (numbers.numbers.size() == 1) {
-        input.request.numbers = numbers.numbers.front();
-    } else {
-        input.request.numbers = int(numbers.numbers.size());
-        input.ownNumbers = std::move(numbers.numbers);
-    }
+    input.job.request.numbers = given.played.empty() ? given.count : int(given.played.size());
+    input.job.playedNumbers = std::move(given.played);
     return true;
 }
 
 }  // namespace
 
-BuildInput readBuildFields(const BuildFields& fields, int systemNumbers) {
+BuildInput readBuildFields(const BuildFields& fields, int systemNumbers,
+                           std::span<const int> played) {
     BuildInput input;
-    input.request.numbers = systemNumbers;
+    builder::BuildRequest& request = input.job.request;
+    request.numbers = systemNumbers;
+    input.job.playedNumbers.assign(played.begin(), played.end());
     if (systemNumbers == 0 && !readNumbers(fields.numbers, input)) return input;
     // The request's own reason, beside the field that holds how many numbers.
-    if (input.request.numbers < builder::MIN_NUMBERS ||
-        input.request.numbers > builder::MAX_NUMBERS)
-        return withProblem(input, *builder::requestProblem(input.request), "numbers");
-    input.request.guarantee = fields.guarantee;
-    input.request.drawn = fields.drawn;
+    if (request.numbers < builder::MIN_NUMBERS || request.numbers > builder::MAX_NUMBERS)
+        return withProblem(input, *builder::requestProblem(request), "numbers");
+    request.guarantee = fields.guarantee;
+    request.drawn = fields.drawn;
     if (auto problem = readKeyNumbers(fields.keyNumbers, input))
         return withProblem(input, std::move(*problem), "keys");
-    if (auto problem = builder::requestProblem(input.request))
+    if (auto problem = builder::requestProblem(request))
         return withProblem(input, std::move(*problem), "request");
     if (!blank(fields.rowsAtMost)) {
         const auto rows = wholeNumber(fields.rowsAtMost, 1, MAX_SYSTEM_ROWS);
         if (!rows) return withProblem(input, std::string(BUILD_ROWS_EXPECTED), "rows");
-        input.rowsAtMost = std::size_t(*rows);
+        input.job.rowsAtMost = std::size_t(*rows);
     }
     const auto seconds = wholeNumber(fields.seconds, 0, MAX_SECONDS);
     if (!seconds) return withProblem(input, std::string(BUILD_SECONDS_EXPECTED), "seconds");
     input.seconds = *seconds;
     return input;
-}
-
-std::vector<builder::Block> onOwnNumbers(std::span<const builder::Block> rows,
-                                         std::span<const int> ownNumbers) {
-    std::vector<builder::Block> mapped(rows.begin(), rows.end());
-    if (ownNumbers.empty()) return mapped;
-    for (builder::Block& row : mapped) {
-        builder::Block own = 0;
-        for (builder::Block rest = row; rest != 0; rest &= rest - 1)
-            own |= builder::Block{1} << (ownNumbers[std::size_t(std::countr_zero(rest))] - 1);
-        row = own;
-    }
-    return mapped;
-}
-
-builder::BuildRequest shownRequest(const BuildInput& input) {
-    builder::BuildRequest shown = input.request;
-    if (input.ownNumbers.empty()) return shown;
-    for (int& key : shown.keyNumbers) key = input.ownNumbers[std::size_t(key - 1)];
-    std::sort(shown.keyNumbers.begin(), shown.keyNumbers.end());
-    return shown;
 }
 
 }  // namespace lorvex

@@ -1,15 +1,11 @@
 #pragma once
 
-#include <cstddef>
 #include <span>
 #include <string>
-#include <vector>
 
-#include "builder/design.h"
-#include "builder/request.h"
+#include "builder/build_job.h"
 
-// The fields of the page's "System bauen" as the player typed them, read into a request for the
-// builder, and the built rows put onto the player's own numbers.
+// The fields of the page's "System bauen" as the player typed them, read into a build job.
 namespace lorvex {
 
 struct BuildFields {
@@ -22,23 +18,15 @@ struct BuildFields {
 };
 
 struct BuildInput {
-    builder::BuildRequest request;  // on the numbers 1..V
-    std::vector<int> ownNumbers;    // system number n is ownNumbers[n - 1]; empty: 1..V
+    builder::BuildJob job;  // options but the time and progress still to be set
     int seconds = 0;
-    std::size_t rowsAtMost = 0;  // 0: no limit
-    std::string problem;         // German, UTF-8; empty when every field reads fine
-    std::string field;           // which field the problem is about: "numbers", "keys", ...
+    std::string problem;  // German, UTF-8; empty when every field reads fine
+    std::string field;    // which field the problem is about: "numbers", "keys", ...
 };
 
-// With `systemNumbers` (a loaded system's highest number) the request is on those numbers and
-// the field "Zahlen" is not read.
-BuildInput readBuildFields(const BuildFields& fields, int systemNumbers = 0);
-
-// The rows with system number n replaced by the n-th own number.
-std::vector<builder::Block> onOwnNumbers(std::span<const builder::Block> rows,
-                                         std::span<const int> ownNumbers);
-
-// The request with its key numbers as the player typed them, for the summary.
-builder::BuildRequest shownRequest(const BuildInput& input);
+// With `systemNumbers` (a loaded system's count of numbers, played as `played` when there is a
+// list) the job is on those numbers and the field "Zahlen" is not read.
+BuildInput readBuildFields(const BuildFields& fields, int systemNumbers = 0,
+                           std::span<const int> played = {});
 
 }  // namespace lorvex

@@ -5,8 +5,9 @@
 // columns for the page, or giveAnswer -> the report's bytes for a download. The questions after
 // the hit table are giveAnswer too, the same lines lorvex-report writes.
 //
-// "System bauen" reads its fields (web/build_fields.h) and asks builder/ for the system, which it
-// hands back as the very text and summary lorvex-build writes.
+// "System bauen" reads its fields (web/build_fields.h) into a build job for builder/, which hands
+// back the very text and summary lorvex-build writes. A system may be played on the player's own
+// numbers: the session analyses it on 1..V and shows every number as played.
 //
 // Everything leaves as JavaScript values with named fields: texts as strings, numbers in typed
 // arrays, report files as their ISO 8859-1 bytes.
@@ -24,13 +25,7 @@
 #include <vector>
 
 #include "build_fields.h"
-#include "builder/bounds.h"
-#include "builder/budget.h"
-#include "builder/build_summary.h"
-#include "builder/system_builder.h"
-#include "builder/system_mending.h"
-#include "builder/system_text_output.h"
-#include "builder/win_table.h"
+#include "builder/build_job.h"
 #include "core/analysis/hit_table.h"
 #include "core/analysis/progress_observer.h"
 #include "core/maths/binomial.h"
@@ -38,6 +33,7 @@
 #include "core/questions/number_frequency.h"
 #include "core/questions/number_list.h"
 #include "core/system/file_bytes.h"
+#include "core/system/played_numbers.h"
 #include "core/system/system_loader.h"
 #include "core/system/system_table.h"
 #include "core/text/conversions.h"
@@ -183,33 +179,40 @@ std::string builtSystemName(const builder::BuildRequest& request) {
            FormatInteger(request.guarantee) + "_wenn_" + FormatInteger(request.drawn) + ".txt";
 }
 
-builder::BuildOptions buildOptions(const BuildInput& input) {
-    builder::BuildOptions options;
-    options.searchTime = std::chrono::seconds(input.seconds);
-    options.threads = 1;  // the worker's own thread; the page builds without threads
-    options.improved = [](std::size_t rows) { lorvex_build_improved(double(rows)); };
-    return options;
+// "3 7 11 ...": the played numbers as the page hands them back to playOn.
+std::string numbersText(std::span<const int> numbers) {
+    std::string text;
+    for (const int number : numbers) text += (text.empty() ? "" : " ") + FormatInteger(number);
+    return text;
 }
 
-// The system as lorvex-build writes it, on the own numbers when there are any, and the lines it
-// prints after it: `before` (what plugging or trimming did), the summary or what the row limit
-// reached, and the win table. Nothing to write when the guarantee was missed without a limit.
-val builtSystem(const BuildInput& input, std::span<const builder::Block> rows,
-                const builder::Verification& proof, const std::string& before) {
-    const std::uint64_t bound = builder::lowerBound(builder::reducedShape(input.request));
-    const std::string summary =
-        builder::buildSummary(shownRequest(input), rows.size(), bound, proof.draws, proof.missed);
-    const bool limitMissed = !proof.met() && input.rowsAtMost > 0 && !rows.empty();
-    if (!proof.met() && !limitMissed) return fieldProblem(summary, "request");
-    val result = val::object();
-    result.set("text", builder::systemText(onOwnNumbers(rows, input.ownNumbers)));
-    std::string lines = before.empty() ? "" : before + "\n";
-    lines += limitMissed ? builder::budgetSummary(input.request, rows.size(), proof) : summary;
-    result.set("summary", lines);
-    result.set("winTable", builder::winTableText(builder::winTable(rows)));
-    result.set("rowCount", static_cast<double>(rows.size()));
-    result.set("name", builtSystemName(input.request));
-    return result;
+// The job with the page's time and progress, run; the system as lorvex-build writes it and the
+// lines it prints after it, or the reason beside the field it is about.
+val runJob(BuildInput input) {
+    input.job.options.searchTime = std::chrono::seconds(input.seconds);
+    input.job.options.threads = 1;  // the worker's own thread; the page builds without threads
+    input.job.options.improved = [](std::size_t rows) { lorvex_build_improved(double(rows)); };
+    const builder::JobResult result = builder::runBuildJob(input.job);
+    switch (result.status) {
+        case builder::JobStatus::NotMet:
+            return fieldProblem(result.problem + " " + std::string(PLUG_FIRST), "request");
+        case builder::JobStatus::Refused:
+        case builder::JobStatus::Failed:
+            return fieldProblem(result.problem, "request");
+        case builder::JobStatus::Built:
+        case builder::JobStatus::BudgetMissed:
+            break;
+    }
+    std::string lines;
+    for (const std::string& line : result.summary) lines += (lines.empty() ? "" : "\n") + line;
+    val answer = val::object();
+    answer.set("text", result.systemText);
+    answer.set("summary", lines);
+    answer.set("winTable", result.winTable);
+    answer.set("rowCount", static_cast<double>(result.rows.size()));
+    answer.set("name", builtSystemName(input.job.request));
+    answer.set("played", numbersText(input.job.playedNumbers));
+    return answer;
 }
 
 }  // namespace
@@ -257,7 +260,8 @@ public:
     // The report file of the last analysis: its bytes and the name the desktop proposes
     // ("07_0002.txt"); nothing when there is no analysis to save.
     val report(bool html) const {
-        const AnswerRequest request{.kind = html ? AnswerKind::HtmlReport : AnswerKind::TextReport};
+        const AnswerRequest request{.kind = html ? AnswerKind::HtmlReport : AnswerKind::TextReport,
+                                    .playedNumbers = played_};
         const Answer answer = giveAnswer(system_, hits_, request);
         val result = val::object();
         if (answer.outcome != Answer::Outcome::Given) {
@@ -281,6 +285,7 @@ public:
     val frequency() const {
         val result = ask({.kind = AnswerKind::Frequency}, "system");
         result.set("rowsHolding", typedArray("Int32Array", rowsHoldingEachNumber(system_)));
+        result.set("numbers", typedArray("Int32Array", shownNumbers()));
         return result;
     }
 
@@ -314,37 +319,48 @@ public:
     // The fields of "System bauen" by name; the German problem and the field it is about, or
     // the built system.
     static val buildSystem(const val& fields) {
-        const BuildInput input = readBuildFields(buildFields(fields));
+        BuildInput input = readBuildFields(buildFields(fields));
         if (!input.problem.empty()) return fieldProblem(input.problem, input.field);
-        const builder::BuiltSystem built =
-            input.rowsAtMost > 0
-                ? builder::buildWithinRows(input.request, input.rowsAtMost, buildOptions(input))
-                : builder::buildSystem(input.request, buildOptions(input));
-        return builtSystem(input, built.rows, built.proof, {});
+        return runJob(std::move(input));
     }
 
-    // "Lücken schließen" (`plug`) or "Kürzen" for the loaded system, on its numbers, with the
-    // fields' guarantee, key numbers, limit and time.
+    // "Lücken schließen" (`plug`) or "Kürzen" for the loaded system, on the numbers it plays,
+    // with the fields' guarantee, key numbers, limit and time.
     val mendSystem(const val& fields, bool plug) const {
-        const BuildInput input = readBuildFields(buildFields(fields), system_.highestNumber());
+        BuildInput input = readBuildFields(buildFields(fields), system_.highestNumber(), played_);
         if (!input.problem.empty()) return fieldProblem(input.problem, input.field);
-        const std::vector<builder::Block> rows = builder::rowsOfTable(system_);
-        if (auto problem = builder::mendingProblem(input.request, rows))
-            return fieldProblem(*problem, "request");
-        const std::size_t limit = input.rowsAtMost > 0 ? input.rowsAtMost : builder::NO_ROW_LIMIT;
-        if (plug && rows.size() > limit)
-            return fieldProblem(rowsAboveLimitText(std::int64_t(rows.size()), std::int64_t(limit)),
+        input.job.mode = plug ? builder::JobMode::Plug : builder::JobMode::Trim;
+        builder::playerRowsOnSystemNumbers(system_.rows(), {}, input.job.playerRows);
+        if (plug && input.job.playerRows.size() > input.job.rowsAtMost) {
+            return fieldProblem(rowsAboveLimitText(std::int64_t(input.job.playerRows.size()),
+                                                   std::int64_t(input.job.rowsAtMost)),
                                 "rows");
-        const builder::MendedSystem mended =
-            plug ? builder::plugSystem(input.request, rows, buildOptions(input), limit)
-                 : builder::trimSystem(input.request, rows, buildOptions(input), limit);
-        if (!plug && !mended.given.met()) {
-            return fieldProblem(builder::unmetGuaranteeText(input.request, mended.given) + " " +
-                                    std::string(PLUG_FIRST),
-                                "request");
         }
-        return builtSystem(input, mended.rows, mended.proof,
-                           plug ? builder::plugSummary(mended) : builder::trimSummary(mended));
+        return runJob(std::move(input));
+    }
+
+    // Plays the loaded system on `numbers`: "used" for the numbers that occur in it, "" for
+    // 1 up to its highest number, or the numbers themselves. The load's answer, as played.
+    val playOn(const std::string& numbers) {
+        std::vector<int> played;
+        if (numbers == "used") {
+            played = numbersInRows(loaded_.rows());
+        } else if (!numbers.empty()) {
+            NumberList list = parseOwnNumbers(numbers, NumberWording::Plain);
+            if (!list.problem.empty()) return numberProblem(std::move(list.problem), "own");
+            played = std::move(list.numbers);
+        }
+        SystemTable placed;
+        if (!played.empty()) {
+            std::string problem = placeOnPlayedNumbers(loaded_.rows(), played, placed);
+            if (!problem.empty()) return numberProblem(std::move(problem), "own");
+        } else {
+            placed = loaded_;
+        }
+        system_ = std::move(placed);
+        played_ = std::move(played);
+        hits_.clear();
+        return loaded({LoadOutcome::Loaded, 0, 0});
     }
 
     // The catalogue's texts the page shows, by name, and the largest file it takes.
@@ -366,7 +382,9 @@ private:
         const SystemLoad load = read(fresh);
         // As on the desktop, a text without a row and an overflow leave the loaded system.
         if (load.outcome == LoadOutcome::Loaded) {
-            system_ = std::move(fresh);
+            loaded_ = std::move(fresh);
+            system_ = loaded_;
+            played_.clear();
             hits_.clear();
         }
         return loaded(load);
@@ -378,20 +396,35 @@ private:
         if (load.outcome != LoadOutcome::Loaded) return result;
         std::vector<std::int32_t> numbers;
         numbers.reserve(system_.rows().size() * NUMBERS_PER_ROW);
-        for (const SystemRow& row : system_.rows())
-            numbers.insert(numbers.end(), row.begin(), row.end());
+        for (const SystemRow& row : system_.rows()) {
+            const SystemRow shown = playedRow(row, played_);
+            numbers.insert(numbers.end(), shown.begin(), shown.end());
+        }
         result.set("rowCount", system_.rowCount());
         result.set("highestNumber", system_.highestNumber());
         result.set("rows", typedArray("Int32Array", numbers));
+        result.set("playedText", played_.empty() ? "" : playedNumbersText(played_));
+        result.set("loadedHighest", loaded_.highestNumber());
+        result.set("usedCount", static_cast<double>(numbersInRows(loaded_.rows()).size()));
         result.set("skipped", load.skippedLines > 0 ? skippedLinesText(load.skippedLines) : "");
         return result;
     }
 
-    val ask(const AnswerRequest& request, std::string_view problemAbout) const {
+    val ask(AnswerRequest request, std::string_view problemAbout) const {
+        request.playedNumbers = played_;
         return questionAnswer(giveAnswer(system_, hits_, request), problemAbout);
     }
 
-    SystemTable system_;
+    // The numbers as the page shows them: the played ones, or 1..V.
+    std::vector<std::int32_t> shownNumbers() const {
+        std::vector<std::int32_t> numbers(played_.begin(), played_.end());
+        for (int n = 1; played_.empty() && n <= system_.highestNumber(); ++n) numbers.push_back(n);
+        return numbers;
+    }
+
+    SystemTable loaded_;       // as the file or text holds it
+    SystemTable system_;       // on the system numbers 1..V
+    std::vector<int> played_;  // system number i is played as played_[i - 1]; empty: as loaded
     HitTable hits_;
 };
 
@@ -411,6 +444,7 @@ EMSCRIPTEN_BINDINGS(lorvex) {
         .function("mappedSystem", &WebSession::mappedSystem)
         .function("drawCheck", &WebSession::drawCheck)
         .function("mendSystem", &WebSession::mendSystem)
+        .function("playOn", &WebSession::playOn)
         .class_function("buildSystem", &WebSession::buildSystem)
         .class_function("messages", &WebSession::messages);
 }

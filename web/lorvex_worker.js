@@ -26,6 +26,7 @@ const commands = {
     build: (message) => engine.WebSession.buildSystem(message.fields),
     plug: (message) => session.mendSystem(message.fields, true),
     trim: (message) => session.mendSystem(message.fields, false),
+    playOn: (message) => session.playOn(message.numbers),
 };
 
 // The buffers of the typed arrays in `value`, at any depth.

@@ -182,7 +182,8 @@ std::vector<Block> shrinkDesign(const DesignShape& shape, std::vector<Block> sta
                 control.reached(valid.size());
                 attempt = -1;
                 steps = budget(shape, 0);
-                if (valid.size() <= limits.lowerBound) break;
+                // A removal that uncovers nothing covers at once: the clock is looked at here too.
+                if (valid.size() <= limits.lowerBound || stop()) break;
                 state.remove(leastNeededRow(state, random));
             }
         }

@@ -281,6 +281,12 @@ std::string writeErrorText(int errorNumber) {
     return text.empty() ? SystemErrorText(errorNumber) : std::string(text);
 }
 
+std::string priceText(std::int64_t rows) {
+    const std::int64_t cents = rows * ROW_PRICE_CENTS;
+    return GroupedInteger(cents / 100) + "," + PadLeft(FormatInteger(cents % 100), 2, "0") +
+           " € je Ziehung";
+}
+
 }  // namespace lorvex
 
 // --- The answers' and the web page's messages ------------------------------------------------
@@ -310,8 +316,11 @@ std::vector<PageMessage> pageMessages() {
          "Die Rechnung konnte nicht beendet werden (zu wenig Speicher im Browser?). Das geladene "
          "System bleibt; bitte erneut versuchen."},
         {"rowCount", "{1} Systemreihen"},
-        {"numberCount", "{1} Systemzahlen"},
-        {"loaded", "System geladen: {1} Reihen, {2} Systemzahlen."},
+        {"numberCount", "{1} Zahlen"},
+        {"loaded", "System geladen: {1} Reihen, {2} Zahlen."},
+        {"playedFewer", "Die Reihen enthalten nur {1} der Zahlen 1 bis {2}."},
+        {"playUsed", "Über die {1} Zahlen rechnen, die im System vorkommen"},
+        {"playAll", "Über die Zahlen 1 bis {1} rechnen"},
         {"noSystem", "Kein System geladen. Bitte zuerst ein System öffnen oder einfügen."},
         {"analysing", "Analyse läuft..."},
         {"analysisCancelled", "Analyse abgebrochen."},

@@ -113,6 +113,11 @@ inline constexpr std::string_view BUILD_ROWS_EXPECTED =
 std::string keyNotAmongOwnNumbersText(int key);
 // "Das System hat schon 20 Reihen, mehr als die höchstens erlaubten 15."
 std::string rowsAboveLimitText(std::int64_t rows, std::int64_t rowsAtMost);
+// What a row costs in one draw of 6 aus 49, in cents.
+inline constexpr int ROW_PRICE_CENTS = 120;
+// "16,80 € je Ziehung" for 14 rows.
+std::string priceText(std::int64_t rows);
+
 // Added to the reason why a system without the guarantee cannot be shortened.
 inline constexpr std::string_view PLUG_FIRST = "Bitte zuerst \u201eLücken schließen\u201c wählen.";
 

@@ -19,11 +19,13 @@ NumberList parseNumberList(std::string_view option, std::string_view text) {
         int value = 0;
         const auto [stop, error] =
             std::from_chars(field.data(), field.data() + field.size(), value);
-        if (error == std::errc::result_out_of_range ||
-            (error == std::errc() && (value < 1 || value > MAX_SYSTEM_NUMBER))) {
-            list.problem = numberOutOfRangeText(option, field);
-        } else if (error != std::errc() || stop != field.data() + field.size()) {
+        // "0x0C" is no number at all, rather than a 0 out of range.
+        const bool whole = stop == field.data() + field.size();
+        if (!whole || error == std::errc::invalid_argument) {
             list.problem = notANumberText(option, field);
+        } else if (error == std::errc::result_out_of_range || value < 1 ||
+                   value > MAX_SYSTEM_NUMBER) {
+            list.problem = numberOutOfRangeText(option, field);
         } else if (std::find(list.numbers.begin(), list.numbers.end(), value) !=
                    list.numbers.end()) {
             list.problem = numberTwiceText(option, field);

@@ -26,18 +26,19 @@ SystemRow playedRow(const SystemRow& row, std::span<const int> played) {
     return shown;
 }
 
-std::string placeOnPlayedNumbers(std::span<const SystemRow> written, std::span<const int> played,
-                                 SystemTable& table) {
+std::string placeRows(std::span<const SystemRow> written, std::span<const int> played,
+                      std::vector<SystemRow>& placed) {
     std::array<std::int32_t, MAX_SYSTEM_NUMBER + 1> place{};
     for (std::size_t i = 0; i < played.size(); ++i)
         place[std::size_t(played[i])] = std::int32_t(i + 1);
-    table.clear();
+    placed.clear();
+    placed.reserve(written.size());
     for (const SystemRow& row : written) {
-        SystemRow placed;
+        SystemRow& onPlaces = placed.emplace_back();
         for (std::size_t i = 0; i < row.size(); ++i) {
-            placed[i] = place[std::size_t(row[i])];
-            if (placed[i] != 0) continue;
-            table.clear();
+            onPlaces[i] = place[std::size_t(row[i])];
+            if (onPlaces[i] != 0) continue;
+            placed.clear();
             std::string shown;
             for (const std::int32_t number : row)
                 shown += (shown.empty() ? "" : " ") + FormatInteger(number);
@@ -45,8 +46,16 @@ std::string placeOnPlayedNumbers(std::span<const SystemRow> written, std::span<c
                    ", die nicht unter den " + FormatInteger(std::int64_t(played.size())) +
                    " gespielten Zahlen ist.";
         }
-        table.appendRow(placed);
     }
+    return {};
+}
+
+std::string placeOnPlayedNumbers(std::span<const SystemRow> written, std::span<const int> played,
+                                 SystemTable& table) {
+    std::vector<SystemRow> placed;
+    table.clear();
+    if (std::string problem = placeRows(written, played, placed); !problem.empty()) return problem;
+    for (const SystemRow& row : placed) table.appendRow(row);
     table.sortRows();
     table.widenNumbers(int(played.size()));
     return {};

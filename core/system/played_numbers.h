@@ -18,6 +18,11 @@ std::vector<int> numbersInRows(std::span<const SystemRow> rows);
 // The row as played: system number i becomes played[i - 1], ascending; unchanged for no list.
 SystemRow playedRow(const SystemRow& row, std::span<const int> played);
 
+// The rows of `written` (numbers from the list) as system numbers, in their order, into
+// `placed`; the German reason (UTF-8) when a row holds a number outside the list, else empty.
+std::string placeRows(std::span<const SystemRow> written, std::span<const int> played,
+                      std::vector<SystemRow>& placed);
+
 // The rows of `written` (numbers from the list) as system numbers into `table` (cleared first),
 // sorted, with the system numbers 1..played.size() whether or not each occurs. The German
 // reason (UTF-8) when a row holds a number outside the list, else empty.

@@ -8,24 +8,26 @@ namespace lorvex {
 
 namespace {
 
-SystemLoad loadBytes(FileBytes input, SystemTable& table, const PerLine& perLine) {
+SystemLoad loadBytes(FileBytes input, SystemTable& table, const PerLine& perLine, RowOrder order) {
     if (input.error != 0) return {LoadOutcome::Unreadable, input.error};
-    return readSystemBytes(std::move(input.bytes), table, perLine);
+    return readSystemBytes(std::move(input.bytes), table, perLine, order);
 }
 
 }  // namespace
 
-SystemLoad readSystemBytes(std::string bytes, SystemTable& table, const PerLine& perLine) {
+SystemLoad readSystemBytes(std::string bytes, SystemTable& table, const PerLine& perLine,
+                           RowOrder order) {
     const std::string text = decodeSystemFileBytes(std::move(bytes));
     FileLines lines(text);
-    return loadSystemLinesCounted(lines, table, perLine);
+    return loadSystemLinesCounted(lines, table, perLine, order);
 }
 
 LoadOutcome loadSystemLines(LineSource& source, SystemTable& table, const PerLine& perLine) {
     return loadSystemLinesCounted(source, table, perLine).outcome;
 }
 
-SystemLoad loadSystemLinesCounted(LineSource& source, SystemTable& table, const PerLine& perLine) {
+SystemLoad loadSystemLinesCounted(LineSource& source, SystemTable& table, const PerLine& perLine,
+                                  RowOrder order) {
     table.clear();
     SystemLoad load;
     while (!source.atEnd()) {
@@ -44,17 +46,18 @@ SystemLoad loadSystemLinesCounted(LineSource& source, SystemTable& table, const 
         }
     }
     if (table.rowCount() == 0) return load;
-    table.sortRows();
+    if (order == RowOrder::Sorted) table.sortRows();
     load.outcome = LoadOutcome::Loaded;
     return load;
 }
 
-SystemLoad readSystemFile(const std::string& path, SystemTable& table, const PerLine& perLine) {
-    return loadBytes(readFileBytes(path), table, perLine);
+SystemLoad readSystemFile(const std::string& path, SystemTable& table, const PerLine& perLine,
+                          RowOrder order) {
+    return loadBytes(readFileBytes(path), table, perLine, order);
 }
 
-SystemLoad readSystemStream(int fd, SystemTable& table, const PerLine& perLine) {
-    return loadBytes(readOpenFileBytes(fd), table, perLine);
+SystemLoad readSystemStream(int fd, SystemTable& table, const PerLine& perLine, RowOrder order) {
+    return loadBytes(readOpenFileBytes(fd), table, perLine, order);
 }
 
 SystemLoad readSystemText(std::string_view clipboardText, SystemTable& table,

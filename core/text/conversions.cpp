@@ -210,6 +210,31 @@ std::string FormatDecimal(double value, int decimals) {
 
 namespace {
 
+// "-1234567.5" as "-1.234.567,5": the whole digits grouped by three, "," for the point.
+std::string germanNumber(std::string_view plain) {
+    const std::size_t from = plain.starts_with('-') ? 1 : 0;
+    const std::size_t point = std::min(plain.find('.'), plain.size());
+    std::string text(plain.substr(0, from));
+    for (std::size_t i = from; i < point; ++i) {
+        if (i > from && (point - i) % 3 == 0) text += '.';
+        text += plain[i];
+    }
+    if (point < plain.size()) text.append(",").append(plain.substr(point + 1));
+    return text;
+}
+
+}  // namespace
+
+std::string GroupedInteger(std::int64_t value) {
+    return germanNumber(FormatInteger(value));
+}
+
+std::string DecimalComma(double value, int decimals) {
+    return germanNumber(FormatDecimal(value, decimals));
+}
+
+namespace {
+
 struct ReadInteger {
     std::int64_t value = 0;  // wrapped around 64 bits
     bool fits = true;        // the digits' value fits 64 bits without wrapping

@@ -18,6 +18,11 @@ std::string FormatDecimal(float value, int decimals);
 // The same for figures that single precision cannot hold to the last decimal shown.
 std::string FormatDecimal(double value, int decimals);
 
+// For text meant for people rather than for the reports: thousands dots ("1.533.939") and a
+// decimal comma ("89,6"), as German writes them.
+std::string GroupedInteger(std::int64_t value);
+std::string DecimalComma(double value, int decimals);
+
 // Decimal, "$" hexadecimal or "%" binary after optional blanks/tabs and one sign. Stops at the
 // first character that is no digit of the base; wraps around on overflow; no digit gives 0.
 std::int64_t ParseInteger(std::string_view text);

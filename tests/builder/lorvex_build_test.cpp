@@ -74,14 +74,23 @@ TEST(LorvexBuild, WrittenSystemLoadsBackWithItsGuarantee) {
     EXPECT_EQ(coverage->withAtLeast(3), coverage->draws);
 }
 
-TEST(LorvexBuild, SummaryNamesKeyNumbersAndMinimality) {
+TEST(LorvexBuild, SummariesSayWhatThePlayerGetsInPlainWords) {
     const builder::BuildRequest withKeys{12, 4, 5, {1, 7}};
     EXPECT_EQ(builder::buildSummary(withKeys, 5, 3, 120, 0),
-              "12 Zahlen, Bankzahlen 01 07, Garantie 4 wenn 5: 5 Reihen (untere Schranke 3), "
-              "geprüft: alle 120 Ziehungen mit den Bankzahlen erfüllt");
-    EXPECT_EQ(builder::buildSummary({12, 5, 5, {}}, 132, 132, 792, 0),
-              "12 Zahlen, Garantie 5 wenn 5: 132 Reihen (minimal, untere Schranke 132), "
-              "geprüft: alle 792 Ziehungen erfüllt");
+              "12 Zahlen, Bankzahlen 01 07, Garantie 4 wenn 5: 5 Reihen, 6,00 € je Ziehung "
+              "(mindestens 3 Reihen nötig), geprüft an allen 120 Ziehungen mit den Bankzahlen");
+    EXPECT_EQ(builder::buildSummary({12, 5, 5, {}}, 1320, 1320, 1533939, 0),
+              "12 Zahlen, Garantie 5 wenn 5: 1.320 Reihen, 1.584,00 € je Ziehung (so wenige "
+              "wie möglich), geprüft an allen 1.533.939 Ziehungen");
+    const builder::Verification missed{792, 82};
+    EXPECT_EQ(builder::budgetSummary({12, 4, 5, {}}, 10, missed),
+              "Garantie mit 10 Reihen nicht erreicht: in 710 von 792 Ziehungen (89,6 %), "
+              "12,00 € je Ziehung");
+    EXPECT_EQ(builder::guaranteeSentence({12, 4, 5, {}}, {792, 0}),
+              "Sind 5 Ihrer 12 Zahlen gezogen, haben Sie sicher einen Vierer.");
+    EXPECT_EQ(builder::guaranteeSentence({12, 3, 6, {7, 11}}, {792, 1}),
+              "Sind 6 Ihrer 12 Zahlen gezogen, darunter die Bankzahlen 07 und 11, haben Sie "
+              "einen Dreier in 791 von 792 Fällen (99,9 %).");
 }
 
 }  // namespace

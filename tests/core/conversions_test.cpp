@@ -55,6 +55,21 @@ INSTANTIATE_TEST_SUITE_P(
                     DecimalCase{-std::numeric_limits<float>::infinity(), 3, "-Infinity"},
                     DecimalCase{std::numeric_limits<float>::quiet_NaN(), 3, "NaN"}));
 
+TEST(GermanNumbers, GroupThousandsWithDotsAndUseADecimalComma) {
+    for (const auto& [value, text] : std::initializer_list<std::pair<std::int64_t, const char*>>{
+             {0, "0"},
+             {999, "999"},
+             {1000, "1.000"},
+             {1533939, "1.533.939"},
+             {-1234567, "-1.234.567"},
+             {INT64_MIN, "-9.223.372.036.854.775.808"}}) {
+        EXPECT_EQ(GroupedInteger(value), text);
+    }
+    EXPECT_EQ(DecimalComma(89.6456, 1), "89,6");
+    EXPECT_EQ(DecimalComma(-12345.25, 2), "-12.345,25");
+    EXPECT_EQ(DecimalComma(100.0, 0), "100");
+}
+
 TEST(FormatDecimal, LargestValueWithMostDecimalsIsWhole) {
     const std::string text = FormatDecimal(std::numeric_limits<float>::max(), 10000);
     EXPECT_EQ(text.size(), 552u);  // 553 with the terminating NUL

@@ -21,6 +21,9 @@ namespace lorvex::qt {
 
 namespace {
 
+// How long the help's opener may take to say that it cannot show the file.
+constexpr int kOpenerWaitMs = 1500;
+
 // Servicing events more often costs the analysis time and shows nothing new.
 constexpr qint64 kPollIntervalMs = 20;
 
@@ -192,7 +195,20 @@ bool QtUserInterface::startProgram(const std::string& path) {
 }
 
 bool QtUserInterface::openWithDesktop(const std::string& target) {
-    return QDesktopServices::openUrl(desktopUrl(target));
+    const QUrl url = desktopUrl(target);
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!url.isLocalFile() || opener.isEmpty()) return QDesktopServices::openUrl(url);
+    // xdg-open reports a handler that cannot run (a terminal editor without a terminal) only
+    // by its exit status, at once; one still running after a moment has found its program.
+    auto* process = new QProcess(QCoreApplication::instance());
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    process->start(opener, {url.toLocalFile()});
+    if (!process->waitForStarted(kOpenerWaitMs)) {
+        process->deleteLater();
+        return false;
+    }
+    if (!process->waitForFinished(kOpenerWaitMs)) return true;
+    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
 }
 
 void QtUserInterface::exitProgram() {

@@ -34,6 +34,11 @@ const build = {
         if (problem && this.fieldIds[field]) $(this.fieldIds[field]).focus();
     },
 
+    // A reason from an earlier mend or build belongs to the system it was about.
+    clearProblem() {
+        this.showProblem('', '');
+    },
+
     clear() {
         this.built = null;
         $('build-summary').textContent = '';
@@ -78,6 +83,7 @@ const build = {
     async run(command = 'build') {
         if (state.busy) return;
         if (command !== 'build' && !state.hasSystem) {
+            this.clear();
             setStatus(texts.say('noSystem'));
             return;
         }
@@ -112,7 +118,7 @@ const build = {
     async load() {
         if (!this.built || state.busy) return;
         markLoadStart();
-        await load('file', new TextEncoder().encode(this.built.text));
+        await load('file', new TextEncoder().encode(this.built.text), this.built.played);
         $('rows-title').scrollIntoView({block: 'start'});
     },
 

@@ -129,19 +129,21 @@ const charts = {
         $('blocks').hidden = blocks.length === 0;
     },
 
-    // The number balance: one bar per system number, as high as the rows that hold it.
-    showBalance(rowsHolding) {
+    // The number balance: one bar per number played, as high as the rows that hold it.
+    showBalance(rowsHolding, numbers) {
         const place = $('frequency-chart');
         place.replaceChildren();
         if (rowsHolding.length === 0) return;
         const counts = Array.from(rowsHolding);
         const least = counts.reduce((most, value) => Math.min(most, value), counts[0]);
         const highest = counts.reduce((most, value) => Math.max(most, value), counts[0]);
-        // The first and the last number, and every fifth between them.
+        // The first and the last number, and every fifth between them that leaves the last
+        // room enough.
+        const last = counts.length - 1;
         const labels = counts.map((count, i) =>
-            i === 0 || i === counts.length - 1 || (i + 1) % 5 === 0 ? String(i + 1) : '');
+            i === 0 || i === last || ((i + 1) % 5 === 0 && last - i >= 3) ? String(numbers[i]) : '');
         const {svg} = barChart(counts,
-            counts.map((count, i) => texts.say('balanceBar', i + 1, texts.rows(count))),
+            counts.map((count, i) => texts.say('balanceBar', numbers[i], texts.rows(count))),
             texts.say('balanceLabel', least, highest),
             {width: 320, height: 60, top: 14, firstClass: '', labels});
         const scale = svgElement('text', {x: 2, y: 11, class: 'chart-label'}, svg);

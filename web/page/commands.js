@@ -4,6 +4,7 @@
 const state = {
     engine: null,
     source: null,  // what the loaded system was read from, to restart a worker with it
+    played: '',    // the numbers it is played on ("3 7 11 ..." or "used"); '': as loaded
     hasSystem: false,
     hitRows: 0,
     busy: false,
@@ -24,7 +25,7 @@ function setBusy(busy, analysing = false) {
     document.body.dataset.state = busy ? 'busy' : 'idle';
     for (const element of document.querySelectorAll(
         '.toolbar button, #paste-panel button, #player-questions button, #build-form button, ' +
-        '#build-actions button')) {
+        '#build-actions button, #played-switch')) {
         element.disabled = busy;
     }
     $('open-file').disabled = busy;
@@ -68,11 +69,15 @@ function cannotOpen(name, reason) {
     showMessage(texts.say('openTitle'), `${texts.say('cannotOpen')}\n${name}\n${reason}`);
 }
 
-async function load(source, bytes) {
+// `played`: the numbers the system is played on, as playOn takes them.
+async function load(source, bytes, played = '') {
     setBusy(true);
     const copy = bytes.slice();
     try {
-        const answer = await state.engine.call('load', {source, bytes}, [bytes.buffer]);
+        let answer = await state.engine.call('load', {source, bytes}, [bytes.buffer]);
+        if (answer.outcome === 'loaded' && played !== '') {
+            answer = await state.engine.call('playOn', {numbers: played});
+        }
         if (answer.outcome === 'overflow') {
             setStatus('');
             showMessage(texts.say('overflowTitle'), texts.say('overflow'));
@@ -88,13 +93,39 @@ async function load(source, bytes) {
             return;
         }
         state.source = {source, bytes: copy};
-        state.hasSystem = true;
-        tables.showSystem(answer);
-        clearHits();
-        await questions.systemLoaded();
+        state.played = played;
+        await showLoaded(answer);
         setStatus(texts.say('loaded', answer.rowCount, answer.highestNumber));
         await afterPaint();
         performance.measure('lorvex-load', 'lorvex-load-start');
+    } catch (error) {
+        engineFailed(error);
+    } finally {
+        setBusy(false);
+    }
+}
+
+async function showLoaded(answer) {
+    state.hasSystem = true;
+    tables.showSystem(answer);
+    clearHits();
+    build.clearProblem();
+    await questions.systemLoaded();
+}
+
+// The loaded system over other numbers: "used" for those in it, '' for 1 to its highest.
+async function playOn(numbers) {
+    if (state.busy || !state.hasSystem) return;
+    setBusy(true);
+    try {
+        const answer = await state.engine.call('playOn', {numbers});
+        if (answer.problem !== undefined) {
+            setStatus(answer.problem);
+            return;
+        }
+        state.played = numbers;
+        await showLoaded(answer);
+        setStatus(texts.say('loaded', answer.rowCount, answer.highestNumber));
     } catch (error) {
         engineFailed(error);
     } finally {
@@ -166,6 +197,8 @@ function cancel() {
     if (state.source) {
         const bytes = state.source.bytes.slice();
         state.engine.call('load', {source: state.source.source, bytes}, [bytes.buffer])
+            .then(() => state.played === '' ? null :
+                state.engine.call('playOn', {numbers: state.played}))
             .catch((error) => {
                 if (!error.cancelled) engineCannotStart(error);
             });

@@ -45,7 +45,7 @@ const questions = {
         this.showProblem('draw-numbers', 'check-problem', '');
         const answer = await state.engine.call('frequency');
         this.showAnswer('frequency-result', answer.text);
-        charts.showBalance(answer.rowsHolding);
+        charts.showBalance(answer.rowsHolding, answer.numbers);
     },
 
     // Timed like "Komplett" (tests/web/measure_web.py): "lorvex-coverage", "lorvex-odds".

@@ -99,6 +99,7 @@ const tables = {
         const rows = system.rows;
         $('row-count').textContent = texts.say('rowCount', system.rowCount);
         $('number-count').textContent = texts.say('numberCount', system.highestNumber);
+        this.showPlayed(system);
         $('skipped').textContent = system.skipped;
         $('skipped').hidden = system.skipped === '';
         this.rows.show(system.rowCount, (i) => {
@@ -107,6 +108,20 @@ const tables = {
                 `<td>${rows[o + 1]}</td><td>${rows[o + 2]}</td><td>${rows[o + 3]}</td>` +
                 `<td>${rows[o + 4]}</td><td>${rows[o + 5]}</td></tr>`;
         });
+    },
+
+    // Which numbers the system plays, and the way to the other reading: over the numbers that
+    // occur in it, or back to 1 up to its highest number.
+    showPlayed(system) {
+        const played = system.playedText !== '';
+        const fewer = system.usedCount < system.loadedHighest;
+        $('played-line').hidden = !played && !fewer;
+        $('played-text').textContent = played ? system.playedText :
+            texts.say('playedFewer', system.usedCount, system.loadedHighest);
+        const button = $('played-switch');
+        button.textContent = played ? texts.say('playAll', system.loadedHighest) :
+            texts.say('playUsed', system.usedCount);
+        button.dataset.numbers = played ? '' : 'used';
     },
 
     showHits(hits) {
