@@ -41,9 +41,10 @@ std::string unwritableOutput(const std::string& path, int error) {
 // only once the whole text is written.
 int writeSystem(const BuildCliOptions& options, BuildStreams& streams, const std::string& text) {
     if (!options.outputFile) {
+        errno = 0;
         streams.out << text;
         streams.out.flush();
-        return streams.out ? 0 : fail(streams, OUTPUT_NOT_WRITTEN);
+        return streams.out ? 0 : fail(streams, outputNotWrittenText(errno));
     }
     if (const WriteError error =
             writeFile(*options.outputFile, producerOf(text), FifoReader::WaitedFor)) {

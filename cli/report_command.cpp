@@ -74,7 +74,8 @@ public:
         } else {
             streams_.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         }
-        return streams_.out ? WriteError{} : WriteError(EIO);
+        if (streams_.out) return {};
+        return WriteError(errno != 0 ? errno : EIO);
     }
 
 private:
@@ -86,9 +87,10 @@ private:
 int emit(const CliOptions& options, CliStreams& streams, const FileProducer& produce) {
     if (!options.outputFile) {
         OutputSink sink(streams, outputEncoding(options.request.kind));
-        produce(sink);
-        streams.out.flush();
-        if (!streams.out) return fail(streams, OUTPUT_NOT_WRITTEN);
+        errno = 0;
+        WriteError error = produce(sink);
+        if (!error && !streams.out.flush()) error = WriteError(errno);
+        if (error) return fail(streams, outputNotWrittenText(error.number()));
         return 0;
     }
     if (const WriteError error = writeFile(*options.outputFile, produce, FifoReader::WaitedFor)) {

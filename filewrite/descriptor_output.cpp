@@ -56,7 +56,10 @@ OutputThroughDescriptor::int_type OutputThroughDescriptor::overflow(int_type c) 
 int OutputThroughDescriptor::sync() {
     const std::string_view pending(pbase(), static_cast<std::size_t>(pptr() - pbase()));
     setp(buffer_.data(), buffer_.data() + buffer_.size());
-    return sink_.write(pending) ? -1 : 0;
+    const WriteError error = sink_.write(pending);
+    if (!error) return 0;
+    errno = error.number();  // for the caller's message, the moment the stream fails
+    return -1;
 }
 
 }  // namespace lorvex

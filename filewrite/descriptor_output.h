@@ -27,7 +27,8 @@ private:
 
 // Sends what `stream` gets (standard output, say) through DescriptorSink to `fd` while it
 // lives, and gives the stream its own buffer back afterwards. The stream fails where the
-// descriptor does; a closed pipe ends the program through SIGPIPE, as it ends other tools.
+// descriptor does, errno then telling why; a closed pipe ends the program through SIGPIPE, as
+// it ends other tools.
 class OutputThroughDescriptor final : private std::streambuf {
 public:
     OutputThroughDescriptor(std::ostream& stream, int fd);

@@ -2,16 +2,25 @@
 
 #include <pthread.h>
 
-#include <array>
+#include <vector>
 
 namespace lorvex {
 
 namespace {
 
-// Every signal whose usual effect ends the program and that may come from outside; the faults
-// (SIGSEGV, SIGBUS...) come from the program itself and cannot wait.
-constexpr std::array kEndSignals{SIGINT,  SIGTERM, SIGHUP,  SIGQUIT, SIGXCPU,   SIGALRM, SIGUSR1,
-                                 SIGUSR2, SIGPIPE, SIGPROF, SIGIO,   SIGVTALRM, SIGPWR};
+// Every signal whose usual effect ends the program and that may come from outside, the
+// real-time signals too; the faults (SIGSEGV, SIGBUS...) come from the program itself and
+// cannot wait.
+const std::vector<int>& endSignals() {
+    static const std::vector<int> signals = [] {
+        std::vector<int> all{SIGINT,  SIGTERM, SIGHUP,  SIGQUIT, SIGXCPU,  SIGALRM,
+                             SIGUSR1, SIGUSR2, SIGPIPE, SIGPROF, SIGIO,    SIGVTALRM,
+                             SIGPWR,  SIGABRT, SIGTRAP, SIGSYS,  SIGSTKFLT};
+        for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal) all.push_back(signal);
+        return all;
+    }();
+    return signals;
+}
 
 }  // namespace
 
@@ -19,7 +28,7 @@ EndSignalsHeld::EndSignalsHeld() {
     sigset_t previous;
     ::pthread_sigmask(SIG_SETMASK, nullptr, &previous);
     ::sigemptyset(&watched_);
-    for (const int signal : kEndSignals) {
+    for (const int signal : endSignals()) {
         struct sigaction action {};
         ::sigaction(signal, nullptr, &action);
         if (::sigismember(&previous, signal) != 1 && action.sa_handler != SIG_IGN) {
@@ -36,7 +45,7 @@ EndSignalsHeld::~EndSignalsHeld() {
 bool EndSignalsHeld::arrived() const {
     sigset_t pending;
     if (::sigpending(&pending) != 0) return false;
-    for (const int signal : kEndSignals) {
+    for (const int signal : endSignals()) {
         if (::sigismember(&pending, signal) == 1 && ::sigismember(&watched_, signal) == 1) {
             return true;
         }

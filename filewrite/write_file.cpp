@@ -208,14 +208,17 @@ WriteError replaceFile(const WriteTarget& target, const FileProducer& produce) {
     const bool exists = target.kind == WriteTarget::Kind::RegularFile;
     const TargetFolder folder(target.file);
     if (const WriteError error = folder.error()) return error;
-    // Declared first, so that the temporary file is gone before a held signal acts.
+    // Beyond `ulimit -f` anywhere in the replacement (fsync too) the call fails and says so;
+    // declared first, so that the temporary file is gone before a held signal acts.
+    const FileSizeSignalIgnored sizeSignal;
     const EndSignalsHeld held;
     // A new file gets the usual permissions (umask, the folder's default ACL); a temporary
     // file for an existing one stays private until it has the old file's.
     TemporaryFile temporary(folder, exists ? 0600 : 0666);
     if (const int error = temporary.error()) {
-        // Only a folder that refuses new files may be worked around; a full disk may not.
-        if (!exists || !refusedForPermission(error)) return WriteError(error);
+        // Only a folder that refuses new files may be worked around; a full disk may not. A
+        // folder of the kernel's (/proc) says ENOENT: the file itself then tells the reason.
+        if (!exists || !(refusedForPermission(error) || error == ENOENT)) return WriteError(error);
         StringSink gathered;
         produce(gathered);
         const std::string& bytes = gathered.bytes();

@@ -57,7 +57,8 @@ bool readNumbers(std::string_view text, BuildInput& input) {
         input = withProblem(input, std::move(given.problem), "numbers");
         return false;
     }
-    input.job.request.numbers = given.played.empty() ? given.count : int(given.played.size());
+    input.job.request.numbers =
+        given.played.empty() ? given.count.value_or(0) : int(given.played.size());
     input.job.playedNumbers = std::move(given.played);
     return true;
 }

@@ -281,6 +281,11 @@ std::string writeErrorText(int errorNumber) {
     return text.empty() ? SystemErrorText(errorNumber) : std::string(text);
 }
 
+std::string outputNotWrittenText(int error) {
+    if (error == 0) return std::string(OUTPUT_NOT_WRITTEN);
+    return std::string(OUTPUT_NOT_WRITTEN) + " " + writeErrorText(error);
+}
+
 std::string priceText(std::int64_t rows) {
     const std::int64_t cents = rows * ROW_PRICE_CENTS;
     return GroupedInteger(cents / 100) + "," + PadLeft(FormatInteger(cents % 100), 2, "0") +

@@ -23,6 +23,8 @@ inline constexpr std::string_view CLIPBOARD = "der Zwischenablage";
 inline constexpr std::string_view NO_ANALYSIS_TO_SAVE = "Keine Analyse zum Speichern vorhanden";
 inline constexpr std::string_view OUTPUT_NOT_WRITTEN =
     "Die Ausgabe konnte nicht geschrieben werden.";
+// OUTPUT_NOT_WRITTEN with the reason of `error` (an errno value; 0: none known).
+std::string outputNotWrittenText(int error);
 
 inline constexpr std::string_view OUT_OF_MEMORY = "Nicht genug Arbeitsspeicher.";
 inline constexpr std::string_view CLOSE_OTHER_PROGRAMS =

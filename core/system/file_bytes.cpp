@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <new>
 #include <stdexcept>
+#include <vector>
 
 #include "core/system/file_descriptor.h"
 
@@ -37,11 +38,12 @@ FileBytes readAll(int fd, std::size_t knownSize, std::size_t maxBytes) {
     FileBytes result;
     std::string& bytes = result.bytes;
     bytes.reserve(knownSize);
-    char chunk[kChunkBytes];
+    // On the heap: a small stack (ulimit -s 64) has no room for it.
+    std::vector<char> chunk(kChunkBytes);
     for (;;) {
         const std::size_t room = bytes.capacity() - bytes.size();
         const ssize_t count =
-            ::read(fd, chunk, room > 0 ? std::min(room, sizeof chunk) : sizeof chunk);
+            ::read(fd, chunk.data(), room > 0 ? std::min(room, chunk.size()) : chunk.size());
         if (count == 0) return result;
         if (count < 0) {
             if (errno == EINTR || (errno == EAGAIN && waitForInput(fd))) continue;
@@ -50,7 +52,7 @@ FileBytes readAll(int fd, std::size_t knownSize, std::size_t maxBytes) {
         const auto read = static_cast<std::size_t>(count);
         if (bytes.size() + read > maxBytes) return {{}, EFBIG};
         if (read > room) makeRoom(bytes, read, maxBytes);
-        bytes.append(chunk, read);
+        bytes.append(chunk.data(), read);
     }
 }
 
@@ -82,7 +84,14 @@ bool isSpecialFile(const std::string& path) {
 
 FileBytes readFileBytes(const std::string& path, std::size_t maxBytes) {
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.get() < 0) return {{}, errno};
+    if (file.get() < 0) {
+        // A socket opens with the error of a pipe without writer; it is no pipe at all.
+        struct stat info {};
+        const int error = errno;
+        const bool socket =
+            error == ENXIO && ::stat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode);
+        return {{}, socket ? EINVAL : error};
+    }
     // Only the opening must not wait for a pipe's writer; reading may.
     ::fcntl(file.get(), F_SETFL, ::fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
     return readOpenFileBytes(file.get(), maxBytes);

@@ -236,8 +236,12 @@ TEST_P(EndSignalTest, LeavesTheOldFileAndNothingElse) {
 
 INSTANTIATE_TEST_SUITE_P(Signals, EndSignalTest,
                          testing::Values(SIGINT, SIGTERM, SIGHUP, SIGALRM, SIGUSR1, SIGUSR2,
-                                         SIGPIPE, SIGPROF),
-                         [](const auto& info) { return std::string(sigabbrev_np(info.param)); });
+                                         SIGPIPE, SIGPROF, SIGABRT, SIGTRAP, SIGSYS, SIGSTKFLT,
+                                         SIGRTMIN + 1),
+                         [](const auto& info) {
+                             const char* name = sigabbrev_np(info.param);
+                             return std::string(name ? name : "RealTime");
+                         });
 
 // Root replacing a user's report leaves it the user's, with its mode.
 TEST_F(WriteFileTest, ReplacedFileKeepsOwnerAndGroup) {
