@@ -43,8 +43,8 @@ std::optional<std::string> keyNumberProblem(const BuildRequest& request) {
 
 std::optional<std::string> requestProblem(const BuildRequest& request) {
     if (request.numbers < MIN_NUMBERS || request.numbers > MAX_NUMBERS) {
-        return "Die Zahl der Systemzahlen muss zwischen " + text(MIN_NUMBERS) + " und " +
-               text(MAX_NUMBERS) + " liegen, nicht " + text(request.numbers) + ".";
+        return "Ein System spielt " + text(MIN_NUMBERS) + " bis " + text(MAX_NUMBERS) +
+               " Zahlen, nicht " + text(request.numbers) + ".";
     }
     if (request.guarantee < 2 || request.guarantee > ROW_SIZE) {
         return "Die Garantie muss zwischen 2 und 6 Richtigen liegen, nicht " +
@@ -58,7 +58,7 @@ std::optional<std::string> requestProblem(const BuildRequest& request) {
                text(request.guarantee) + " Richtige haben.";
     }
     if (request.drawn > request.numbers) {
-        return "Unter " + text(request.numbers) + " Systemzahlen können nicht " +
+        return "Unter " + text(request.numbers) + " Zahlen können nicht " +
                text(request.drawn) + " Gewinnzahlen sein.";
     }
     if (auto problem = keyNumberProblem(request)) return problem;

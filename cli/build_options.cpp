@@ -73,7 +73,7 @@ std::vector<OptionRule> optionRules() {
              if (n) options.request.guarantee = int(*n);
              return n.has_value();
          }},
-        {"--if", "--if erwartet die Zahl der Gewinnzahlen unter den Systemzahlen (2 bis 6).",
+        {"--if", "--if erwartet, wie viele Gewinnzahlen unter Ihren Zahlen sind (2 bis 6).",
          [](std::string_view value, BuildCliOptions& options) {
              const auto n = plainNumber(value, 0, 1000);
              if (n) options.request.drawn = int(*n);

@@ -106,7 +106,7 @@ std::vector<PageMessage> pageMessages();
 
 // What is wrong with a typed field; each stands beside its field.
 inline constexpr std::string_view BUILD_NUMBERS_EXPECTED =
-    "Bitte die Zahl der Systemzahlen (7 bis 49) oder die eigenen Zahlen eingeben.";
+    "Bitte eingeben, wie viele Zahlen das System spielt (7 bis 49), oder Ihre Zahlen selbst.";
 inline constexpr std::string_view BUILD_SECONDS_EXPECTED =
     "Bitte eine ganze Zahl von 0 bis 86400 Sekunden eingeben.";
 inline constexpr std::string_view BUILD_ROWS_EXPECTED =

@@ -32,8 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
     Requests, BuildUsageTest,
     testing::Values(
         UsageCase{{"--numbers", "12", "--guarantee", "5", "--if", "4"}, "Bei 4 Gewinnzahlen"},
-        UsageCase{{"--numbers", "5", "--guarantee", "3"}, "zwischen 7 und 49"},
-        UsageCase{{"--numbers", "50", "--guarantee", "3"}, "zwischen 7 und 49"},
+        UsageCase{{"--numbers", "5", "--guarantee", "3"}, "7 bis 49 Zahlen"},
+        UsageCase{{"--numbers", "50", "--guarantee", "3"}, "7 bis 49 Zahlen"},
         UsageCase{{"--numbers", "12", "--guarantee", "3", "--fixed", "1 2 3 4"},
                   "mehr, als die Garantie"},
         UsageCase{{"--numbers", "12", "--guarantee", "3", "--fixed", "13"}, "Bankzahl 13"},
