@@ -61,8 +61,8 @@ JobResult runBuildJob(const BuildJob& job);
 // count, more are the played numbers in their order.
 struct NumbersGiven {
     std::optional<int> count;  // with no list: how many (not yet checked against 7..49)
-    std::vector<int> played;  // the list, when one was given
-    std::string problem;      // German, UTF-8
+    std::vector<int> played;   // the list, when one was given
+    std::string problem;       // German, UTF-8
 };
 NumbersGiven readNumbersGiven(std::string_view text, std::string_view option);
 

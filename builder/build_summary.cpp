@@ -103,7 +103,9 @@ std::string plugSummary(const MendedSystem& mended) {
     const std::string first = GroupedInteger(std::int64_t(mended.givenRows + 1));
     const std::string last = GroupedInteger(std::int64_t(mended.rows.size()));
     const std::string which = added == 1 ? "Reihe " + first : "Reihen " + first + " bis " + last;
-    return "Lücken geschlossen, ergänzt: " + which + " (" + rowCountText(added) + ", mindestens " +
+    const std::string lead =
+        mended.proof.met() ? "Lücken geschlossen" : "Lücken nicht alle geschlossen";
+    return lead + ", ergänzt: " + which + " (" + rowCountText(added) + ", mindestens " +
            grouped(mended.addedLowerBound) + " nötig)";
 }
 

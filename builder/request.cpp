@@ -58,8 +58,8 @@ std::optional<std::string> requestProblem(const BuildRequest& request) {
                text(request.guarantee) + " Richtige haben.";
     }
     if (request.drawn > request.numbers) {
-        return "Unter " + text(request.numbers) + " Zahlen können nicht " +
-               text(request.drawn) + " Gewinnzahlen sein.";
+        return "Unter " + text(request.numbers) + " Zahlen können nicht " + text(request.drawn) +
+               " Gewinnzahlen sein.";
     }
     if (auto problem = keyNumberProblem(request)) return problem;
     // Lorvex loads at most MAX_SYSTEM_ROWS rows; a system that must be larger is of no use.

@@ -5,6 +5,7 @@
 
 #include "builder/bounds.h"
 #include "builder/constructions.h"
+#include "builder/mending_parts.h"
 #include "core/maths/binomial.h"
 
 namespace lorvex::builder {
@@ -115,6 +116,9 @@ BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options
             if (options.improved) options.improved(blocks.size());
         }
     }
+    // Rows the construction does not need go at once: the search would drop them one by one,
+    // looking at every row each time.
+    blocks = withoutRedundantRows(shape, std::move(blocks), deadline);
     if (blocks.size() > built.lowerBound && Clock::now() < deadline) {
         SearchLimits limits = searchLimits(options, deadline, built.lowerBound);
         limits.improved = options.improved;

@@ -204,46 +204,6 @@ std::uint64_t addedRowsBound(const DesignShape& shape, std::span<const Block> ho
     return std::max<std::uint64_t>(counting, separate.size());
 }
 
-// The blocks less those that every draw they reach can spare, the most redundant tried first
-// where ordering them is cheap. Past the deadline the blocks not yet tried are kept.
-std::vector<Block> withoutRedundantRows(const DesignShape& shape, std::vector<Block> blocks,
-                                        Clock::time_point deadline) {
-    const std::uint64_t work = reach(shape) * blocks.size();
-    if (work > REMOVAL_WORK || shape.guarantee <= 0) return blocks;
-    std::vector<std::uint16_t> rowsMeeting(BINOMIALS.value[shape.points][shape.drawSize], 0);
-    for (const Block block : blocks) {
-        forEachDrawMet(shape, block, [&](Block draw) { ++rowsMeeting[subsetRank(draw)]; });
-    }
-    if (work <= ORDERING_WORK) {
-        std::vector<std::pair<std::uint64_t, Block>> byRedundancy;
-        for (const Block block : blocks) {
-            std::uint64_t shared = 0;
-            forEachDrawMet(shape, block,
-                           [&](Block draw) { shared += rowsMeeting[subsetRank(draw)]; });
-            byRedundancy.emplace_back(shared, block);
-        }
-        std::stable_sort(byRedundancy.begin(), byRedundancy.end(),
-                         [](const auto& a, const auto& b) { return a.first > b.first; });
-        for (std::size_t i = 0; i < blocks.size(); ++i) blocks[i] = byRedundancy[i].second;
-    }
-    std::vector<Block> kept;
-    for (std::size_t i = 0; i < blocks.size(); ++i) {
-        if (Clock::now() >= deadline) {
-            kept.insert(kept.end(), blocks.begin() + std::ptrdiff_t(i), blocks.end());
-            break;
-        }
-        bool needed = false;
-        forEachDrawMet(shape, blocks[i],
-                       [&](Block draw) { needed = needed || rowsMeeting[subsetRank(draw)] < 2; });
-        if (needed) {
-            kept.push_back(blocks[i]);
-            continue;
-        }
-        forEachDrawMet(shape, blocks[i], [&](Block draw) { --rowsMeeting[subsetRank(draw)]; });
-    }
-    return kept;
-}
-
 // The `count` blocks that alone (with `fixed`) meet the most draws, the others dropped together.
 std::vector<Block> mostNeeded(const DesignShape& shape, std::vector<Block> blocks,
                               std::span<const Block> fixed, std::size_t count) {
@@ -316,6 +276,46 @@ std::vector<Block> smallestWithin(const DesignShape& shape, std::vector<Block> b
 }
 
 }  // namespace
+
+// The blocks less those that every draw they reach can spare, the most redundant tried first
+// where ordering them is cheap. Past the deadline the blocks not yet tried are kept.
+std::vector<Block> withoutRedundantRows(const DesignShape& shape, std::vector<Block> blocks,
+                                        std::chrono::steady_clock::time_point deadline) {
+    const std::uint64_t work = reach(shape) * blocks.size();
+    if (work > REMOVAL_WORK || shape.guarantee <= 0) return blocks;
+    std::vector<std::uint16_t> rowsMeeting(BINOMIALS.value[shape.points][shape.drawSize], 0);
+    for (const Block block : blocks) {
+        forEachDrawMet(shape, block, [&](Block draw) { ++rowsMeeting[subsetRank(draw)]; });
+    }
+    if (work <= ORDERING_WORK) {
+        std::vector<std::pair<std::uint64_t, Block>> byRedundancy;
+        for (const Block block : blocks) {
+            std::uint64_t shared = 0;
+            forEachDrawMet(shape, block,
+                           [&](Block draw) { shared += rowsMeeting[subsetRank(draw)]; });
+            byRedundancy.emplace_back(shared, block);
+        }
+        std::stable_sort(byRedundancy.begin(), byRedundancy.end(),
+                         [](const auto& a, const auto& b) { return a.first > b.first; });
+        for (std::size_t i = 0; i < blocks.size(); ++i) blocks[i] = byRedundancy[i].second;
+    }
+    std::vector<Block> kept;
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        if (Clock::now() >= deadline) {
+            kept.insert(kept.end(), blocks.begin() + std::ptrdiff_t(i), blocks.end());
+            break;
+        }
+        bool needed = false;
+        forEachDrawMet(shape, blocks[i],
+                       [&](Block draw) { needed = needed || rowsMeeting[subsetRank(draw)] < 2; });
+        if (needed) {
+            kept.push_back(blocks[i]);
+            continue;
+        }
+        forEachDrawMet(shape, blocks[i], [&](Block draw) { --rowsMeeting[subsetRank(draw)]; });
+    }
+    return kept;
+}
 
 Block reducedRow(const BuildRequest& request, Block row) {
     const Block keys = keyMask(request);

@@ -46,6 +46,8 @@ expect 3 "$program" --numbers 12 --guarantee 4 --if 6 --rows-at-most 2 --seconds
 [ "$(wc -l <"$work/out")" = 2 ] || fail "budget writes its rows"
 grep -q "^Garantie mit 2 Reihen nicht erreicht: in [0-9]* von 924 Ziehungen ([0-9]*,[0-9] %), 2,40 € je Ziehung$" \
     "$work/err" || fail "budget share"
+expect 3 "$program" --plug "$work/two.txt" --guarantee 3 --rows-at-most 3 --seconds 1
+grep -q "^Lücken nicht alle geschlossen, ergänzt: Reihe 3 " "$work/err" || fail "plug within a budget"
 # A player's own numbers, end to end: built on them, read back on them, plugged on them.
 own="3 7 11 19 22 28 31 36 40 42 45 47"
 expect 0 "$program" --numbers "$own" --guarantee 4 --if 5 --fixed 7 --seconds 1 -o "$work/own.txt"
