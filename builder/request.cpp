@@ -15,6 +15,8 @@ std::string text(int value) {
     return FormatInteger(value);
 }
 
+}  // namespace
+
 std::optional<std::string> keyNumberProblem(const BuildRequest& request) {
     const std::vector<int>& keys = request.keyNumbers;
     for (const int key : keys) {
@@ -38,8 +40,6 @@ std::optional<std::string> keyNumberProblem(const BuildRequest& request) {
     }
     return std::nullopt;
 }
-
-}  // namespace
 
 std::optional<std::string> requestProblem(const BuildRequest& request) {
     if (request.numbers < MIN_NUMBERS || request.numbers > MAX_NUMBERS) {

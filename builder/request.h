@@ -21,6 +21,9 @@ struct BuildRequest {
     std::vector<int> keyNumbers;  // ascending, each in every row
 };
 
+// What is wrong with the key numbers alone (German, UTF-8): out of range, named twice, too many.
+std::optional<std::string> keyNumberProblem(const BuildRequest& request);
+
 // Why the request cannot be met or means nothing (German, UTF-8), or nothing when it is fine.
 std::optional<std::string> requestProblem(const BuildRequest& request);
 

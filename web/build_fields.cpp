@@ -79,6 +79,8 @@ BuildInput readBuildFields(const BuildFields& fields, int systemNumbers,
     request.drawn = fields.drawn;
     if (auto problem = readKeyNumbers(fields.keyNumbers, input))
         return withProblem(input, std::move(*problem), "keys");
+    if (auto problem = builder::keyNumberProblem(request))
+        return withProblem(input, std::move(*problem), "keys");
     if (auto problem = builder::requestProblem(request))
         return withProblem(input, std::move(*problem), "request");
     if (!blank(fields.rowsAtMost)) {

@@ -320,7 +320,6 @@ std::vector<PageMessage> pageMessages() {
         {"engineFailed",
          "Die Rechnung konnte nicht beendet werden (zu wenig Speicher im Browser?). Das geladene "
          "System bleibt; bitte erneut versuchen."},
-        {"rowCount", "{1} Reihen"},
         {"numberCount", "{1} Zahlen"},
         {"loaded", "System geladen: {1} Reihen, {2} Zahlen."},
         {"playedFewer", "Die Reihen enthalten nur {1} der Zahlen 1 bis {2}."},

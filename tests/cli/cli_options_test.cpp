@@ -82,6 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         QuestionUsageCase{"MapOfHugeNumber", {"--map", "99999999999", "s"}, "liegt nicht"},
         QuestionUsageCase{"MapOfWord", {"--map", "1 zwei 3", "s"}, "\"zwei\" ist keine Zahl"},
         QuestionUsageCase{"MapOfSignedNumber", {"--map", "+1 2", "s"}, "\"+1\" ist keine Zahl"},
+        QuestionUsageCase{"MapOfHexLookalike", {"--map", "0x0C 2", "s"}, "\"0x0C\" ist keine Zahl"},
+        QuestionUsageCase{"MapOfHugeWord", {"--map", "99999999999x", "s"}, "ist keine Zahl"},
         QuestionUsageCase{"MapRepeated", {"--map", "1 2 2", "s"}, "2 steht mehr als einmal"},
         QuestionUsageCase{"MapTwice", {"--map", "1", "--map", "2", "s"}, "nur einmal"},
         QuestionUsageCase{"CheckOfFiveNumbers", {"--check", "1 2 3 4 5", "s"}, "nicht 5"},

@@ -396,6 +396,11 @@ class WebPageTest:
                 (("12", "5", "4"), None, "Bei 4 Gewinnzahlen kann keine Reihe 5 Richtige haben."),
                 (("1 2 3 4 5 6 7 8", "3", "3", "9"), "build-keys",
                  "Die Bankzahl 9 ist keine der eigenen Zahlen."),
+                (("12", "3", "3", "1 2 3 4"), "build-keys",
+                 "4 Bankzahlen sind mehr, als die Garantie von 3 Richtigen zulässt."),
+                (("12", "4", "5", "0x0C"), "build-keys",
+                 "\"0x0C\" ist keine Zahl (erlaubt sind Zahlen von 1 bis 49, getrennt durch "
+                 "Leerzeichen, Tabulatoren, \",\", \";\" oder \"-\")."),
                 (("12", "4", "5", "", "zehn"), "build-seconds",
                  "Bitte eine ganze Zahl von 0 bis 86400 Sekunden eingeben.")):
             assert self.build(*fields) == ("", problem), fields

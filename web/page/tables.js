@@ -97,7 +97,7 @@ const tables = {
     // row), and the note on skipped lines.
     showSystem(system) {
         const rows = system.rows;
-        $('row-count').textContent = texts.say('rowCount', system.rowCount);
+        $('row-count').textContent = texts.rows(system.rowCount);
         $('number-count').textContent = texts.say('numberCount', system.highestNumber);
         this.showPlayed(system);
         $('skipped').textContent = system.skipped;
