@@ -7,10 +7,10 @@
 #include <new>
 #include <numeric>
 #include <queue>
-#include <random>
 
 #include "builder/bounds.h"
 #include "builder/search/parallel_runs.h"
+#include "builder/search/random.h"
 #include "builder/subsets.h"
 
 namespace lorvex::builder {
@@ -189,7 +189,7 @@ public:
                 continue;
             }
             if ((step & 63) == 0 && stop()) break;
-            const std::uint32_t draw = unreached_[random_() % unreached_.size()];
+            const std::uint32_t draw = unreached_[random_.below(std::uint32_t(unreached_.size()))];
             const std::uint32_t added = bestAddition(draw, bestCount, step);
             if (added != UINT32_MAX) {
                 add(added);
@@ -250,7 +250,7 @@ private:
         for (const std::uint32_t b : reaching_[draw]) {
             if (chosen_[b] || tabuUntil_[b] > step || blocks_.orbitSize[b] >= bestCount) continue;
             const double score =
-                double(gain(b)) / double(blocks_.orbitSize[b]) * (1.0 + 1e-6 * unit_(random_));
+                double(gain(b)) / double(blocks_.orbitSize[b]) * (1.0 + 1e-6 * random_.unit());
             if (score > bestScore) {
                 bestScore = score;
                 best = b;
@@ -268,7 +268,7 @@ private:
             for (std::uint32_t b = 0; b < chosen_.size(); ++b) {
                 if (!chosen_[b] || b == kept) continue;
                 const double score =
-                    double(loss(b)) / double(blocks_.orbitSize[b]) * (1.0 + 1e-6 * unit_(random_));
+                    double(loss(b)) / double(blocks_.orbitSize[b]) * (1.0 + 1e-6 * random_.unit());
                 if (worst == UINT32_MAX || score < worstScore) {
                     worstScore = score;
                     worst = b;
@@ -276,15 +276,14 @@ private:
             }
             if (worst == UINT32_MAX) return;
             remove(worst);
-            tabuUntil_[worst] = step + 1 + random_() % 4;
+            tabuUntil_[worst] = step + 1 + random_.below(4);
         }
     }
 
     const SubsetOrbits& blocks_;
     const std::vector<std::vector<std::uint32_t>>& reaching_;
     const std::vector<std::vector<std::uint32_t>>& reaches_;
-    std::mt19937_64 random_;
-    std::uniform_real_distribution<double> unit_{0.0, 1.0};
+    search::Random random_;  // the same numbers with every standard library
     std::vector<std::uint32_t> reachCount_;
     std::vector<std::uint64_t> weight_;
     std::vector<bool> chosen_;

@@ -22,6 +22,8 @@ function connect() {
     $('message-ok').addEventListener('click', () => $('message').close());
     questions.connect();
     build.connect();
+    $('played-switch').addEventListener('click',
+        (event) => playOn(event.currentTarget.dataset.numbers));
 
     // Text pasted anywhere on the page (outside the text fields) loads like "Einfügen".
     document.addEventListener('paste', (event) => {
