@@ -17,7 +17,7 @@ for _ in range($1): print(' '.join('%02d' % n for n in sorted(r.sample(range(1, 
 
 summary() {  # the first line lorvex-build writes on standard error, and its exit status
     "$program" "$@" --seconds 10 >"$work/out" 2>"$work/err" && status=0 || status=$?
-    echo "  $(head -1 "$work/err") (Status $status, $(wc -l <"$work/out") Reihen)"
+    echo "  $(grep -v "^lorvex-build: System auf" "$work/err" | head -1) (Status $status, $(wc -l <"$work/out") Reihen)"
 }
 
 for plan in "C12_6_5_132 5 10" "C15_6_5_578 5 20"; do

@@ -17,6 +17,12 @@ namespace lorvex::builder {
 // reduced design: the inverse of requestRow.
 Block reducedRow(const BuildRequest& request, Block row);
 
+// The draws of the shape that no block meets in `guarantee` points, in colex order.
+std::vector<Block> holesOf(const DesignShape& shape, std::span<const Block> blocks);
+
+// No fewer rows than this close all the holes (draws of the shape).
+std::uint64_t addedRowsBound(const DesignShape& shape, std::span<const Block> holes);
+
 // The blocks less those that every draw they reach can spare, the most redundant tried first
 // where ordering them is cheap. Past the deadline the blocks not yet tried are kept.
 std::vector<Block> withoutRedundantRows(const DesignShape& shape, std::vector<Block> blocks,

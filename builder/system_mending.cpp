@@ -59,41 +59,6 @@ std::uint64_t reach(const DesignShape& shape) {
     return draws;
 }
 
-// The draws of the shape that no block meets in `guarantee` points. Where the blocks reach
-// fewer draws than there are guarantee-sets in all draws, each block marks the draws it meets;
-// otherwise a bitmap of the guarantee-sets inside some block is looked up for every draw.
-std::vector<Block> holesOf(const DesignShape& shape, std::span<const Block> blocks) {
-    if (shape.guarantee <= 0) {
-        if (!blocks.empty()) return {};
-        return {(Block{1} << shape.drawSize) - 1};
-    }
-    const std::uint64_t draws = BINOMIALS.value[shape.points][shape.drawSize];
-    std::vector<Block> holes;
-    if (reach(shape) * blocks.size() < draws * BINOMIALS.value[shape.drawSize][shape.guarantee]) {
-        std::vector<bool> met(draws, false);
-        for (const Block block : blocks) {
-            forEachDrawMet(shape, block, [&](Block draw) { met[subsetRank(draw)] = true; });
-        }
-        std::uint64_t rank = 0;
-        forEachSubset(shape.points, shape.drawSize, [&](Block draw) {
-            if (!met[rank++]) holes.push_back(draw);
-        });
-        return holes;
-    }
-    std::vector<bool> covered(BINOMIALS.value[shape.points][shape.guarantee], false);
-    for (const Block block : blocks) {
-        forEachSubsetOf(block, shape.guarantee,
-                        [&](Block set) { covered[subsetRank(set)] = true; });
-    }
-    forEachSubset(shape.points, shape.drawSize, [&](Block draw) {
-        bool met = false;
-        forEachSubsetOf(draw, shape.guarantee,
-                        [&](Block set) { met = met || covered[subsetRank(set)]; });
-        if (!met) holes.push_back(draw);
-    });
-    return holes;
-}
-
 bool meets(const DesignShape& shape, Block block, Block draw) {
     return std::popcount(block & draw) >= shape.guarantee;
 }
@@ -184,26 +149,6 @@ std::vector<Block> greedyCover(const DesignShape& shape, std::vector<Block> hole
     return rows;
 }
 
-// No row can close two holes that share fewer than 2t - k points, so holes that pairwise do
-// so each need a row of their own; and no row closes more holes than it meets draws.
-std::uint64_t addedRowsBound(const DesignShape& shape, std::span<const Block> holes) {
-    if (holes.empty()) return 0;
-    const std::uint64_t perRow = std::max<std::uint64_t>(1, reach(shape));
-    const std::uint64_t counting = (holes.size() + perRow - 1) / perRow;
-    const int apart = 2 * shape.guarantee - shape.blockSize;
-    std::vector<Block> separate;
-    std::uint64_t comparisons = 0;
-    for (const Block hole : holes) {
-        if (comparisons > BOUND_COMPARISONS) break;
-        comparisons += separate.size();
-        const bool alone = std::all_of(separate.begin(), separate.end(), [&](Block other) {
-            return std::popcount(hole & other) < apart;
-        });
-        if (alone) separate.push_back(hole);
-    }
-    return std::max<std::uint64_t>(counting, separate.size());
-}
-
 // The `count` blocks that alone (with `fixed`) meet the most draws, the others dropped together.
 std::vector<Block> mostNeeded(const DesignShape& shape, std::vector<Block> blocks,
                               std::span<const Block> fixed, std::size_t count) {
@@ -276,6 +221,61 @@ std::vector<Block> smallestWithin(const DesignShape& shape, std::vector<Block> b
 }
 
 }  // namespace
+
+// The draws of the shape that no block meets in `guarantee` points. Where the blocks reach
+// fewer draws than there are guarantee-sets in all draws, each block marks the draws it meets;
+// otherwise a bitmap of the guarantee-sets inside some block is looked up for every draw.
+std::vector<Block> holesOf(const DesignShape& shape, std::span<const Block> blocks) {
+    if (shape.guarantee <= 0) {
+        if (!blocks.empty()) return {};
+        return {(Block{1} << shape.drawSize) - 1};
+    }
+    const std::uint64_t draws = BINOMIALS.value[shape.points][shape.drawSize];
+    std::vector<Block> holes;
+    if (reach(shape) * blocks.size() < draws * BINOMIALS.value[shape.drawSize][shape.guarantee]) {
+        std::vector<bool> met(draws, false);
+        for (const Block block : blocks) {
+            forEachDrawMet(shape, block, [&](Block draw) { met[subsetRank(draw)] = true; });
+        }
+        std::uint64_t rank = 0;
+        forEachSubset(shape.points, shape.drawSize, [&](Block draw) {
+            if (!met[rank++]) holes.push_back(draw);
+        });
+        return holes;
+    }
+    std::vector<bool> covered(BINOMIALS.value[shape.points][shape.guarantee], false);
+    for (const Block block : blocks) {
+        forEachSubsetOf(block, shape.guarantee,
+                        [&](Block set) { covered[subsetRank(set)] = true; });
+    }
+    forEachSubset(shape.points, shape.drawSize, [&](Block draw) {
+        bool met = false;
+        forEachSubsetOf(draw, shape.guarantee,
+                        [&](Block set) { met = met || covered[subsetRank(set)]; });
+        if (!met) holes.push_back(draw);
+    });
+    return holes;
+}
+
+// No row can close two holes that share fewer than 2t - k points, so holes that pairwise do
+// so each need a row of their own; and no row closes more holes than it meets draws.
+std::uint64_t addedRowsBound(const DesignShape& shape, std::span<const Block> holes) {
+    if (holes.empty()) return 0;
+    const std::uint64_t perRow = std::max<std::uint64_t>(1, reach(shape));
+    const std::uint64_t counting = (holes.size() + perRow - 1) / perRow;
+    const int apart = 2 * shape.guarantee - shape.blockSize;
+    std::vector<Block> separate;
+    std::uint64_t comparisons = 0;
+    for (const Block hole : holes) {
+        if (comparisons > BOUND_COMPARISONS) break;
+        comparisons += separate.size();
+        const bool alone = std::all_of(separate.begin(), separate.end(), [&](Block other) {
+            return std::popcount(hole & other) < apart;
+        });
+        if (alone) separate.push_back(hole);
+    }
+    return std::max<std::uint64_t>(counting, separate.size());
+}
 
 // The blocks less those that every draw they reach can spare, the most redundant tried first
 // where ordering them is cheap. Past the deadline the blocks not yet tried are kept.
