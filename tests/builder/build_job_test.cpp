@@ -90,7 +90,8 @@ TEST(BuildJob, TrimOnlyRemovesUnlessExchangeIsAsked) {
     trim.playerRows = rows;
     const JobResult trimmed = runBuildJob(trim);
     ASSERT_EQ(trimmed.status, JobStatus::Built);
-    EXPECT_LE(trimmed.rows.size(), covering.rows.size());
+    EXPECT_TRUE(trimmed.proof.met());
+    EXPECT_LT(trimmed.rows.size(), rows.size());
     // A subsequence of the player's rows.
     auto from = rows.begin();
     for (const Block row : trimmed.rows) {
