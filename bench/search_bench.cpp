@@ -61,12 +61,13 @@ void runCase(const Case& c, double seconds, int threads, std::uint64_t seed, std
     const auto begin = Clock::now();
     SearchLimits limits;
     limits.deadline =
-        begin + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+        lorvex::builder::Deadline(begin + std::chrono::duration_cast<Clock::duration>(
+                                              std::chrono::duration<double>(seconds)));
     limits.seed = seed;
     limits.threads = threads;
     if (trace)
-        limits.improved = [begin](std::size_t rows) {
-            std::fprintf(stderr, "  %zu rows after %.2f s\n", rows,
+        limits.improved = [begin](std::span<const lorvex::builder::Block> design) {
+            std::fprintf(stderr, "  %zu rows after %.2f s\n", design.size(),
                          std::chrono::duration<double>(Clock::now() - begin).count());
         };
     const auto bound = long(lorvex::builder::lowerBound(c.shape));
@@ -86,9 +87,10 @@ void runCase(const Case& c, double seconds, int threads, std::uint64_t seed, std
     lorvex::builder::SearchResult first;
     while (true) {
         SearchLimits attempt = limits;
-        attempt.deadline = std::min(limits.deadline, Clock::now() + (limits.deadline - begin) / 20);
+        attempt.deadline = limits.deadline.atMost(
+            lorvex::builder::Deadline::in((limits.deadline.end() - begin) / 20));
         first = lorvex::builder::bestWithRows(c.shape, rows, first.blocks, {}, attempt);
-        if (first.uncoveredDraws == 0 || Clock::now() >= limits.deadline) break;
+        if (first.uncoveredDraws == 0 || limits.deadline.passed()) break;
         rows += rows / 10 + 1;
     }
     std::vector<Block> design =

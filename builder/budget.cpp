@@ -7,8 +7,7 @@ namespace lorvex::builder {
 
 BuiltSystem buildWithinRows(const BuildRequest& request, std::size_t rowsAtMost,
                             const BuildOptions& options) {
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + options.searchTime;
+    const Deadline deadline = options.deadline;
     const DesignShape shape = reducedShape(request);
     BuiltSystem built;
     built.lowerBound = lowerBound(shape);
@@ -16,7 +15,7 @@ BuiltSystem buildWithinRows(const BuildRequest& request, std::size_t rowsAtMost,
     if (built.lowerBound <= rowsAtMost) {
         // Half the time for the smallest system; when it fits, nothing more is needed.
         BuildOptions half = options;
-        half.searchTime = options.searchTime / 2;
+        half.deadline = deadline.share(2);
         built = buildSystem(request, half);
         if (built.rows.size() <= rowsAtMost) return built;
         for (const Block row : built.rows) start.push_back(reducedRow(request, row));

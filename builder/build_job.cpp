@@ -17,6 +17,7 @@ namespace lorvex::builder {
 
 namespace {
 
+// The modes that start from the player's rows.
 bool mends(JobMode mode) {
     return mode != JobMode::Build;
 }
@@ -50,6 +51,11 @@ Made make(const BuildJob& job) {
             MendedSystem mended = plugSystem(request, job.playerRows, job.options, job.rowsAtMost);
             std::string summary = plugSummary(mended);
             return {std::move(mended.rows), mended.proof, std::move(summary), mended.given};
+        }
+        case JobMode::Prove: {
+            const Verification proof = verifyRows(request.numbers, job.playerRows, keyMask(request),
+                                                  request.drawn, request.guarantee);
+            return {job.playerRows, proof, {}, proof};
         }
         case JobMode::Trim:
         case JobMode::TrimExchanging: {
@@ -93,7 +99,8 @@ JobResult runBuildJob(const BuildJob& job) {
     if (auto problem = jobProblem(job)) return failed(JobStatus::Refused, std::move(*problem));
     const BuildRequest shown = shownRequest(job);
     Made made = make(job);
-    if (mends(job.mode) && !made.given.met() && job.mode != JobMode::Plug) {
+    const bool trims = job.mode == JobMode::Trim || job.mode == JobMode::TrimExchanging;
+    if (trims && !made.given.met()) {
         return failed(JobStatus::NotMet, unmetGuaranteeText(shown, made.given));
     }
     JobResult result;

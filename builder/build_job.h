@@ -21,7 +21,9 @@
 // input into a job and show or write what comes back.
 namespace lorvex::builder {
 
-enum class JobMode { Build, Plug, Trim, TrimExchanging };
+// Prove: the player's rows as they are (a build's best system so far, say), proven and
+// summed up like a built one.
+enum class JobMode { Build, Plug, Trim, TrimExchanging, Prove };
 
 struct BuildJob {
     BuildRequest request;  // on the system numbers; its key numbers are system numbers too

@@ -107,22 +107,23 @@ std::optional<std::vector<Block>> DesignConstructor::partition(const DesignShape
 std::vector<Candidate> DesignConstructor::candidates(const DesignShape& shape) {
     // Orbit designs take their time; none is needed when the other constructions, without
     // them, already meet the lower bound.
-    if (std::chrono::steady_clock::now() < orbitDeadline_) {
-        DesignConstructor withoutOrbits(std::chrono::steady_clock::time_point{}, seed_);
+    if (!orbitDeadline_.passed()) {
+        DesignConstructor withoutOrbits(Deadline{}, seed_);
         std::vector<Candidate> quick = withoutOrbits.candidates(shape);
+        if (quickDesign_) quickDesign_(quick.front().blocks);
         if (quick.front().blocks.size() <= lowerBound(shape)) return quick;
     }
     return candidatesUntil(shape, orbitDeadline_);
 }
 
-std::vector<Candidate> DesignConstructor::candidatesUntil(
-    const DesignShape& shape, std::chrono::steady_clock::time_point orbitDeadline) {
+std::vector<Candidate> DesignConstructor::candidatesUntil(const DesignShape& shape,
+                                                          Deadline orbitDeadline) {
     std::vector<Candidate> found;
     if (std::optional<std::vector<Block>> row = singleRow(shape)) {
         found.push_back({"eine Reihe", std::move(*row)});
         return found;
     }
-    if (std::chrono::steady_clock::now() < orbitDeadline) {
+    if (!orbitDeadline.passed()) {
         std::vector<Block> orbits = bestOrbitDesign(shape, orbitDeadline, seed_, threads_);
         if (!orbits.empty()) found.push_back({"Bahnen einer Gruppe", std::move(orbits)});
     }
@@ -144,8 +145,7 @@ std::vector<Candidate> DesignConstructor::candidatesUntil(
 const std::vector<Block>& DesignConstructor::best(const DesignShape& shape) {
     if (const auto known = best_.find(key(shape)); known != best_.end()) return known->second;
     // Smaller shapes get orbit designs only briefly: there are many of them.
-    const auto orbitDeadline =
-        std::min(orbitDeadline_, std::chrono::steady_clock::now() + PART_ORBIT_TIME);
+    const Deadline orbitDeadline = orbitDeadline_.atMost(Deadline::in(PART_ORBIT_TIME));
     std::vector<Candidate> found = candidatesUntil(shape, orbitDeadline);
     return best_[key(shape)] = std::move(found.front().blocks);
 }

@@ -3,8 +3,10 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,12 +44,16 @@ struct Candidate {
 // `orbitDeadline`; the top shape gets them first.
 class DesignConstructor {
 public:
-    DesignConstructor(std::chrono::steady_clock::time_point orbitDeadline, std::uint64_t seed,
-                      int threads = 1)
+    DesignConstructor(Deadline orbitDeadline, std::uint64_t seed, int threads = 1)
         : orbitDeadline_(orbitDeadline), seed_(seed), threads_(threads) {}
 
     // Every construction's design for the shape, smallest first.
     std::vector<Candidate> candidates(const DesignShape& shape);
+    // Told the smallest design of the quick constructions as soon as it is known, before the
+    // orbit designs take their time: a build cancelled then still has a system.
+    void onQuickDesign(std::function<void(std::span<const Block> blocks)> report) {
+        quickDesign_ = std::move(report);
+    }
     // The smallest design the constructions give.
     const std::vector<Block>& best(const DesignShape& shape);
 
@@ -61,15 +67,15 @@ public:
     std::optional<Split> bestSplit(const DesignShape& shape);
 
 private:
-    std::vector<Candidate> candidatesUntil(const DesignShape& shape,
-                                           std::chrono::steady_clock::time_point orbitDeadline);
+    std::vector<Candidate> candidatesUntil(const DesignShape& shape, Deadline orbitDeadline);
     std::optional<std::vector<Block>> recursive(const DesignShape& shape);
     std::optional<std::vector<Block>> partition(const DesignShape& shape);
 
-    std::chrono::steady_clock::time_point orbitDeadline_;
+    Deadline orbitDeadline_;
     std::uint64_t seed_;
     int threads_;
     std::map<std::array<int, 4>, std::vector<Block>> best_;
+    std::function<void(std::span<const Block> blocks)> quickDesign_;
 };
 
 }  // namespace lorvex::builder

@@ -7,6 +7,8 @@
 #include <span>
 #include <vector>
 
+#include "builder/deadline.h"
+
 namespace lorvex::builder {
 
 // A row as a set of points 0..63: bit p set means point p stands in the row.
@@ -23,7 +25,7 @@ struct DesignShape {
 };
 
 struct SearchLimits {
-    std::chrono::steady_clock::time_point deadline;
+    Deadline deadline;
     std::uint64_t seed = 1;
     // Independent runs; 1 runs on the calling thread only and starts no thread.
     int threads = 1;
@@ -31,8 +33,8 @@ struct SearchLimits {
     std::size_t lowerBound = 0;
     // Polled now and then; may be empty.
     std::function<bool()> cancelled;
-    // Called, one call at a time, with each smaller size reached; may be empty.
-    std::function<void(std::size_t rows)> improved;
+    // Called, one call at a time, with each smaller valid design reached; may be empty.
+    std::function<void(std::span<const Block> blocks)> improved;
 };
 
 struct SearchResult {

@@ -26,7 +26,7 @@ std::uint64_t addedRowsBound(const DesignShape& shape, std::span<const Block> ho
 // The blocks less those that every draw they reach can spare, the most redundant tried first
 // where ordering them is cheap. Past the deadline the blocks not yet tried are kept.
 std::vector<Block> withoutRedundantRows(const DesignShape& shape, std::vector<Block> blocks,
-                                        std::chrono::steady_clock::time_point deadline);
+                                        Deadline deadline);
 
 // Exactly `rows` blocks besides `fixed` that leave as few draws without the guarantee as the
 // search finds, seeded with `start`; no more than `start` has when it already covers all.

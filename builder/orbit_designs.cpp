@@ -414,8 +414,8 @@ std::optional<std::vector<Block>> orbitDesignWithin(const DesignShape& shape,
 
 std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
                                               const PermutationGroup& group, std::uint64_t seed,
-                                              std::chrono::steady_clock::time_point deadline) {
-    const auto late = [&] { return std::chrono::steady_clock::now() >= deadline; };
+                                              Deadline deadline) {
+    const auto late = [&] { return deadline.passed(); };
     return orbitDesignWithin(shape, group, seed, MAX_ORBIT_WORK, late, late);
 }
 
@@ -459,25 +459,21 @@ public:
           smallest_(groups_.size(), SIZE_MAX) {}
 
     std::size_t groupCount() const { return groups_.size(); }
-    bool over(std::chrono::steady_clock::time_point deadline) const {
-        return boundReached_ || std::chrono::steady_clock::now() >= deadline;
-    }
+    bool over(Deadline deadline) const { return boundReached_ || deadline.passed(); }
 
     // One design for each group in `alive` (for the first ones again, from other seeds,
     // while there are fewer groups than threads), sharing the time until `end`. Remembers the
     // smallest size each group gave.
-    void round(const std::vector<std::size_t>& alive, std::uint64_t index,
-               std::chrono::steady_clock::time_point end) {
+    void round(const std::vector<std::size_t>& alive, std::uint64_t index, Deadline end) {
         const std::size_t runs = std::max(alive.size(), std::size_t(threads_));
         std::vector<std::size_t> sizes(runs, SIZE_MAX);
         search::runInParallel(threads_, [&](int thread) {
             const auto step = std::size_t(threads_);
             for (std::size_t run = std::size_t(thread); run < runs; run += step) {
-                const auto now = std::chrono::steady_clock::now();
                 if (over(end)) return;
-                const auto left = std::ptrdiff_t((runs - run + step - 1) / step);
+                const auto left = int((runs - run + step - 1) / step);
                 const std::uint64_t seed = seed_ + index * step + std::size_t(thread);
-                const auto runEnd = now + (end - now) / left;
+                const Deadline runEnd = end.share(left);
                 // A run's share is for its search; on a slow machine making the orbits may
                 // take longer, and a greedy design is still worth having while the round lasts.
                 std::optional<std::vector<Block>> design;
@@ -537,9 +533,8 @@ private:
 
 }  // namespace
 
-std::vector<Block> bestOrbitDesign(const DesignShape& shape,
-                                   std::chrono::steady_clock::time_point deadline,
-                                   std::uint64_t seed, int threads) {
+std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, std::uint64_t seed,
+                                   int threads) {
     if (!orbitDesignAffordable(shape)) return {};
     GroupRace race(shape, seed, threads);
     std::vector<std::size_t> alive(race.groupCount());
@@ -552,8 +547,7 @@ std::vector<Block> bestOrbitDesign(const DesignShape& shape,
     // the race and keeps the better half of them for the next; the last group left runs from
     // further seeds on every thread until the deadline.
     for (std::uint64_t round = 0; !alive.empty() && !race.over(deadline); ++round) {
-        const auto now = std::chrono::steady_clock::now();
-        race.round(alive, round, alive.size() == 1 ? deadline : now + (deadline - now) / 2);
+        race.round(alive, round, alive.size() == 1 ? deadline : deadline.share(2));
         race.halve(alive);
     }
     return race.smallestDesign();

@@ -28,7 +28,7 @@ bool orbitDesignAffordable(const DesignShape& shape);
 // `seed`, until the deadline. Nothing when the shape is too large for it.
 std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
                                               const PermutationGroup& group, std::uint64_t seed,
-                                              std::chrono::steady_clock::time_point deadline);
+                                              Deadline deadline);
 
 // A Steiner system S(t, k, v) (every t-set in exactly one block) as a union of orbits, found by
 // an exact search over the orbit matrix (Kramer and Mesner); nothing when none exists or the
@@ -38,8 +38,7 @@ std::optional<std::vector<Block>> orbitSteinerSystem(int points, int blockSize, 
 
 // The smallest design that orbitDesign finds over candidateGroups before the deadline, on
 // `threads` threads at once.
-std::vector<Block> bestOrbitDesign(const DesignShape& shape,
-                                   std::chrono::steady_clock::time_point deadline,
-                                   std::uint64_t seed, int threads = 1);
+std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, std::uint64_t seed,
+                                   int threads = 1);
 
 }  // namespace lorvex::builder

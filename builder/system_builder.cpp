@@ -12,8 +12,6 @@ namespace lorvex::builder {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 // The constructions (the orbit designs above all) may use up to half the time, the search
 // gets the rest.
 constexpr int CONSTRUCTION_SHARE = 2;
@@ -53,28 +51,36 @@ std::vector<Block> unusedPointsFirst(int points, std::vector<Block> blocks) {
     return blocks;
 }
 
+// The design's blocks as rows of the request, with the highest number in some row.
+std::vector<Block> asRequestRows(const BuildRequest& request, const DesignShape& shape,
+                                 std::span<const Block> blocks) {
+    std::vector<Block> rows;
+    rows.reserve(blocks.size());
+    for (const Block block :
+         unusedPointsFirst(shape.points, std::vector<Block>(blocks.begin(), blocks.end())))
+        rows.push_back(requestRow(request, block));
+    return rows;
+}
+
 // The smallest design for a shape that the constructions and then the search find before the
 // deadline, with no progress reports.
 std::vector<Block> buildPart(const DesignShape& shape, const BuildOptions& options,
-                             Clock::time_point deadline) {
-    const Clock::time_point now = Clock::now();
-    DesignConstructor constructor(now + (deadline - now) / CONSTRUCTION_SHARE, options.seed,
+                             Deadline deadline) {
+    DesignConstructor constructor(deadline.share(CONSTRUCTION_SHARE), options.seed,
                                   options.threads);
     std::vector<Block> blocks = firstValid(shape, constructor.candidates(shape)).blocks;
     const std::uint64_t bound = lowerBound(shape);
-    if (blocks.size() <= bound || Clock::now() >= deadline) return blocks;
+    if (blocks.size() <= bound || deadline.passed()) return blocks;
     return shrinkDesign(shape, std::move(blocks), {}, searchLimits(options, deadline, bound));
 }
 
 // The partition design again, its parts each built and shrunk on their own: they have far
 // fewer draws than the whole, so the search gets much further on them in the same time.
 std::vector<Block> partitionOfShrunkParts(const DesignShape& shape, DesignConstructor& constructor,
-                                          const BuildOptions& options, Clock::time_point deadline) {
+                                          const BuildOptions& options, Deadline deadline) {
     const std::optional<DesignConstructor::Split> split = constructor.bestSplit(shape);
     if (!split) return {};
-    const Clock::time_point now = Clock::now();
-    const Clock::time_point firstDeadline =
-        split->secondNeeded ? now + (deadline - now) / 2 : deadline;
+    const Deadline firstDeadline = split->secondNeeded ? deadline.share(2) : deadline;
     const std::vector<Block> first = buildPart(split->first, options, firstDeadline);
     const std::vector<Block> second =
         split->secondNeeded ? buildPart(split->second, options, deadline) : std::vector<Block>{};
@@ -83,7 +89,7 @@ std::vector<Block> partitionOfShrunkParts(const DesignShape& shape, DesignConstr
 
 }  // namespace
 
-SearchLimits searchLimits(const BuildOptions& options, Clock::time_point deadline,
+SearchLimits searchLimits(const BuildOptions& options, Deadline deadline,
                           std::uint64_t lowerBound) {
     SearchLimits limits;
     limits.deadline = deadline;
@@ -94,38 +100,41 @@ SearchLimits searchLimits(const BuildOptions& options, Clock::time_point deadlin
 }
 
 BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options) {
-    const Clock::time_point start = Clock::now();
-    const Clock::time_point deadline = start + options.searchTime;
+    const Deadline deadline = options.deadline;
+    // Shared out at the start: the constructions (the orbit designs above all) may use half
+    // the time, a partition design's parts two thirds.
+    const Deadline constructionDeadline = deadline.share(CONSTRUCTION_SHARE);
+    const Deadline partsDeadline = deadline.share(2, 3);
     const DesignShape shape = reducedShape(request);
 
     BuiltSystem built;
     built.lowerBound = lowerBound(shape);
-    DesignConstructor constructor(start + options.searchTime / CONSTRUCTION_SHARE, options.seed,
-                                  options.threads);
+    const auto report = [&](std::span<const Block> blocks) {
+        if (options.improved) options.improved(asRequestRows(request, shape, blocks));
+    };
+    DesignConstructor constructor(constructionDeadline, options.seed, options.threads);
+    if (options.improved) constructor.onQuickDesign(report);
     Candidate design = firstValid(shape, constructor.candidates(shape));
-    if (options.improved) options.improved(design.blocks.size());
+    report(design.blocks);
 
     std::vector<Block> blocks = std::move(design.blocks);
     if (design.method == PARTITION_METHOD && binomial(shape.points, shape.drawSize) > MANY_DRAWS) {
-        // Two thirds of the time for the parts, the rest for the whole.
-        const Clock::time_point partsDeadline = start + options.searchTime * 2 / 3;
         std::vector<Block> parts =
             partitionOfShrunkParts(shape, constructor, options, partsDeadline);
         if (!parts.empty() && parts.size() < blocks.size() && verifyDesign(shape, parts).met()) {
             blocks = std::move(parts);
-            if (options.improved) options.improved(blocks.size());
+            report(blocks);
         }
     }
     // Rows the construction does not need go at once: the search would drop them one by one,
     // looking at every row each time.
     blocks = withoutRedundantRows(shape, std::move(blocks), deadline);
-    if (blocks.size() > built.lowerBound && Clock::now() < deadline) {
+    if (blocks.size() > built.lowerBound && !deadline.passed()) {
         SearchLimits limits = searchLimits(options, deadline, built.lowerBound);
-        limits.improved = options.improved;
+        if (options.improved) limits.improved = report;
         blocks = shrinkDesign(shape, std::move(blocks), {}, limits);
     }
-    blocks = unusedPointsFirst(shape.points, std::move(blocks));
-    for (const Block block : blocks) built.rows.push_back(requestRow(request, block));
+    built.rows = asRequestRows(request, shape, blocks);
     built.proof =
         verifyRows(request.numbers, built.rows, keyMask(request), request.drawn, request.guarantee);
     return built;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "builder/design.h"
@@ -12,11 +13,12 @@
 namespace lorvex::builder {
 
 struct BuildOptions {
-    std::chrono::steady_clock::duration searchTime = std::chrono::seconds(10);
+    Deadline deadline = Deadline::in(std::chrono::seconds(10));
     std::uint64_t seed = 1;
     int threads = 1;
-    // Called, one call at a time, with each smaller number of rows reached; may be empty.
-    std::function<void(std::size_t rows)> improved;
+    // Called, one call at a time, with each smaller system reached, its rows as buildSystem
+    // writes them (valid, not yet proven); may be empty.
+    std::function<void(std::span<const Block> rows)> improved;
 };
 
 struct BuiltSystem {
@@ -34,7 +36,6 @@ BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options
 
 // The search's limits for a build with these options: its deadline, seed, threads and the
 // size at which it may stop; no progress reports (the caller adds them where it wants them).
-SearchLimits searchLimits(const BuildOptions& options,
-                          std::chrono::steady_clock::time_point deadline, std::uint64_t lowerBound);
+SearchLimits searchLimits(const BuildOptions& options, Deadline deadline, std::uint64_t lowerBound);
 
 }  // namespace lorvex::builder

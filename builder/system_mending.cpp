@@ -12,8 +12,6 @@ namespace lorvex::builder {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 // How many holes a greedy step scores its candidates on, and how many holes it grows
 // candidates from: thorough while there is time, quick after that.
 struct GreedyEffort {
@@ -127,10 +125,10 @@ std::vector<Block> spreadSample(std::span<const Block> holes, std::size_t count)
 // Rows that close every hole, each the best of rows grown from a few holes and then polished,
 // all scored on a sample of the holes left (which holds the first, so each row closes one).
 std::vector<Block> greedyCover(const DesignShape& shape, std::vector<Block> holes,
-                               Clock::time_point deadline) {
+                               Deadline deadline) {
     std::vector<Block> rows;
     while (!holes.empty()) {
-        const GreedyEffort effort = Clock::now() < deadline ? THOROUGH : QUICK;
+        const GreedyEffort effort = deadline.passed() ? QUICK : THOROUGH;
         const std::vector<Block> sample = spreadSample(holes, effort.scoredHoles);
         Block best = 0;
         std::size_t bestScore = 0;
@@ -197,22 +195,17 @@ void finish(MendedSystem& mended, const BuildRequest& request, std::span<const B
     mended.proof = verifyRequest(request, mended.rows);
 }
 
-Clock::duration timeLeft(Clock::time_point deadline) {
-    return std::max(deadline - Clock::now(), Clock::duration::zero());
-}
-
 // A valid design (besides `fixed`) made as small as the search finds, or, when it stays above
 // `rowsAtMost`, the design of that many rows leaving the fewest draws without the guarantee.
 std::vector<Block> smallestWithin(const DesignShape& shape, std::vector<Block> blocks,
                                   std::span<const Block> fixed, std::uint64_t bound,
                                   std::size_t rowsAtMost, const BuildOptions& options,
-                                  Clock::time_point deadline) {
-    if (blocks.size() > bound && bound <= rowsAtMost && Clock::now() < deadline) {
+                                  Deadline deadline) {
+    if (blocks.size() > bound && bound <= rowsAtMost && !deadline.passed()) {
         // Over the budget, half the time goes to fitting it with the guarantee, half to the
         // most draws without it.
         const bool over = blocks.size() > rowsAtMost;
-        const Clock::time_point end =
-            over ? Clock::now() + (deadline - Clock::now()) / 2 : deadline;
+        const Deadline end = over ? deadline.share(2) : deadline;
         blocks = shrinkDesign(shape, std::move(blocks), fixed,
                               searchLimits(options, end, over ? rowsAtMost : bound));
     }
@@ -280,7 +273,7 @@ std::uint64_t addedRowsBound(const DesignShape& shape, std::span<const Block> ho
 // The blocks less those that every draw they reach can spare, the most redundant tried first
 // where ordering them is cheap. Past the deadline the blocks not yet tried are kept.
 std::vector<Block> withoutRedundantRows(const DesignShape& shape, std::vector<Block> blocks,
-                                        std::chrono::steady_clock::time_point deadline) {
+                                        Deadline deadline) {
     const std::uint64_t work = reach(shape) * blocks.size();
     if (work > REMOVAL_WORK || shape.guarantee <= 0) return blocks;
     std::vector<std::uint16_t> rowsMeeting(BINOMIALS.value[shape.points][shape.drawSize], 0);
@@ -301,7 +294,7 @@ std::vector<Block> withoutRedundantRows(const DesignShape& shape, std::vector<Bl
     }
     std::vector<Block> kept;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
-        if (Clock::now() >= deadline) {
+        if (deadline.passed()) {
             kept.insert(kept.end(), blocks.begin() + std::ptrdiff_t(i), blocks.end());
             break;
         }
@@ -336,8 +329,7 @@ std::vector<Block> fewestMissed(const DesignShape& shape, std::size_t rows,
     if (rows == 0) return {};
     // However short the time, the search makes one start, so `rows` rows come back.
     SearchLimits atLeastOneStart = limits;
-    atLeastOneStart.deadline =
-        std::max(limits.deadline, Clock::now() + std::chrono::milliseconds(100));
+    atLeastOneStart.deadline = limits.deadline.atLeast(std::chrono::milliseconds(100));
     // The search drops a start's surplus rows one by one, looking at the draws of a sample of
     // rows each time and not at the clock: where that is long, they go here at once.
     std::vector<Block> kept(start.begin(), start.end());
@@ -378,7 +370,7 @@ std::optional<std::string> mendingProblem(const BuildRequest& request,
 
 MendedSystem plugSystem(const BuildRequest& request, std::span<const Block> rows,
                         const BuildOptions& options, std::size_t rowsAtMost) {
-    const Clock::time_point deadline = Clock::now() + options.searchTime;
+    const Deadline deadline = options.deadline;
     const DesignShape shape = reducedShape(request);
     MendedSystem mended;
     mended.givenRows = rows.size();
@@ -392,10 +384,10 @@ MendedSystem plugSystem(const BuildRequest& request, std::span<const Block> rows
     // A third of the time left for thorough greedy rows; where they need more rows than the
     // bound, a sixth of the rest for a system built from nothing, which the greedy rows may not
     // beat when the given rows close few draws; the search gets the rest.
-    std::vector<Block> added = greedyCover(shape, holes, Clock::now() + timeLeft(deadline) / 3);
+    std::vector<Block> added = greedyCover(shape, holes, deadline.share(3));
     if (added.size() > mended.addedLowerBound) {
         BuildOptions fresh = options;
-        fresh.searchTime = timeLeft(deadline) / 6;
+        fresh.deadline = deadline.share(6);
         fresh.improved = nullptr;
         const BuiltSystem built = buildSystem(request, fresh);
         if (built.proof.met() && built.rows.size() < added.size()) {
@@ -411,7 +403,7 @@ MendedSystem plugSystem(const BuildRequest& request, std::span<const Block> rows
 
 MendedSystem trimSystem(const BuildRequest& request, std::span<const Block> rows,
                         const BuildOptions& options, std::size_t rowsAtMost, Trimming trimming) {
-    const Clock::time_point deadline = Clock::now() + options.searchTime;
+    const Deadline deadline = options.deadline;
     const DesignShape shape = reducedShape(request);
     MendedSystem mended;
     mended.givenRows = rows.size();

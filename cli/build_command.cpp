@@ -65,14 +65,14 @@ int outputProblem(const BuildCliOptions& options, BuildStreams& streams) {
 builder::BuildOptions buildOptions(const BuildCliOptions& options, BuildStreams& streams,
                                    std::mutex& progressLock) {
     builder::BuildOptions build;
-    build.searchTime = std::chrono::seconds(options.seconds);
+    build.deadline = builder::Deadline::in(std::chrono::seconds(options.seconds));
     build.seed = options.seed;
     build.threads = int(std::max(1u, std::thread::hardware_concurrency()));
     if (streams.errIsTerminal) {
-        build.improved = [&streams, &progressLock](std::size_t rows) {
+        build.improved = [&streams, &progressLock](std::span<const builder::Block> rows) {
             const std::lock_guard lock(progressLock);
-            streams.err << "\rlorvex-build: bisher " << builder::rowCountText(rows) << "\x1b[K"
-                        << std::flush;
+            streams.err << "\rlorvex-build: bisher " << builder::rowCountText(rows.size())
+                        << "\x1b[K" << std::flush;
         };
     }
     return build;

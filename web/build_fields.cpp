@@ -91,6 +91,7 @@ BuildInput readBuildFields(const BuildFields& fields, int systemNumbers,
     const auto seconds = wholeNumber(fields.seconds, 0, MAX_SECONDS);
     if (!seconds) return withProblem(input, std::string(BUILD_SECONDS_EXPECTED), "seconds");
     input.seconds = *seconds;
+    input.job.options.seed = std::uint64_t(fields.seed);
     return input;
 }
 

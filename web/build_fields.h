@@ -15,6 +15,7 @@ struct BuildFields {
     std::string keyNumbers;  // among the own numbers when there are any
     std::string rowsAtMost;  // empty: no limit
     std::string seconds;
+    double seed = 1;  // each of the page's build workers starts from its own
 };
 
 struct BuildInput {

@@ -26,6 +26,7 @@
 
 #include "build_fields.h"
 #include "builder/build_job.h"
+#include "builder/system_text_output.h"
 #include "core/analysis/hit_table.h"
 #include "core/analysis/progress_observer.h"
 #include "core/maths/binomial.h"
@@ -46,9 +47,9 @@ EM_JS(void, lorvex_progress, (double share), {
     if (Module.onAnalysisProgress) Module.onAnalysisProgress(share);
 });
 
-// Tells the worker each smaller number of rows the search has reached.
-EM_JS(void, lorvex_build_improved, (double rows), {
-    if (Module.onBuildImproved) Module.onBuildImproved(rows);
+// Tells the worker each smaller system the search has reached: its rows and its text.
+EM_JS(void, lorvex_build_improved, (double rows, const char* text), {
+    if (Module.onBuildImproved) Module.onBuildImproved(rows, UTF8ToString(text));
 });
 
 namespace lorvex {
@@ -163,7 +164,8 @@ BuildFields buildFields(const val& fields) {
             .drawn = fields["drawn"].as<int>(),
             .keyNumbers = fields["keys"].as<std::string>(),
             .rowsAtMost = fields["rowsAtMost"].as<std::string>(),
-            .seconds = fields["seconds"].as<std::string>()};
+            .seconds = fields["seconds"].as<std::string>(),
+            .seed = fields["seed"].isUndefined() ? 1 : fields["seed"].as<double>()};
 }
 
 val fieldProblem(const std::string& problem, const std::string& field) {
@@ -189,9 +191,12 @@ std::string numbersText(std::span<const int> numbers) {
 // The job with the page's time and progress, run; the system as lorvex-build writes it and the
 // lines it prints after it, or the reason beside the field it is about.
 val runJob(BuildInput input) {
-    input.job.options.searchTime = std::chrono::seconds(input.seconds);
+    input.job.options.deadline = builder::Deadline::in(std::chrono::seconds(input.seconds));
     input.job.options.threads = 1;  // the worker's own thread; the page builds without threads
-    input.job.options.improved = [](std::size_t rows) { lorvex_build_improved(double(rows)); };
+    input.job.options.improved =
+        [played = input.job.playedNumbers](std::span<const builder::Block> rows) {
+            lorvex_build_improved(double(rows.size()), builder::systemText(rows, played).c_str());
+        };
     const builder::JobResult result = builder::runBuildJob(input.job);
     switch (result.status) {
         case builder::JobStatus::NotMet:
@@ -324,6 +329,21 @@ public:
         return runJob(std::move(input));
     }
 
+    // The best system a cancelled build had reached (`text`, on the numbers of the fields):
+    // proven and summed up as "Bauen" would have.
+    static val proveSystem(const val& fields, const std::string& text) {
+        BuildInput input = readBuildFields(buildFields(fields));
+        if (!input.problem.empty()) return fieldProblem(input.problem, input.field);
+        SystemTable table;
+        if (readSystemText(text, table).outcome != LoadOutcome::Loaded)
+            return fieldProblem(std::string(NO_ANALYSIS_TO_SAVE), "request");
+        input.job.mode = builder::JobMode::Prove;
+        if (auto problem = builder::playerRowsOnSystemNumbers(table.rows(), input.job.playedNumbers,
+                                                              input.job.playerRows))
+            return fieldProblem(*problem, "request");
+        return runJob(std::move(input));
+    }
+
     // "Lücken schließen" (`plug`) or "Kürzen" for the loaded system, on the numbers it plays,
     // with the fields' guarantee, key numbers, limit and time.
     val mendSystem(const val& fields, bool plug) const {
@@ -446,5 +466,6 @@ EMSCRIPTEN_BINDINGS(lorvex) {
         .function("mendSystem", &WebSession::mendSystem)
         .function("playOn", &WebSession::playOn)
         .class_function("buildSystem", &WebSession::buildSystem)
+        .class_function("proveSystem", &WebSession::proveSystem)
         .class_function("messages", &WebSession::messages);
 }

@@ -24,6 +24,7 @@ const commands = {
     map: (message) => session.mappedSystem(message.own),
     check: (message) => session.drawCheck(message.own, message.draw),
     build: (message) => engine.WebSession.buildSystem(message.fields),
+    prove: (message) => engine.WebSession.proveSystem(message.fields, message.text),
     plug: (message) => session.mendSystem(message.fields, true),
     trim: (message) => session.mendSystem(message.fields, false),
     playOn: (message) => session.playOn(message.numbers),
@@ -42,7 +43,7 @@ function start(wasm) {
     return createLorvexEngine({
         wasmBinary: wasm,
         onAnalysisProgress: (share) => postMessage({progress: share}),
-        onBuildImproved: (rows) => postMessage({improved: rows}),
+        onBuildImproved: (rows, text) => postMessage({improved: rows, text}),
     }).then((instance) => {
         engine = instance;
         session = new engine.WebSession();

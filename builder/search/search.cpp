@@ -66,20 +66,21 @@ public:
     // Run 0 alone polls the caller's cancel function, so it is never called concurrently.
     bool shouldStop(int run) {
         if (stopped_.load(std::memory_order_relaxed)) return true;
-        const bool stop = std::chrono::steady_clock::now() >= limits_.deadline ||
-                          (run == 0 && limits_.cancelled && limits_.cancelled());
+        const bool stop =
+            limits_.deadline.passed() || (run == 0 && limits_.cancelled && limits_.cancelled());
         if (stop) stopAll();
         return stop;
     }
 
     void stopAll() { stopped_.store(true, std::memory_order_relaxed); }
 
-    void reached(std::size_t rows) {
+    void reached(std::span<const Block> design) {
+        const std::size_t rows = design.size();
         if (rows <= limits_.lowerBound) stopAll();
         const std::scoped_lock lock(mutex_);
         if (smallest_ && *smallest_ <= rows) return;
         smallest_ = rows;
-        if (limits_.improved) limits_.improved(rows);
+        if (limits_.improved) limits_.improved(design);
     }
 
 private:
@@ -179,7 +180,7 @@ std::vector<Block> shrinkDesign(const DesignShape& shape, std::vector<Block> sta
             Improver improver(state, random);
             while (improver.run(stop, nullptr, steps)) {
                 valid = state.rows();
-                control.reached(valid.size());
+                control.reached(valid);
                 attempt = -1;
                 steps = budget(shape, 0);
                 // A removal that uncovers nothing covers at once: the clock is looked at here too.

@@ -363,6 +363,7 @@ std::vector<PageMessage> pageMessages() {
         {"buildRunning", "System wird gebaut..."},
         {"buildSoFar", "System wird gebaut: bisher {1}."},
         {"buildCancelled", "Bauen abgebrochen."},
+        {"buildKept", "Bauen abgebrochen; das beste System bis dahin ist geprüft: {1}."},
         {"built", "System gebaut: {1}."},
         {"buildDownload", "Das System {1} wird heruntergeladen."},
         {"plugRunning", "Lücken werden geschlossen..."},

@@ -18,7 +18,7 @@ BuildJob quickJob(BuildRequest request, JobMode mode = JobMode::Build) {
     BuildJob job;
     job.request = std::move(request);
     job.mode = mode;
-    job.options.searchTime = std::chrono::milliseconds(300);
+    job.options.deadline = Deadline::in(std::chrono::milliseconds(300));
     return job;
 }
 
@@ -102,7 +102,7 @@ TEST(BuildJob, TrimOnlyRemovesUnlessExchangeIsAsked) {
 
 JobResult runFor(BuildRequest request) {
     BuildJob job = quickJob(std::move(request));
-    job.options.searchTime = std::chrono::seconds(1);
+    job.options.deadline = Deadline::in(std::chrono::seconds(1));
     return runBuildJob(job);
 }
 

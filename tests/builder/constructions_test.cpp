@@ -65,7 +65,7 @@ class ConstructionTest : public testing::TestWithParam<DesignShape> {};
 // included, is checked on its own.
 TEST_P(ConstructionTest, EveryCandidateCoversEveryDraw) {
     const DesignShape shape = GetParam();
-    DesignConstructor constructor(std::chrono::steady_clock::now() + std::chrono::seconds(1), 7);
+    DesignConstructor constructor(Deadline::in(std::chrono::seconds(1)), 7);
     const std::vector<Candidate> candidates = constructor.candidates(shape);
     ASSERT_FALSE(candidates.empty());
     for (const Candidate& candidate : candidates) {
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ConstructionTest,
                          [](const auto& info) { return shapeName(info.param); });
 
 TEST(Constructions, PartitionOfTwoCoveringsGivesThreeIfSixOnFortyNine) {
-    DesignConstructor constructor(std::chrono::steady_clock::now(), 1);
+    DesignConstructor constructor(Deadline{}, 1);
     const DesignShape lotto{49, 6, 6, 3};
     const std::vector<Block>& blocks = constructor.best(lotto);
     EXPECT_LE(blocks.size(), 246u);

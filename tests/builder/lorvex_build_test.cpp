@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LorvexBuild, WrittenSystemLoadsBackWithItsGuarantee) {
     const builder::BuildRequest request{13, 3, 6, {}};
     builder::BuildOptions options;
-    options.searchTime = std::chrono::seconds(1);
+    options.deadline = builder::Deadline::in(std::chrono::seconds(1));
     const builder::BuiltSystem built = builder::buildSystem(request, options);
     ASSERT_TRUE(built.proof.met());
     const std::string text = builder::systemText(built.rows);

@@ -99,7 +99,7 @@ TEST(MendingParts, AddedRowsBoundIsNeverAboveTheTrueLeast) {
 // What is left covers every draw the rows covered, and each row left is needed.
 TEST(MendingParts, RedundantRowsGoAndNeededRowsStay) {
     const DesignShape shape{10, 6, 4, 3};
-    const auto farAway = std::chrono::steady_clock::now() + std::chrono::hours(1);
+    const Deadline farAway = Deadline::in(std::chrono::hours(1));
     for (const std::size_t count : {8u, 30u}) {
         const std::vector<Block> blocks = randomBlocks(shape, count, 40 + count);
         const std::vector<Block> kept = withoutRedundantRows(shape, blocks, farAway);

@@ -46,7 +46,7 @@ TEST(CandidateGroups, TranslationsOfTheFieldMoveSixteenPointsAsOne) {
 TEST(OrbitDesigns, RunsOnSeveralThreadsCoverEveryDraw) {
     const DesignShape shape{20, 6, 4, 4};
     const std::vector<Block> design =
-        bestOrbitDesign(shape, std::chrono::steady_clock::now() + std::chrono::seconds(1), 3, 2);
+        bestOrbitDesign(shape, Deadline::in(std::chrono::seconds(1)), 3, 2);
     ASSERT_FALSE(design.empty());
     EXPECT_TRUE(verifyDesign(shape, design).met());
 }

@@ -14,7 +14,7 @@ namespace {
 
 BuildOptions quick() {
     BuildOptions options;
-    options.searchTime = std::chrono::seconds(1);
+    options.deadline = Deadline::in(std::chrono::seconds(1));
     return options;
 }
 

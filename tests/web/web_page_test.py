@@ -10,6 +10,7 @@ import pathlib
 import subprocess
 import sys
 import tempfile
+import time
 import traceback
 
 from selenium.webdriver.common.by import By
@@ -380,12 +381,32 @@ class WebPageTest:
                                    "setTimeout(() => document.getElementById('build-cancel')"
                                    ".click(), 300);")
         wait_idle(self.driver, 5)
-        assert self.text("status") == "Bauen abgebrochen.", self.text("status")
+        assert self.text("status").startswith("Bauen abgebrochen"), self.text("status")
         summary, problem = self.build(" ".join(map(str, own)), "3", "3", keys="7", seconds="1")
         assert problem == "" and summary.startswith("10 Zahlen, Bankzahl 07, Garantie 3 wenn 3")
         rows = [[int(n) for n in line.split()] for line in
                 self.content("build-result").splitlines()]
         assert all(7 in row and set(row) <= set(own) for row in rows), rows
+
+    def test_a_cancelled_build_keeps_its_best_system_proven(self):
+        self.fresh_page()
+        self.type_into("build-numbers", "25")
+        Select(self.driver.find_element(By.ID, "build-guarantee")).select_by_value("4")
+        Select(self.driver.find_element(By.ID, "build-drawn")).select_by_value("6")
+        self.type_into("build-seconds", "30")
+        self.driver.execute_script("document.getElementById('build-run').click();"
+                                   "setTimeout(() => document.getElementById('build-cancel')"
+                                   ".click(), 4000);")
+        time.sleep(1)
+        wait_idle(self.driver, 30)
+        assert self.text("status").startswith("Bauen abgebrochen; das beste System"), \
+            self.text("status")
+        summary = self.content("build-summary")
+        assert summary.startswith("25 Zahlen, Garantie 4 wenn 6: ") and \
+            "geprüft an allen 177.100 Ziehungen" in summary, summary
+        assert self.driver.find_element(By.ID, "build-load").is_displayed()
+        click(self.driver, "#build-load")
+        assert self.counts()[1] == "25 Zahlen", self.counts()
 
     def test_wrong_entries_are_named_in_plain_german_beside_their_field(self):
         self.fresh_page()

@@ -51,7 +51,10 @@ const build = {
     // lower bound.
     startProgress(seconds) {
         const bar = $('build-progress');
+        $('build-so-far').textContent = '';
         $('build-progress-line').hidden = false;
+        // On a phone the button may stand at the bottom of the screen: the bar comes into view.
+        $('build-progress-line').scrollIntoView({block: 'nearest'});
         $('build-cancel').disabled = false;
         if (!(seconds > 0)) {
             bar.removeAttribute('value');
@@ -93,15 +96,35 @@ const build = {
         const fields = this.fields();
         this.clear();
         this.showProblem('', '');
-        state.engine.onImproved = (rows) => setStatus(texts.say('buildSoFar', texts.rows(rows)));
+        let best = null;  // the smallest system the search has reached, not yet proven
+        let bestRows = Infinity;
+        const improved = (rows, text) => {
+            if (rows >= bestRows) return;
+            best = text;
+            bestRows = rows;
+            const soFar = texts.say('buildSoFar', texts.rows(rows));
+            $('build-so-far').textContent = soFar;
+            setStatus(soFar);
+        };
+        const engines = [state.engine, ...(command === 'build' ? state.engine.buildHelpers() : [])];
+        for (const engine of engines) engine.onImproved = improved;
         this.startProgress(Number(fields.seconds));
         let answer;
         try {
             answer = await runLong(command, {fields}, texts.say(`${command}Running`),
-                texts.say('buildCancelled'));
+                texts.say('buildCancelled'), false, () => this.onEveryEngine(engines, command, fields));
         } finally {
             this.stopProgress();
-            state.engine.onImproved = null;
+            for (const engine of engines) engine.onImproved = null;
+        }
+        // Cancelled: the best system so far, proven by the fresh worker, is kept.
+        if (!answer && best !== null && command === 'build') {
+            answer = await runQuick('prove', {fields, text: best});
+            if (answer && answer.problem === undefined) {
+                this.showBuilt(answer);
+                setStatus(texts.say('buildKept', texts.rows(answer.rowCount)));
+                return;
+            }
         }
         if (!answer) return;
         if (answer.problem !== undefined) {
@@ -113,6 +136,16 @@ const build = {
         setStatus(texts.say('built', texts.rows(answer.rowCount)));
         await afterPaint();
         performance.measure('lorvex-build', 'lorvex-build-start');
+    },
+
+    // The command on every engine, each from its own seed: the smallest system wins, among
+    // equals the one of the lowest seed; a problem is the same on all of them.
+    async onEveryEngine(engines, command, fields) {
+        const answers = await Promise.all(engines.map(
+            (engine, i) => engine.call(command, {fields: {...fields, seed: i + 1}})));
+        const built = answers.filter((answer) => answer.problem === undefined);
+        if (built.length === 0) return answers[0];
+        return built.reduce((best, answer) => answer.rowCount < best.rowCount ? answer : best);
     },
 
     async load() {

@@ -156,14 +156,16 @@ async function analyse(onlyBlock) {
 
 // A command that may take as long as "Komplett": busy, cancellable, with the progress bar
 // (running without figures where the engine sends none). Nothing when it did not end.
-async function runLong(command, data, runningText, cancelledText, withShares = false) {
+// `call` runs the command, on this page's engine unless told otherwise.
+async function runLong(command, data, runningText, cancelledText, withShares = false,
+    call = () => state.engine.call(command, data)) {
     setBusy(true, true);
     const progress = $('progress');
     if (withShares) progress.value = 0;
     else progress.removeAttribute('value');
     setStatus(runningText);
     try {
-        const answer = await state.engine.call(command, data);
+        const answer = await call();
         progress.value = 1;
         return answer;
     } catch (error) {

@@ -16,7 +16,8 @@ class Engine {
         this.wasm = base64Bytes($('engine-wasm').textContent);
         this.onProgress = onProgress;
         this.onStartFailed = onStartFailed;
-        this.onImproved = null;  // the rows a build has reached so far
+        this.onImproved = null;  // the rows and text of each smaller system a build reaches
+        this.helpers = [];  // more engines, one per further core, for builds
         this.nextId = 1;
         this.pending = new Map();
         this.start();
@@ -39,7 +40,7 @@ class Engine {
             return;
         }
         if (message.improved !== undefined) {
-            if (this.onImproved) this.onImproved(message.improved);
+            if (this.onImproved) this.onImproved(message.improved, message.text);
             return;
         }
         if (message.startFailed !== undefined) {
@@ -66,7 +67,19 @@ class Engine {
         this.pending.clear();
     }
 
+    // Engines for builds beside this one, so that a build runs on every core the computer
+    // reports (four at most: each holds its own tables).
+    buildHelpers() {
+        const cores = Math.min(Math.max(navigator.hardwareConcurrency || 1, 1), 4);
+        while (this.helpers.length < cores - 1) {
+            this.helpers.push(new Engine(() => {}, () => {}));
+        }
+        return this.helpers;
+    }
+
     restart() {
+        for (const helper of this.helpers) helper.worker.terminate();
+        this.helpers = [];
         this.worker.terminate();
         const cancelled = new Error('cancelled');
         cancelled.cancelled = true;

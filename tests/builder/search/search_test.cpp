@@ -43,7 +43,7 @@ std::vector<Block> allRows(const DesignShape& shape) {
 
 SearchLimits quickLimits(std::size_t lowerBound, int threads = 1) {
     SearchLimits limits;
-    limits.deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    limits.deadline = Deadline::in(std::chrono::seconds(20));
     limits.lowerBound = lowerBound;
     limits.threads = threads;
     return limits;
