@@ -1,4 +1,5 @@
 #include "builder/constructions.h"
+#include "builder/tuning.h"
 
 #include <algorithm>
 
@@ -10,8 +11,6 @@
 namespace lorvex::builder {
 
 namespace {
-
-constexpr std::chrono::milliseconds PART_ORBIT_TIME{100};
 
 std::array<int, 4> key(const DesignShape& shape) {
     return {shape.points, shape.blockSize, shape.drawSize, shape.guarantee};
@@ -145,7 +144,7 @@ std::vector<Candidate> DesignConstructor::candidatesUntil(const DesignShape& sha
 const std::vector<Block>& DesignConstructor::best(const DesignShape& shape) {
     if (const auto known = best_.find(key(shape)); known != best_.end()) return known->second;
     // Smaller shapes get orbit designs only briefly: there are many of them.
-    const Deadline orbitDeadline = orbitDeadline_.atMost(Deadline::in(PART_ORBIT_TIME));
+    const Deadline orbitDeadline = orbitDeadline_.atMost(Deadline::in(tuning::PART_ORBIT_TIME));
     std::vector<Candidate> found = candidatesUntil(shape, orbitDeadline);
     return best_[key(shape)] = std::move(found.front().blocks);
 }

@@ -24,11 +24,16 @@ struct DesignShape {
     int guarantee = 0;  // t, at most min(k, m)
 };
 
-struct SearchLimits {
+// What every step of a build may spend: its time, its random numbers, its threads. Made once
+// by a front end and handed down.
+struct RunLimits {
     Deadline deadline;
     std::uint64_t seed = 1;
     // Independent runs; 1 runs on the calling thread only and starts no thread.
     int threads = 1;
+};
+
+struct SearchLimits : RunLimits {
     // The search stops as soon as it reaches a design of this size.
     std::size_t lowerBound = 0;
     // Polled now and then; may be empty.

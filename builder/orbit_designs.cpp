@@ -1,4 +1,5 @@
 #include "builder/orbit_designs.h"
+#include "builder/tuning.h"
 
 #include <algorithm>
 #include <atomic>
@@ -16,13 +17,6 @@
 namespace lorvex::builder {
 
 namespace {
-
-constexpr std::uint64_t MAX_RANKED_SETS = 16'000'000;
-constexpr std::uint64_t MANY_DRAWS = 1'000'000;
-// Bounds the lists of orbits that reach each orbit of draws (4 bytes an entry, twice).
-constexpr std::uint64_t MAX_ORBIT_WORK = 20'000'000;
-// The orbit search gives up after this many changes without a smaller design.
-constexpr std::uint64_t STEPS_WITHOUT_GAIN = 200'000;
 
 std::uint32_t findRoot(std::vector<std::uint32_t>& parent, std::uint32_t x) {
     while (parent[x] != x) {
@@ -177,7 +171,7 @@ public:
         std::vector<std::uint32_t> best = start;
         std::size_t bestCount = count_;
         std::uint64_t lastGain = 0;
-        for (std::uint64_t step = 0; step - lastGain < STEPS_WITHOUT_GAIN; ++step) {
+        for (std::uint64_t step = 0; step - lastGain < tuning::STEPS_WITHOUT_GAIN; ++step) {
             if (unreached_.empty()) {
                 if (count_ < bestCount) {
                     bestCount = count_;
@@ -375,12 +369,13 @@ SubsetOrbits subsetOrbits(const PermutationGroup& group, int size) {
 bool orbitDesignAffordable(const DesignShape& shape) {
     const auto [v, k, m, t] = shape;
     if (t <= 0 || m > v || k > v) return false;
-    if (BINOMIALS.value[v][k] > MAX_RANKED_SETS || BINOMIALS.value[v][m] > MAX_RANKED_SETS) {
+    if (BINOMIALS.value[v][k] > tuning::MAX_RANKED_SETS ||
+        BINOMIALS.value[v][m] > tuning::MAX_RANKED_SETS) {
         return false;
     }
     // Even PSL(2,q), the largest group tried, of order about v^3/2, would leave too many.
     const std::uint64_t largestGroup = std::uint64_t(v) * std::uint64_t(v) * std::uint64_t(v) / 2;
-    return BINOMIALS.value[v][m] / largestGroup * blocksPerDraw(shape) <= MAX_ORBIT_WORK;
+    return BINOMIALS.value[v][m] / largestGroup * blocksPerDraw(shape) <= tuning::MAX_ORBIT_WORK;
 }
 
 namespace {
@@ -416,7 +411,7 @@ std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
                                               const PermutationGroup& group, std::uint64_t seed,
                                               Deadline deadline) {
     const auto late = [&] { return deadline.passed(); };
-    return orbitDesignWithin(shape, group, seed, MAX_ORBIT_WORK, late, late);
+    return orbitDesignWithin(shape, group, seed, tuning::MAX_ORBIT_WORK, late, late);
 }
 
 std::optional<std::vector<Block>> orbitSteinerSystem(int points, int blockSize, int strength,
@@ -453,7 +448,7 @@ public:
           groups_(candidateGroups(shape.points)),
           seed_(seed),
           threads_(std::max(threads, 1)),
-          maxWork_(MAX_ORBIT_WORK / std::uint64_t(threads_)),
+          maxWork_(tuning::MAX_ORBIT_WORK / std::uint64_t(threads_)),
           bound_(lowerBound(shape)),
           best_(static_cast<std::size_t>(threads_)),
           smallest_(groups_.size(), SIZE_MAX) {}
@@ -540,7 +535,7 @@ std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, 
     std::vector<std::size_t> alive(race.groupCount());
     std::iota(alive.begin(), alive.end(), std::size_t{0});
     // On many points only the large groups, last in the list, leave few enough orbits.
-    if (BINOMIALS.value[shape.points][shape.drawSize] > MANY_DRAWS) {
+    if (BINOMIALS.value[shape.points][shape.drawSize] > tuning::LARGE_GROUPS_FIRST_ABOVE_DRAWS) {
         std::reverse(alive.begin(), alive.end());
     }
     // Successive halving: each round shares half the time left among the groups still in

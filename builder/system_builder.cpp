@@ -1,4 +1,5 @@
 #include "builder/system_builder.h"
+#include "builder/tuning.h"
 
 #include <algorithm>
 #include <bit>
@@ -11,13 +12,6 @@
 namespace lorvex::builder {
 
 namespace {
-
-// The constructions (the orbit designs above all) may use up to half the time, the search
-// gets the rest.
-constexpr int CONSTRUCTION_SHARE = 2;
-
-// Above this many draws a partition design's parts are shrunk on their own first.
-constexpr std::uint64_t MANY_DRAWS = 500'000;
 
 // The smallest candidate that the independent check accepts.
 Candidate firstValid(const DesignShape& shape, std::vector<Candidate> candidates) {
@@ -66,7 +60,7 @@ std::vector<Block> asRequestRows(const BuildRequest& request, const DesignShape&
 // deadline, with no progress reports.
 std::vector<Block> buildPart(const DesignShape& shape, const BuildOptions& options,
                              Deadline deadline) {
-    DesignConstructor constructor(deadline.share(CONSTRUCTION_SHARE), options.seed,
+    DesignConstructor constructor(deadline.share(tuning::CONSTRUCTION_SHARE), options.seed,
                                   options.threads);
     std::vector<Block> blocks = firstValid(shape, constructor.candidates(shape)).blocks;
     const std::uint64_t bound = lowerBound(shape);
@@ -103,7 +97,7 @@ BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options
     const Deadline deadline = options.deadline;
     // Shared out at the start: the constructions (the orbit designs above all) may use half
     // the time, a partition design's parts two thirds.
-    const Deadline constructionDeadline = deadline.share(CONSTRUCTION_SHARE);
+    const Deadline constructionDeadline = deadline.share(tuning::CONSTRUCTION_SHARE);
     const Deadline partsDeadline = deadline.share(2, 3);
     const DesignShape shape = reducedShape(request);
 
@@ -118,7 +112,8 @@ BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options
     report(design.blocks);
 
     std::vector<Block> blocks = std::move(design.blocks);
-    if (design.method == PARTITION_METHOD && binomial(shape.points, shape.drawSize) > MANY_DRAWS) {
+    if (design.method == PARTITION_METHOD &&
+        binomial(shape.points, shape.drawSize) > tuning::PARTS_ALONE_ABOVE_DRAWS) {
         std::vector<Block> parts =
             partitionOfShrunkParts(shape, constructor, options, partsDeadline);
         if (!parts.empty() && parts.size() < blocks.size() && verifyDesign(shape, parts).met()) {

@@ -12,10 +12,7 @@
 
 namespace lorvex::builder {
 
-struct BuildOptions {
-    Deadline deadline = Deadline::in(std::chrono::seconds(10));
-    std::uint64_t seed = 1;
-    int threads = 1;
+struct BuildOptions : RunLimits {
     // Called, one call at a time, with each smaller system reached, its rows as buildSystem
     // writes them (valid, not yet proven); may be empty.
     std::function<void(std::span<const Block> rows)> improved;

@@ -1,4 +1,5 @@
 #include "builder/system_mending.h"
+#include "builder/tuning.h"
 
 #include <algorithm>
 #include <bit>
@@ -11,23 +12,6 @@
 namespace lorvex::builder {
 
 namespace {
-
-// How many holes a greedy step scores its candidates on, and how many holes it grows
-// candidates from: thorough while there is time, quick after that.
-struct GreedyEffort {
-    std::size_t scoredHoles;
-    std::size_t seeds;
-};
-constexpr GreedyEffort THOROUGH{4096, 8};
-constexpr GreedyEffort QUICK{256, 1};
-// The pairwise comparisons the lower bound may make.
-constexpr std::uint64_t BOUND_COMPARISONS = 50'000'000;
-// Draw coverage counts are kept for the greedy removal only up to this many row-draw pairs,
-// and the rows ordered by their redundancy only up to the second figure.
-constexpr std::uint64_t REMOVAL_WORK = 4'000'000'000;
-constexpr std::uint64_t ORDERING_WORK = 400'000'000;
-// The draws the budget search may look at while it drops surplus rows from its start.
-constexpr std::uint64_t DROPPING_WORK = 1'000'000;
 
 Block allPoints(const DesignShape& shape) {
     return shape.points >= 64 ? ~Block{0} : (Block{1} << shape.points) - 1;
@@ -128,7 +112,7 @@ std::vector<Block> greedyCover(const DesignShape& shape, std::vector<Block> hole
                                Deadline deadline) {
     std::vector<Block> rows;
     while (!holes.empty()) {
-        const GreedyEffort effort = deadline.passed() ? QUICK : THOROUGH;
+        const tuning::GreedyEffort effort = deadline.passed() ? tuning::QUICK : tuning::THOROUGH;
         const std::vector<Block> sample = spreadSample(holes, effort.scoredHoles);
         Block best = 0;
         std::size_t bestScore = 0;
@@ -260,7 +244,7 @@ std::uint64_t addedRowsBound(const DesignShape& shape, std::span<const Block> ho
     std::vector<Block> separate;
     std::uint64_t comparisons = 0;
     for (const Block hole : holes) {
-        if (comparisons > BOUND_COMPARISONS) break;
+        if (comparisons > tuning::BOUND_COMPARISONS) break;
         comparisons += separate.size();
         const bool alone = std::all_of(separate.begin(), separate.end(), [&](Block other) {
             return std::popcount(hole & other) < apart;
@@ -275,12 +259,12 @@ std::uint64_t addedRowsBound(const DesignShape& shape, std::span<const Block> ho
 std::vector<Block> withoutRedundantRows(const DesignShape& shape, std::vector<Block> blocks,
                                         Deadline deadline) {
     const std::uint64_t work = reach(shape) * blocks.size();
-    if (work > REMOVAL_WORK || shape.guarantee <= 0) return blocks;
+    if (work > tuning::REMOVAL_WORK || shape.guarantee <= 0) return blocks;
     std::vector<std::uint16_t> rowsMeeting(BINOMIALS.value[shape.points][shape.drawSize], 0);
     for (const Block block : blocks) {
         forEachDrawMet(shape, block, [&](Block draw) { ++rowsMeeting[subsetRank(draw)]; });
     }
-    if (work <= ORDERING_WORK) {
+    if (work <= tuning::ORDERING_WORK) {
         std::vector<std::pair<std::uint64_t, Block>> byRedundancy;
         for (const Block block : blocks) {
             std::uint64_t shared = 0;
@@ -333,7 +317,7 @@ std::vector<Block> fewestMissed(const DesignShape& shape, std::size_t rows,
     // The search drops a start's surplus rows one by one, looking at the draws of a sample of
     // rows each time and not at the clock: where that is long, they go here at once.
     std::vector<Block> kept(start.begin(), start.end());
-    if (start.size() > rows && reach(shape) * (start.size() - rows) > DROPPING_WORK) {
+    if (start.size() > rows && reach(shape) * (start.size() - rows) > tuning::DROPPING_WORK) {
         kept = mostNeeded(shape, std::move(kept), fixed, rows);
     }
     std::vector<Block> blocks = bestWithRows(shape, rows, kept, fixed, atLeastOneStart).blocks;

@@ -1,4 +1,5 @@
 #include "builder/search/annealer.h"
+#include "builder/tuning.h"
 
 #include <algorithm>
 #include <bit>
@@ -7,10 +8,6 @@
 namespace lorvex::builder::search {
 
 namespace {
-
-constexpr double startTemperature = 0.6;
-constexpr double lowestTemperature = 0.05;
-constexpr double cooling = 0.995;
 
 int pointAt(Block set, std::uint32_t index) {
     for (; index > 0; --index) set &= set - 1;
@@ -24,7 +21,7 @@ int randomPoint(Block set, Random& random) {
 }  // namespace
 
 Annealer::Annealer(CoverageState& state, Random& random)
-    : state_(state), random_(random), temperature_(startTemperature) {
+    : state_(state), random_(random), temperature_(tuning::START_TEMPERATURE) {
     const DesignShape& shape = state.shape();
     const SubsetRanks ranks;
     // Polling the clock must stay cheap beside the moves, yet come often when moves are slow.
@@ -83,8 +80,8 @@ bool Annealer::accept(long delta) {
 }
 
 void Annealer::cool() {
-    temperature_ *= cooling;
-    if (temperature_ < lowestTemperature) temperature_ = startTemperature;
+    temperature_ *= tuning::COOLING;
+    if (temperature_ < tuning::LOWEST_TEMPERATURE) temperature_ = tuning::START_TEMPERATURE;
 }
 
 }  // namespace lorvex::builder::search

@@ -1,4 +1,5 @@
 #include "builder/search/coverage_state.h"
+#include "builder/tuning.h"
 
 #include <algorithm>
 
@@ -35,9 +36,8 @@ CoverageState::CoverageState(const DesignShape& shape, std::span<const Block> fi
         for (std::size_t row = 0; row < rows_.size(); ++row)
             indexRow(std::uint32_t(row), rows_[row], t - 1, 0);
     }
-    constexpr std::uint32_t drawsBetweenPolls = 1 << 16;
     for (std::uint32_t draw = 0; draw < draws; ++draw) {
-        if (draw % drawsBetweenPolls == 0 && stopped()) {
+        if (draw % tuning::DRAWS_BETWEEN_POLLS == 0 && stopped()) {
             uncovered_.clear();
             return;
         }

@@ -10,6 +10,7 @@
 #include "builder/search/parallel_runs.h"
 #include "builder/search/random.h"
 #include "builder/search/weighted_search.h"
+#include "builder/tuning.h"
 
 namespace lorvex::builder {
 
@@ -19,12 +20,9 @@ using search::Annealer;
 using search::CoverageState;
 using search::Random;
 
-// All runs together stay below this, whatever the shape.
-constexpr std::uint64_t memoryBudget = 300'000'000;
-
 int runCount(const DesignShape& shape, const SearchLimits& limits) {
     const std::uint64_t perRun = std::max<std::uint64_t>(1, CoverageState::bytesNeeded(shape));
-    const auto affordable = int(std::max<std::uint64_t>(1, memoryBudget / perRun));
+    const auto affordable = int(std::max<std::uint64_t>(1, tuning::SEARCH_MEMORY / perRun));
     return std::clamp(limits.threads, 1, affordable);
 }
 
@@ -93,13 +91,12 @@ private:
 // The row whose removal uncovers the fewest draws; among equals one at random. Where counting
 // a row's loss means making the removal, only a sample of rows is looked at.
 std::size_t leastNeededRow(CoverageState& state, Random& random) {
-    constexpr std::size_t sampleSize = 32;
     const std::size_t rows = state.rows().size();
-    const bool sample = !state.hasCheapDelta() && rows > sampleSize;
+    const bool sample = !state.hasCheapDelta() && rows > tuning::LEAST_NEEDED_SAMPLE;
     std::size_t bestRow = 0;
     std::size_t bestLoss = SIZE_MAX;
     std::uint32_t ties = 0;
-    for (std::size_t i = 0; i < (sample ? sampleSize : rows); ++i) {
+    for (std::size_t i = 0; i < (sample ? tuning::LEAST_NEEDED_SAMPLE : rows); ++i) {
         const std::size_t row = sample ? random.below(std::uint32_t(rows)) : i;
         const std::size_t loss = state.lossIfRemoved(row);
         if (loss > bestLoss) continue;

@@ -1,4 +1,5 @@
 #include "builder/search/weighted_search.h"
+#include "builder/tuning.h"
 
 #include <bit>
 #include <limits>
@@ -6,9 +7,6 @@
 namespace lorvex::builder::search {
 
 namespace {
-
-constexpr std::uint64_t tabuSteps = 3;
-constexpr long pollEvery = 256;
 
 // Counts bits without a library call, so that the loop over all rows vectorizes where the
 // target has no population count instruction.
@@ -33,12 +31,12 @@ bool WeightedSearch::run(const std::function<bool()>& stop, std::vector<Block>* 
     if (weights_.empty()) weights_.assign(state_.drawCount(), 1);
     for (long poll = 1; std::uint64_t(poll) <= steps; ++poll) {
         if (state_.uncoveredCount() == 0) return true;
-        if (poll % pollEvery == 0 && stop()) return false;
+        if (poll % tuning::POLL_EVERY == 0 && stop()) return false;
         ++step_;
         const std::size_t index = random_.below(std::uint32_t(state_.uncoveredCount()));
         const Move move = bestMoveFor(state_.uncoveredDraw(index));
         state_.replace(move.row, move.out, move.in);
-        tabuUntil_[move.row * 64 + std::size_t(move.out)] = step_ + tabuSteps;
+        tabuUntil_[move.row * 64 + std::size_t(move.out)] = step_ + tuning::TABU_STEPS;
         // Stuck where no swap helps: the draws still uncovered count more from now on.
         if (move.delta >= 0) makeHeavier();
         if (state_.uncoveredCount() < bestCount_) {

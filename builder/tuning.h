@@ -1,0 +1,72 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+
+// The builder's tuning numbers, all in one table. None changes what a system guarantees (every
+// system is proven before it is written); they share out time and memory among the steps.
+// The time shares and search figures were set by the measured tables in the README (made by
+// bench/build_table.sh); the work and memory limits keep a build within 500 MB and near its
+// time on the largest shapes (6 aus 49).
+namespace lorvex::builder::tuning {
+
+// --- Time -------------------------------------------------------------------------------------
+// The constructions (the orbit race above all) get this part of the build's time, the search
+// the rest: measured on 18/5 and 20/4, where the orbit designs gain most.
+inline constexpr int CONSTRUCTION_SHARE = 2;
+// A smaller shape met on the way (recursive and partition constructions) gets orbit designs
+// this briefly: there are many of them.
+inline constexpr std::chrono::milliseconds PART_ORBIT_TIME{100};
+
+// --- Sizes at which a step changes its way ------------------------------------------------
+// Above this many draws a partition design's parts are built and shrunk on their own first:
+// the search gets much further on their fewer draws (6 aus 49 "3 wenn 6").
+inline constexpr std::uint64_t PARTS_ALONE_ABOVE_DRAWS = 500'000;
+// Above this many draws the orbit race starts with the large groups, which alone leave few
+// enough orbits.
+inline constexpr std::uint64_t LARGE_GROUPS_FIRST_ABOVE_DRAWS = 1'000'000;
+
+// --- Memory -----------------------------------------------------------------------------------
+// All search runs together stay below this (their coverage tables), whatever the shape.
+inline constexpr std::uint64_t SEARCH_MEMORY = 300'000'000;
+// Orbit designs only where the sets of a block or a draw can be ranked in a table this large.
+inline constexpr std::uint64_t MAX_RANKED_SETS = 16'000'000;
+// Bounds the lists of orbits that reach each orbit of draws (4 bytes an entry, twice).
+inline constexpr std::uint64_t MAX_ORBIT_WORK = 20'000'000;
+
+// --- Searches ---------------------------------------------------------------------------------
+// The orbit search gives up after this many changes without a smaller design.
+inline constexpr std::uint64_t STEPS_WITHOUT_GAIN = 200'000;
+// The weighted row search: how long a swapped point stays out, and how often it looks at the
+// clock.
+inline constexpr std::uint64_t TABU_STEPS = 3;
+inline constexpr long POLL_EVERY = 256;
+// Annealing for lotto designs: start, lowest and cooling of its temperature.
+inline constexpr double START_TEMPERATURE = 0.6;
+inline constexpr double LOWEST_TEMPERATURE = 0.05;
+inline constexpr double COOLING = 0.995;
+// Rows whose removal is counted one by one only up to this many: above, a sample this large.
+inline constexpr std::size_t LEAST_NEEDED_SAMPLE = 32;
+// A coverage table being filled looks at the clock after this many draws.
+inline constexpr std::uint32_t DRAWS_BETWEEN_POLLS = 1 << 16;
+
+// --- Mending ----------------------------------------------------------------------------------
+// How many holes a greedy step scores its candidates on, and how many holes it grows
+// candidates from: thorough while there is time, quick after that.
+struct GreedyEffort {
+    std::size_t scoredHoles;
+    std::size_t seeds;
+};
+inline constexpr GreedyEffort THOROUGH{4096, 8};
+inline constexpr GreedyEffort QUICK{256, 1};
+// The pairwise comparisons the lower bound for added rows may make.
+inline constexpr std::uint64_t BOUND_COMPARISONS = 50'000'000;
+// Draw coverage counts are kept for removing redundant rows only up to this many row-draw
+// pairs, and the rows ordered by their redundancy only up to the second figure.
+inline constexpr std::uint64_t REMOVAL_WORK = 4'000'000'000;
+inline constexpr std::uint64_t ORDERING_WORK = 400'000'000;
+// The draws the budget search may look at while it drops surplus rows from its start.
+inline constexpr std::uint64_t DROPPING_WORK = 1'000'000;
+
+}  // namespace lorvex::builder::tuning
