@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "builder/deadline.h"
+#include "builder/tuning.h"
 
 namespace lorvex::builder {
 
@@ -31,6 +32,8 @@ struct RunLimits {
     std::uint64_t seed = 1;
     // Independent runs; 1 runs on the calling thread only and starts no thread.
     int threads = 1;
+    // What all search runs together may hold in their tables.
+    std::uint64_t memoryBytes = tuning::SEARCH_MEMORY;
 };
 
 struct SearchLimits : RunLimits {

@@ -86,8 +86,8 @@ std::vector<Block> partitionOfShrunkParts(const DesignShape& shape, DesignConstr
 SearchLimits searchLimits(const BuildOptions& options, Deadline deadline,
                           std::uint64_t lowerBound) {
     SearchLimits limits;
+    static_cast<RunLimits&>(limits) = options;
     limits.deadline = deadline;
-    limits.seed = options.seed;
     limits.threads = std::max(options.threads, 1);
     limits.lowerBound = lowerBound;
     return limits;

@@ -22,7 +22,7 @@ using search::Random;
 
 int runCount(const DesignShape& shape, const SearchLimits& limits) {
     const std::uint64_t perRun = std::max<std::uint64_t>(1, CoverageState::bytesNeeded(shape));
-    const auto affordable = int(std::max<std::uint64_t>(1, tuning::SEARCH_MEMORY / perRun));
+    const auto affordable = int(std::max<std::uint64_t>(1, limits.memoryBytes / perRun));
     return std::clamp(limits.threads, 1, affordable);
 }
 
