@@ -119,12 +119,12 @@ void CoverageState::remove(std::size_t row) {
 }
 
 void CoverageState::indexRow(std::uint32_t row, Block set, int count, Block base) {
-    forEachSubset(set, count, base,
-                  [&](Block subset) { rowsThrough_[ranks_.rank(subset)].push_back(row); });
+    forEachSubsetJoined(set, count, base,
+                        [&](Block subset) { rowsThrough_[ranks_.rank(subset)].push_back(row); });
 }
 
 void CoverageState::unindexRow(std::uint32_t row, Block set, int count, Block base) {
-    forEachSubset(set, count, base, [&](Block subset) {
+    forEachSubsetJoined(set, count, base, [&](Block subset) {
         std::vector<std::uint32_t>& list = rowsThrough_[ranks_.rank(subset)];
         *std::find(list.begin(), list.end(), row) = list.back();
         list.pop_back();
@@ -135,7 +135,7 @@ std::size_t CoverageState::lossIfRemoved(std::size_t row) {
     const Block block = rows_[row];
     if (hasCheapDelta()) {
         std::size_t loss = 0;
-        forEachSubset(block, shape_.guarantee, 0, [&](Block subset) {
+        forEachSubsetJoined(block, shape_.guarantee, 0, [&](Block subset) {
             if (holders_[ranks_.rank(subset)] == 1) ++loss;
         });
         return loss;
@@ -148,14 +148,14 @@ std::size_t CoverageState::lossIfRemoved(std::size_t row) {
 }
 
 void CoverageState::hold(Block set, int count, Block base) {
-    forEachSubset(set, count, base, [&](Block subset) {
+    forEachSubsetJoined(set, count, base, [&](Block subset) {
         const std::uint32_t rank = ranks_.rank(subset);
         if (holders_[rank]++ == 0) gainSubset(subset, rank);
     });
 }
 
 void CoverageState::release(Block set, int count, Block base) {
-    forEachSubset(set, count, base, [&](Block subset) {
+    forEachSubsetJoined(set, count, base, [&](Block subset) {
         const std::uint32_t rank = ranks_.rank(subset);
         if (--holders_[rank] == 0) loseSubset(subset, rank);
     });
@@ -167,7 +167,7 @@ void CoverageState::gainSubset(Block subset, std::uint32_t rank) {
         return;
     }
     const int extra = shape_.drawSize - shape_.guarantee;
-    forEachSubset(allPoints_ & ~subset, extra, subset, [&](Block draw) {
+    forEachSubsetJoined(allPoints_ & ~subset, extra, subset, [&](Block draw) {
         const std::uint32_t drawRank = ranks_.rank(draw);
         if (held_[drawRank]++ == 0) markCovered(drawRank);
     });
@@ -179,7 +179,7 @@ void CoverageState::loseSubset(Block subset, std::uint32_t rank) {
         return;
     }
     const int extra = shape_.drawSize - shape_.guarantee;
-    forEachSubset(allPoints_ & ~subset, extra, subset, [&](Block draw) {
+    forEachSubsetJoined(allPoints_ & ~subset, extra, subset, [&](Block draw) {
         const std::uint32_t drawRank = ranks_.rank(draw);
         if (--held_[drawRank] == 0) markUncovered(drawRank);
     });

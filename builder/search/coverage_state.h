@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "builder/design.h"
-#include "builder/search/subsets.h"
+#include "builder/subsets.h"
 
 namespace lorvex::builder::search {
 

@@ -53,7 +53,7 @@ WeightedSearch::Move WeightedSearch::bestMoveFor(Block draw) {
     if (state_.indexesRows()) {
         // A row meeting an uncovered draw in guarantee - 1 points holds exactly one of its
         // subsets of that size.
-        forEachSubset(draw, state_.shape().guarantee - 1, 0, [&](Block subset) {
+        forEachSubsetJoined(draw, state_.shape().guarantee - 1, 0, [&](Block subset) {
             const auto through = state_.rowsThrough(subset);
             candidates_.insert(candidates_.end(), through.begin(), through.end());
         });

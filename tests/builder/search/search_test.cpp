@@ -52,7 +52,7 @@ SearchLimits quickLimits(std::size_t lowerBound, int threads = 1) {
 // Every (guarantee - 1)-subset of the first row lists exactly the rows holding it.
 void expectRowIndexRight(const search::CoverageState& state) {
     const std::vector<Block>& rows = state.rows();
-    search::forEachSubset(rows[0], state.shape().guarantee - 1, 0, [&](Block subset) {
+    search::forEachSubsetJoined(rows[0], state.shape().guarantee - 1, 0, [&](Block subset) {
         std::vector<std::uint32_t> listed(state.rowsThrough(subset).begin(),
                                           state.rowsThrough(subset).end());
         std::sort(listed.begin(), listed.end());
