@@ -30,26 +30,12 @@ std::uint32_t findRoot(std::vector<std::uint32_t>& parent, std::uint32_t x) {
 // `guarantee` points.
 template <typename Visit>
 void forEachReachingBlock(const DesignShape& shape, Block draw, Visit&& visit) {
-    const Block all = (Block{1} << shape.points) - 1;
-    const int drawSize = pointCount(draw);
-    for (int inside = std::max(shape.guarantee, 0); inside <= std::min(shape.blockSize, drawSize);
-         ++inside) {
-        forEachSubsetOf(draw, inside, [&](Block part) {
-            forEachSubsetOf(all & ~draw, shape.blockSize - inside,
-                            [&](Block rest) { visit(part | rest); });
-        });
-    }
+    forEachSetMeeting(shape.points, draw, shape.blockSize, shape.guarantee, visit);
 }
 
 // How many blocks meet one draw in `guarantee` points or more.
 std::uint64_t blocksPerDraw(const DesignShape& shape) {
-    std::uint64_t blocks = 0;
-    for (int i = std::max(shape.guarantee, 0); i <= std::min(shape.blockSize, shape.drawSize);
-         ++i) {
-        blocks += BINOMIALS.value[shape.drawSize][i] *
-                  BINOMIALS.value[shape.points - shape.drawSize][shape.blockSize - i];
-    }
-    return blocks;
+    return setsMeeting(shape.points, shape.drawSize, shape.blockSize, shape.guarantee);
 }
 
 // For each orbit of draws, the orbits of blocks that reach its representative (each once).

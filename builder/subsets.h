@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -85,6 +86,29 @@ void forEachSubsetOf(Block set, int size, Visit&& visit) {
 
 inline int pointCount(Block set) {
     return std::popcount(set);
+}
+
+// Calls visit(set) for every set of `size` out of the points 0..points-1 that meets `given` in
+// at least `shared` points: the draws a row reaches, or the rows that reach a draw. Sets with
+// fewer points of `given` come first.
+template <typename Visit>
+void forEachSetMeeting(int points, Block given, int size, int shared, Visit&& visit) {
+    const Block outside = (points >= MAX_POINTS ? ~Block{0} : (Block{1} << points) - 1) & ~given;
+    const int inside = std::min(pointCount(given), size);
+    for (int common = std::max(shared, 0); common <= inside; ++common) {
+        forEachSubsetOf(given, common, [&](Block part) {
+            forEachSubsetOf(outside, size - common, [&](Block rest) { visit(part | rest); });
+        });
+    }
+}
+
+// How many sets forEachSetMeeting visits for a `given` of `givenSize` points.
+inline std::uint64_t setsMeeting(int points, int givenSize, int size, int shared) {
+    std::uint64_t sets = 0;
+    for (int common = std::max(shared, 0); common <= std::min(givenSize, size); ++common)
+        sets +=
+            BINOMIALS.value[givenSize][common] * BINOMIALS.value[points - givenSize][size - common];
+    return sets;
 }
 
 namespace search {

@@ -20,25 +20,12 @@ Block allPoints(const DesignShape& shape) {
 // Calls visit(draw) for every draw of the shape that meets `block` in `guarantee` points or more.
 template <typename Visit>
 void forEachDrawMet(const DesignShape& shape, Block block, Visit&& visit) {
-    const Block outside = allPoints(shape) & ~block;
-    const int inside = std::min(shape.blockSize, shape.drawSize);
-    for (int shared = std::max(shape.guarantee, 0); shared <= inside; ++shared) {
-        forEachSubsetOf(block, shared, [&](Block part) {
-            forEachSubsetOf(outside, shape.drawSize - shared,
-                            [&](Block rest) { visit(part | rest); });
-        });
-    }
+    forEachSetMeeting(shape.points, block, shape.drawSize, shape.guarantee, visit);
 }
 
 // How many draws one block meets in `guarantee` points or more.
 std::uint64_t reach(const DesignShape& shape) {
-    std::uint64_t draws = 0;
-    const int inside = std::min(shape.blockSize, shape.drawSize);
-    for (int shared = std::max(shape.guarantee, 0); shared <= inside; ++shared) {
-        draws += BINOMIALS.value[shape.blockSize][shared] *
-                 BINOMIALS.value[shape.points - shape.blockSize][shape.drawSize - shared];
-    }
-    return draws;
+    return setsMeeting(shape.points, shape.blockSize, shape.drawSize, shape.guarantee);
 }
 
 bool meets(const DesignShape& shape, Block block, Block draw) {
