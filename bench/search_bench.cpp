@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "builder/bounds.h"
-#include "builder/design.h"
+#include "builder/design/bounds.h"
+#include "builder/design/design.h"
 #include "builder/search/coverage_state.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "builder/build_job.h"
-#include "builder/build_summary.h"
+#include "builder/job/build_job.h"
+#include "builder/job/build_summary.h"
 #include "core/messages/messages.h"
 #include "core/system/played_numbers.h"
 #include "core/system/system_loader.h"

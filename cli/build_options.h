@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "argument_parse.h"
-#include "builder/build_job.h"
-#include "builder/request.h"
+#include "builder/job/build_job.h"
+#include "builder/systems/request.h"
 
 namespace lorvex {
 

@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "builder/build_job.h"
+#include "builder/job/build_job.h"
 
 // The fields of the page's "System bauen" as the player typed them, read into a build job.
 namespace lorvex {

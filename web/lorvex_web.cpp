@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "build_fields.h"
-#include "builder/build_job.h"
-#include "builder/system_text_output.h"
+#include "builder/job/build_job.h"
+#include "builder/job/system_text_output.h"
 #include "core/analysis/hit_table.h"
 #include "core/analysis/progress_observer.h"
 #include "core/maths/binomial.h"

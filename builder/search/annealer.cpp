@@ -1,5 +1,5 @@
 #include "builder/search/annealer.h"
-#include "builder/tuning.h"
+#include "builder/design/tuning.h"
 
 #include <algorithm>
 #include <bit>

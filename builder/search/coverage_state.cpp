@@ -1,5 +1,5 @@
 #include "builder/search/coverage_state.h"
-#include "builder/tuning.h"
+#include "builder/design/tuning.h"
 
 #include <algorithm>
 

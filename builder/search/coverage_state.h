@@ -7,8 +7,8 @@
 #include <span>
 #include <vector>
 
-#include "builder/design.h"
-#include "builder/subsets.h"
+#include "builder/design/design.h"
+#include "builder/design/subsets.h"
 
 namespace lorvex::builder::search {
 

@@ -4,13 +4,13 @@
 #include <mutex>
 #include <optional>
 
-#include "builder/design.h"
+#include "builder/design/design.h"
+#include "builder/design/tuning.h"
 #include "builder/search/annealer.h"
 #include "builder/search/coverage_state.h"
 #include "builder/search/parallel_runs.h"
 #include "builder/search/random.h"
 #include "builder/search/weighted_search.h"
-#include "builder/tuning.h"
 
 namespace lorvex::builder {
 

@@ -1,5 +1,5 @@
 #include "builder/search/weighted_search.h"
-#include "builder/tuning.h"
+#include "builder/design/tuning.h"
 
 #include <bit>
 #include <limits>

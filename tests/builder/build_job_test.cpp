@@ -1,4 +1,4 @@
-#include "builder/build_job.h"
+#include "builder/job/build_job.h"
 
 #include <gtest/gtest.h>
 

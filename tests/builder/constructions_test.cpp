@@ -1,4 +1,4 @@
-#include "builder/constructions.h"
+#include "builder/constructions/constructions.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <chrono>
 #include <string>
 
-#include "builder/algebraic_designs.h"
-#include "builder/orbit_designs.h"
-#include "builder/verification.h"
+#include "builder/constructions/algebraic_designs.h"
+#include "builder/design/verification.h"
+#include "builder/orbits/orbit_designs.h"
 
 namespace lorvex::builder {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "builder/build_summary.h"
-#include "builder/system_builder.h"
-#include "builder/system_text_output.h"
+#include "builder/job/build_summary.h"
+#include "builder/job/system_text_output.h"
+#include "builder/systems/system_builder.h"
 #include "cli/build_command.h"
 #include "cli/build_options.h"
 #include "core/questions/coverage.h"

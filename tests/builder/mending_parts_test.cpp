@@ -1,4 +1,4 @@
-#include "builder/mending_parts.h"
+#include "builder/systems/mending_parts.h"
 
 #include <gtest/gtest.h>
 

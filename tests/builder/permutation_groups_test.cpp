@@ -1,4 +1,4 @@
-#include "builder/permutation_groups.h"
+#include "builder/orbits/permutation_groups.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <chrono>
 #include <string>
 
-#include "builder/orbit_designs.h"
-#include "builder/verification.h"
+#include "builder/design/verification.h"
+#include "builder/orbits/orbit_designs.h"
 
 namespace lorvex::builder {
 namespace {

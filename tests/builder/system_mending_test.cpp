@@ -4,10 +4,10 @@
 #include <random>
 #include <vector>
 
-#include "builder/budget.h"
-#include "builder/system_builder.h"
-#include "builder/system_mending.h"
-#include "builder/win_table.h"
+#include "builder/job/win_table.h"
+#include "builder/systems/budget.h"
+#include "builder/systems/system_builder.h"
+#include "builder/systems/system_mending.h"
 
 namespace lorvex::builder {
 namespace {

@@ -1,4 +1,4 @@
-#include "builder/verification.h"
+#include "builder/design/verification.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "builder/bounds.h"
-#include "builder/subsets.h"
+#include "builder/design/bounds.h"
+#include "builder/design/subsets.h"
 
 namespace lorvex::builder {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "builder/design.h"
+#include "builder/design/design.h"
 #include "builder/search/coverage_state.h"
 #include "builder/search/random.h"
 

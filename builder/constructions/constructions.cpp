@@ -1,0 +1,152 @@
+#include "builder/constructions/constructions.h"
+#include "builder/design/tuning.h"
+
+#include <algorithm>
+
+#include "builder/constructions/algebraic_designs.h"
+#include "builder/design/bounds.h"
+#include "builder/design/subsets.h"
+#include "builder/orbits/orbit_designs.h"
+
+namespace lorvex::builder {
+
+namespace {
+
+std::array<int, 4> key(const DesignShape& shape) {
+    return {shape.points, shape.blockSize, shape.drawSize, shape.guarantee};
+}
+
+Block lowestPoints(int count) {
+    return count <= 0 ? 0 : (Block{1} << count) - 1;
+}
+
+// Adds the lowest points outside `block` until it holds `size`.
+Block fillUp(Block block, int size) {
+    for (int point = 0; pointCount(block) < size; ++point) block |= Block{1} << point;
+    return block;
+}
+
+DesignShape partShape(const DesignShape& shape, int points, int drawSize) {
+    return {points, std::min(shape.blockSize, points), drawSize, shape.guarantee};
+}
+
+}  // namespace
+
+std::optional<std::vector<Block>> singleRow(const DesignShape& shape) {
+    if (shape.guarantee > 0 && shape.drawSize + shape.blockSize - shape.points < shape.guarantee) {
+        return std::nullopt;
+    }
+    return std::vector<Block>{lowestPoints(shape.blockSize)};
+}
+
+std::vector<Block> recursiveUnion(int points, const std::vector<Block>& withoutLast,
+                                  const std::vector<Block>& throughLast) {
+    std::vector<Block> blocks = withoutLast;
+    const Block last = Block{1} << (points - 1);
+    for (const Block block : throughLast) blocks.push_back(block | last);
+    return blocks;
+}
+
+std::vector<Block> partitionUnion(int blockSize, int firstPoints, int points,
+                                  const std::vector<Block>& first,
+                                  const std::vector<Block>& second) {
+    std::vector<Block> blocks;
+    for (const Block block : first) blocks.push_back(fillUp(block, blockSize));
+    const Block firstGroup = lowestPoints(firstPoints);
+    for (const Block block : second) {
+        Block shifted = block << firstPoints;
+        // Filled up from the first group's lowest points, never from the second's.
+        for (int point = 0; pointCount(shifted) < blockSize && point < points; ++point) {
+            if (firstGroup & (Block{1} << point)) shifted |= Block{1} << point;
+        }
+        blocks.push_back(shifted);
+    }
+    return blocks;
+}
+
+std::optional<std::vector<Block>> DesignConstructor::recursive(const DesignShape& shape) {
+    const auto [v, k, m, t] = shape;
+    if (v - 1 < k || m > v - 1 || k < 1 || t < 1) return std::nullopt;
+    const std::vector<Block> withoutLast = best({v - 1, k, m, t});
+    const std::vector<Block> throughLast = best({v - 1, k - 1, m - 1, t - 1});
+    return recursiveUnion(v, withoutLast, throughLast);
+}
+
+std::optional<DesignConstructor::Split> DesignConstructor::bestSplit(const DesignShape& shape) {
+    const auto [v, k, m, t] = shape;
+    std::optional<Split> chosen;
+    std::size_t chosenSize = SIZE_MAX;
+    for (int firstPoints = 1; firstPoints < v; ++firstPoints) {
+        const int secondPoints = v - firstPoints;
+        for (int firstDraw = std::max(t, 1); firstDraw <= std::min(m, firstPoints); ++firstDraw) {
+            const int secondDraw = m + 1 - firstDraw;
+            const bool secondNeeded = secondDraw <= secondPoints;
+            if (secondNeeded && secondDraw < t) continue;
+            const Split split{partShape(shape, firstPoints, firstDraw),
+                              partShape(shape, secondPoints, secondDraw), secondNeeded};
+            std::size_t size = best(split.first).size();
+            if (secondNeeded) size += best(split.second).size();
+            if (size < chosenSize) {
+                chosenSize = size;
+                chosen = split;
+            }
+        }
+    }
+    return chosen;
+}
+
+std::optional<std::vector<Block>> DesignConstructor::partition(const DesignShape& shape) {
+    const std::optional<Split> split = bestSplit(shape);
+    if (!split) return std::nullopt;
+    const std::vector<Block> none;
+    return partitionUnion(shape.blockSize, split->first.points, shape.points, best(split->first),
+                          split->secondNeeded ? best(split->second) : none);
+}
+
+std::vector<Candidate> DesignConstructor::candidates(const DesignShape& shape) {
+    // Orbit designs take their time; none is needed when the other constructions, without
+    // them, already meet the lower bound.
+    if (!orbitDeadline_.passed()) {
+        DesignConstructor withoutOrbits(Deadline{}, seed_);
+        std::vector<Candidate> quick = withoutOrbits.candidates(shape);
+        if (quickDesign_) quickDesign_(quick.front().blocks);
+        if (quick.front().blocks.size() <= lowerBound(shape)) return quick;
+    }
+    return candidatesUntil(shape, orbitDeadline_);
+}
+
+std::vector<Candidate> DesignConstructor::candidatesUntil(const DesignShape& shape,
+                                                          Deadline orbitDeadline) {
+    std::vector<Candidate> found;
+    if (std::optional<std::vector<Block>> row = singleRow(shape)) {
+        found.push_back({"eine Reihe", std::move(*row)});
+        return found;
+    }
+    if (!orbitDeadline.passed()) {
+        std::vector<Block> orbits = bestOrbitDesign(shape, orbitDeadline, seed_, threads_);
+        if (!orbits.empty()) found.push_back({"Bahnen einer Gruppe", std::move(orbits)});
+    }
+    if (std::optional<std::vector<Block>> design = algebraicDesign(shape)) {
+        found.push_back({"algebraisch", std::move(*design)});
+    }
+    if (std::optional<std::vector<Block>> design = recursive(shape)) {
+        found.push_back({"rekursiv", std::move(*design)});
+    }
+    if (std::optional<std::vector<Block>> design = partition(shape)) {
+        found.push_back({std::string(PARTITION_METHOD), std::move(*design)});
+    }
+    std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
+        return a.blocks.size() < b.blocks.size();
+    });
+    return found;
+}
+
+const std::vector<Block>& DesignConstructor::best(const DesignShape& shape) {
+    if (const auto known = best_.find(key(shape)); known != best_.end()) return known->second;
+    // Smaller shapes get orbit designs only briefly: there are many of them.
+    const Deadline orbitDeadline = orbitDeadline_.atMost(Deadline::in(tuning::PART_ORBIT_TIME));
+    std::vector<Candidate> found = candidatesUntil(shape, orbitDeadline);
+    return best_[key(shape)] = std::move(found.front().blocks);
+}
+
+}  // namespace lorvex::builder

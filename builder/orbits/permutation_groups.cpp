@@ -1,0 +1,169 @@
+#include "builder/orbits/permutation_groups.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <numeric>
+
+namespace lorvex::builder {
+
+namespace {
+
+Permutation identity() {
+    Permutation permutation{};
+    for (int p = 0; p < 64; ++p) permutation[p] = std::uint8_t(p);
+    return permutation;
+}
+
+int power(int base, int exponent, int modulus) {
+    int result = 1;
+    for (int i = 0; i < exponent; ++i) result = result * base % modulus;
+    return result;
+}
+
+// A generator of the multiplicative group of the prime field.
+int primitiveRoot(int q) {
+    for (int g = 2; g < q; ++g) {
+        int order = 1;
+        for (int x = g; x != 1; x = x * g % q) ++order;
+        if (order == q - 1) return g;
+    }
+    return 1;
+}
+
+int inverse(int a, int q) {
+    return power(a, q - 2, q);
+}
+
+// x -> a x + b on Z_n, acting on `copies` disjoint cycles of n points at once; with a = 1 the
+// cyclic group turning them.
+PermutationGroup affineGroup(int n, int copies, int a, int points) {
+    Permutation shift = identity();
+    Permutation scale = identity();
+    for (int p = 0; p < n * copies; ++p) {
+        const int base = p / n * n;
+        shift[p] = std::uint8_t(base + (p % n + 1) % n);
+        scale[p] = std::uint8_t(base + p % n * a % n);
+    }
+    std::string name = "Z" + std::to_string(n);
+    if (copies > 1) name += "x" + std::to_string(copies);
+    if (a == 1) return {points, {shift}, name};
+    return {points, {shift, scale}, name + ":" + std::to_string(a)};
+}
+
+// One unit for each cyclic group of units mod n, 1 for the trivial one first.
+std::vector<int> unitGroupGenerators(int n) {
+    std::vector<int> generators;
+    std::vector<std::uint64_t> seen;  // each group as the bit set of its members
+    for (int a = 1; a < n; ++a) {
+        if (std::gcd(a, n) != 1) continue;
+        std::uint64_t members = 0;
+        int x = 1;
+        do {
+            members |= std::uint64_t{1} << x;
+            x = x * a % n;
+        } while (x != 1);
+        if (std::find(seen.begin(), seen.end(), members) != seen.end()) continue;
+        seen.push_back(members);
+        generators.push_back(a);
+    }
+    return generators;
+}
+
+// Multiplication in GF(2^k), reduced by a primitive polynomial, so that x (= 2) generates the
+// units.
+int fieldProduct(int a, int b, int k) {
+    static constexpr std::array<int, 6> primitive{0, 0, 0, 0b1011, 0b10011, 0b100101};
+    int product = 0;
+    for (; b != 0; b >>= 1, a <<= 1) {
+        if (a & (1 << k)) a ^= primitive[std::size_t(k)];
+        if (b & 1) product ^= a;
+    }
+    return product;
+}
+
+// The translations x -> x + b of GF(2^k), and multiplication by a unit of order `order`.
+PermutationGroup translationGroup(int k, int order, int points) {
+    const int size = 1 << k;
+    std::vector<Permutation> generators;
+    for (int bit = 0; bit < k; ++bit) {
+        Permutation translation = identity();
+        for (int x = 0; x < size; ++x) translation[x] = std::uint8_t(x ^ (1 << bit));
+        generators.push_back(translation);
+    }
+    std::string name = "GF(" + std::to_string(size) + ")+";
+    if (order > 1) {
+        int unit = 1;
+        for (int i = 0; i < (size - 1) / order; ++i) unit = fieldProduct(unit, 2, k);
+        Permutation scale = identity();
+        for (int x = 0; x < size; ++x) scale[x] = std::uint8_t(fieldProduct(x, unit, k));
+        generators.push_back(scale);
+        name += ":" + std::to_string(order);
+    }
+    return {points, generators, name};
+}
+
+PermutationGroup withPoints(PermutationGroup group, int points) {
+    group.points = points;
+    return group;
+}
+
+}  // namespace
+
+bool isPrime(int n) {
+    if (n < 2) return false;
+    for (int d = 2; d * d <= n; ++d) {
+        if (n % d == 0) return false;
+    }
+    return true;
+}
+
+Block applyPermutation(const Permutation& permutation, Block set) {
+    Block image = 0;
+    for (; set != 0; set &= set - 1) image |= Block{1} << permutation[std::countr_zero(set)];
+    return image;
+}
+
+PermutationGroup projectiveLinearGroup(int q) {
+    const int infinity = q;
+    Permutation shift = identity();
+    Permutation scale = identity();
+    Permutation flip = identity();
+    const int square = power(primitiveRoot(q), 2, q);
+    for (int x = 0; x < q; ++x) {
+        shift[x] = std::uint8_t((x + 1) % q);
+        scale[x] = std::uint8_t(x * square % q);
+        // x -> -1/x, with 0 and infinity exchanged.
+        flip[x] = std::uint8_t(x == 0 ? infinity : (q - inverse(x, q)) % q);
+    }
+    flip[infinity] = 0;
+    return {q + 1, {shift, scale, flip}, "PSL(2," + std::to_string(q) + ")"};
+}
+
+std::vector<PermutationGroup> candidateGroups(int points) {
+    std::vector<PermutationGroup> groups;
+    for (int fixed = 0; fixed <= 3; ++fixed) {
+        const int moved = points - fixed;
+        if (moved < 5) break;
+        for (int copies = 1; copies <= 3; ++copies) {
+            if (moved % copies != 0 || moved / copies < 4) continue;
+            for (const int a : unitGroupGenerators(moved / copies)) {
+                groups.push_back(affineGroup(moved / copies, copies, a, points));
+            }
+        }
+        if (fixed <= 1 && isPrime(moved - 1)) {
+            groups.push_back(withPoints(projectiveLinearGroup(moved - 1), points));
+        }
+    }
+    // GF(2^k) with up to six points fixed: 16 + 4 points, say.
+    for (int k = 3; k <= 5; ++k) {
+        const int size = 1 << k;
+        if (size > points || points - size > 6) continue;
+        for (int order = 1; order < size; ++order) {
+            if ((size - 1) % order == 0) groups.push_back(translationGroup(k, order, points));
+        }
+    }
+    return groups;
+}
+
+}  // namespace lorvex::builder

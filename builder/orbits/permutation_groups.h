@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "builder/design/design.h"
+
+namespace lorvex::builder {
+
+using Permutation = std::array<std::uint8_t, 64>;
+
+// A group acting on the points 0..points-1, given by generators.
+struct PermutationGroup {
+    int points = 0;
+    std::vector<Permutation> generators;
+    std::string name;  // e.g. "PSL(2,11)", for tests and diagnostics
+};
+
+Block applyPermutation(const Permutation& permutation, Block set);
+
+// PSL(2,q) for a prime q on the projective line 0..q-1 and infinity = q, on q + 1 points.
+PermutationGroup projectiveLinearGroup(int q);
+
+// The groups whose orbits of blocks are worth trying on `points` points: x -> a x + b on Z_n
+// for each cyclic group of units a (a = 1: the cyclic group), also turning two or three
+// cycles of n points at once, each with up to three points left fixed; PSL(2,q); and the
+// translations of GF(8), GF(16) or GF(32), with multiplication by each group of units, with
+// up to six points fixed.
+std::vector<PermutationGroup> candidateGroups(int points);
+
+bool isPrime(int n);
+
+}  // namespace lorvex::builder

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "builder/design/design.h"
+#include "builder/design/verification.h"
+#include "builder/systems/request.h"
+
+namespace lorvex::builder {
+
+struct BuildOptions : RunLimits {
+    // Called, one call at a time, with each smaller system reached, its rows as buildSystem
+    // writes them (valid, not yet proven); may be empty.
+    std::function<void(std::span<const Block> rows)> improved;
+};
+
+struct BuiltSystem {
+    std::vector<Block> rows;  // bit n-1 stands for the number n; key numbers included
+    std::uint64_t lowerBound = 0;
+    Verification proof;  // of the rows as written, over every draw that holds the key numbers
+
+    bool minimal() const { return rows.size() <= lowerBound; }
+};
+
+// The constructions for the request, the smallest of them made smaller by the search until the
+// time is up or the lower bound is reached, and the result proven over every draw. The request
+// must be valid (requestProblem gives nothing).
+BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options);
+
+// The search's limits for a build with these options: its deadline, seed, threads and the
+// size at which it may stop; no progress reports (the caller adds them where it wants them).
+SearchLimits searchLimits(const BuildOptions& options, Deadline deadline, std::uint64_t lowerBound);
+
+}  // namespace lorvex::builder
