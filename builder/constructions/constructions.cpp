@@ -17,7 +17,7 @@ std::array<int, 4> key(const DesignShape& shape) {
 }
 
 Block lowestPoints(int count) {
-    return count <= 0 ? 0 : (Block{1} << count) - 1;
+    return count <= 0 ? 0 : pointsBelow(count);
 }
 
 // Adds the lowest points outside `block` until it holds `size`.

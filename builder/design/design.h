@@ -7,13 +7,11 @@
 #include <span>
 #include <vector>
 
+#include "builder/design/bits.h"
 #include "builder/design/deadline.h"
 #include "builder/design/tuning.h"
 
 namespace lorvex::builder {
-
-// A row as a set of points 0..63: bit p set means point p stands in the row.
-using Block = std::uint64_t;
 
 // What a design must do: rows of `blockSize` points out of `points`, such that every set of
 // `drawSize` points meets some row in at least `guarantee` points. Key numbers are taken out

@@ -52,7 +52,7 @@ inline Block subsetOfRank(std::uint64_t rank, int size) {
 
 // The next set of the same size in colex order (Gosper's hack).
 inline Block nextSubset(Block set) {
-    const Block lowest = set & (~set + 1);
+    const Block lowest = lowestPoint(set);
     const Block ripple = set + lowest;
     return ripple | (((ripple ^ set) >> 2) / lowest);
 }
@@ -93,7 +93,7 @@ inline int pointCount(Block set) {
 // fewer points of `given` come first.
 template <typename Visit>
 void forEachSetMeeting(int points, Block given, int size, int shared, Visit&& visit) {
-    const Block outside = (points >= MAX_POINTS ? ~Block{0} : (Block{1} << points) - 1) & ~given;
+    const Block outside = pointsBelow(points) & ~given;
     const int inside = std::min(pointCount(given), size);
     for (int common = std::max(shared, 0); common <= inside; ++common) {
         forEachSubsetOf(given, common, [&](Block part) {

@@ -118,8 +118,8 @@ Block randomRowAround(const CoverageState& state, Random& random) {
         for (int placed = 0; placed < shape.guarantee; ++placed) {
             int skip = int(random.below(std::uint32_t(std::popcount(draw))));
             Block rest = draw;
-            for (; skip > 0; --skip) rest &= rest - 1;
-            const Block point = rest & -rest;
+            for (; skip > 0; --skip) rest = withoutLowestPoint(rest);
+            const Block point = lowestPoint(rest);
             row |= point;
             draw &= ~point;
         }

@@ -26,7 +26,7 @@ Candidate firstValid(const DesignShape& shape, std::vector<Candidate> candidates
 std::vector<Block> unusedPointsFirst(int points, std::vector<Block> blocks) {
     Block used = 0;
     for (const Block block : blocks) used |= block;
-    const Block all = (Block{1} << points) - 1;
+    const Block all = pointsBelow(points);
     if (used == all) return blocks;
     std::vector<int> newPoint(std::size_t(points), 0);
     int next = 0;

@@ -14,7 +14,7 @@ namespace lorvex::builder {
 namespace {
 
 Block allPoints(const DesignShape& shape) {
-    return shape.points >= 64 ? ~Block{0} : (Block{1} << shape.points) - 1;
+    return pointsBelow(shape.points);
 }
 
 // Calls visit(draw) for every draw of the shape that meets `block` in `guarantee` points or more.
@@ -49,10 +49,10 @@ Block rowFromHole(const DesignShape& shape, Block seed, std::span<const Block> h
     while (std::popcount(row) < shape.blockSize) {
         const bool inSeed = std::popcount(row) < shape.guarantee;
         const Block choices = (inSeed ? seed : allPoints(shape)) & ~row;
-        Block bestPoint = choices & -choices;
+        Block bestPoint = lowestPoint(choices);
         std::size_t bestScore = 0;
-        for (Block rest = choices; rest != 0; rest &= rest - 1) {
-            const Block point = rest & -rest;
+        for (Block rest = choices; rest != 0; rest = withoutLowestPoint(rest)) {
+            const Block point = lowestPoint(rest);
             const std::size_t score = partialScore(shape, row | point, holes);
             if (score > bestScore) {
                 bestScore = score;
@@ -69,10 +69,11 @@ Block polished(const DesignShape& shape, Block row, std::span<const Block> holes
     std::size_t score = partialScore(shape, row, holes);
     for (bool better = true; better;) {
         better = false;
-        for (Block out = row; out != 0 && !better; out &= out - 1) {
-            const Block kept = row & ~(out & -out);
-            for (Block in = allPoints(shape) & ~row; in != 0 && !better; in &= in - 1) {
-                const Block candidate = kept | (in & -in);
+        for (Block out = row; out != 0 && !better; out = withoutLowestPoint(out)) {
+            const Block kept = row & ~lowestPoint(out);
+            for (Block in = allPoints(shape) & ~row; in != 0 && !better;
+                 in = withoutLowestPoint(in)) {
+                const Block candidate = kept | lowestPoint(in);
                 const std::size_t candidateScore = partialScore(shape, candidate, holes);
                 if (candidateScore <= score) continue;
                 row = candidate;
@@ -326,7 +327,7 @@ std::vector<Block> rowsOfTable(const SystemTable& table) {
 std::optional<std::string> mendingProblem(const BuildRequest& request,
                                           std::span<const Block> rows) {
     const Block keys = keyMask(request);
-    const Block numbers = (Block{1} << request.numbers) - 1;
+    const Block numbers = pointsBelow(request.numbers);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::string row = "Die Reihe " + FormatInteger(std::int64_t(i + 1));
         if (std::popcount(rows[i]) != ROW_SIZE)
