@@ -202,6 +202,9 @@ BuildCliParse parseBuildArguments(std::span<const std::string_view> arguments) {
                 return usageError("Unbekannte Option: " + std::string(argument));
             }
             if (!hasValue || !rule->take(value, options)) {
+                // The numbers' own reason names the word that is wrong.
+                if (hasValue && !options.numbers.problem.empty())
+                    return usageError(options.numbers.problem);
                 return usageError(std::string(rule->expects));
             }
         }
