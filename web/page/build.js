@@ -51,10 +51,10 @@ const build = {
     // lower bound.
     startProgress(seconds) {
         const bar = $('build-progress');
-        $('build-so-far').textContent = '';
+        // Holds the line's room from the start, so that the rows so far appear in view.
+        $('build-so-far').textContent = texts.say('buildRunning');
         $('build-progress-line').hidden = false;
-        // On a phone the button may stand at the bottom of the screen: the bar comes into view.
-        $('build-progress-line').scrollIntoView({block: 'nearest'});
+        requestAnimationFrame(() => this.progressInView());
         $('build-cancel').disabled = false;
         if (!(seconds > 0)) {
             bar.removeAttribute('value');
@@ -65,6 +65,12 @@ const build = {
         this.timer = setInterval(() => {
             bar.value = Math.min((performance.now() - start) / (seconds * 1000), 1);
         }, 100);
+    },
+
+    // On a phone the button may stand at the bottom of the screen: the bar and the rows so far
+    // come into view.
+    progressInView() {
+        $('build-progress-line').scrollIntoView({block: 'nearest'});
     },
 
     stopProgress() {
@@ -100,6 +106,7 @@ const build = {
         let bestRows = Infinity;
         const improved = (rows, text) => {
             if (rows >= bestRows) return;
+            if (best === null) this.progressInView();
             best = text;
             bestRows = rows;
             const soFar = texts.say('buildSoFar', texts.rows(rows));
