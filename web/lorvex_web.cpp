@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -193,10 +194,18 @@ std::string numbersText(std::span<const int> numbers) {
 val runJob(BuildInput input) {
     input.job.options.deadline = builder::Deadline::in(std::chrono::seconds(input.seconds));
     input.job.options.threads = 1;  // the worker's own thread; the page builds without threads
-    input.job.options.improved =
-        [played = input.job.playedNumbers](std::span<const builder::Block> rows) {
-            lorvex_build_improved(double(rows.size()), builder::systemText(rows, played).c_str());
-        };
+    // The count goes out with every smaller system; the text, which a large system makes long,
+    // at most every quarter second (and with the first).
+    using Clock = std::chrono::steady_clock;
+    input.job.options.improved = [played = input.job.playedNumbers,
+                                  lastText = std::optional<Clock::time_point>()](
+                                     std::span<const builder::Block> rows) mutable {
+        const Clock::time_point now = Clock::now();
+        const bool withText = !lastText || now - *lastText >= std::chrono::milliseconds(250);
+        if (withText) lastText = now;
+        lorvex_build_improved(double(rows.size()),
+                              withText ? builder::systemText(rows, played).c_str() : "");
+    };
     const builder::JobResult result = builder::runBuildJob(input.job);
     switch (result.status) {
         case builder::JobStatus::NotMet:

@@ -102,12 +102,17 @@ const build = {
         const fields = this.fields();
         this.clear();
         this.showProblem('', '');
-        let best = null;  // the smallest system the search has reached, not yet proven
+        // The smallest system whose text the search has sent, not yet proven.
+        let best = null;
         let bestRows = Infinity;
+        let bestTextRows = Infinity;
         const improved = (rows, text) => {
+            if (text !== '' && rows < bestTextRows) {
+                if (best === null) this.progressInView();
+                best = text;
+                bestTextRows = rows;
+            }
             if (rows >= bestRows) return;
-            if (best === null) this.progressInView();
-            best = text;
             bestRows = rows;
             const soFar = texts.say('buildSoFar', texts.rows(rows));
             $('build-so-far').textContent = soFar;
