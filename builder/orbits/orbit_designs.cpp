@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <atomic>
 #include <functional>
+#include <limits>
 #include <map>
 #include <new>
 #include <numeric>
@@ -226,15 +227,11 @@ private:
 
     std::uint32_t bestAddition(std::uint32_t draw, std::size_t bestCount, std::uint64_t step) {
         std::uint32_t best = UINT32_MAX;
-        double bestScore = -1;
+        // The most weight gained per block; scores are its opposite.
+        search::TieBreak<double> most(random_, 1.0);
         for (const std::uint32_t b : reaching_[draw]) {
             if (chosen_[b] || tabuUntil_[b] > step || blocks_.orbitSize[b] >= bestCount) continue;
-            const double score =
-                double(gain(b)) / double(blocks_.orbitSize[b]) * (1.0 + 1e-6 * random_.unit());
-            if (score > bestScore) {
-                bestScore = score;
-                best = b;
-            }
+            if (most.offer(-double(gain(b)) / double(blocks_.orbitSize[b]))) best = b;
         }
         return best;
     }
@@ -244,15 +241,11 @@ private:
     void shrinkBelow(std::size_t bestCount, std::uint32_t kept, std::uint64_t step) {
         while (count_ >= bestCount) {
             std::uint32_t worst = UINT32_MAX;
-            double worstScore = 0;
+            // The least weight lost per block.
+            search::TieBreak<double> least(random_, std::numeric_limits<double>::infinity());
             for (std::uint32_t b = 0; b < chosen_.size(); ++b) {
                 if (!chosen_[b] || b == kept) continue;
-                const double score =
-                    double(loss(b)) / double(blocks_.orbitSize[b]) * (1.0 + 1e-6 * random_.unit());
-                if (worst == UINT32_MAX || score < worstScore) {
-                    worstScore = score;
-                    worst = b;
-                }
+                if (least.offer(double(loss(b)) / double(blocks_.orbitSize[b]))) worst = b;
             }
             if (worst == UINT32_MAX) return;
             remove(worst);

@@ -58,17 +58,10 @@ Annealer::Move Annealer::propose() {
     const Block draw = state_.uncoveredDraw(random_.below(std::uint32_t(state_.uncoveredCount())));
     const std::vector<Block>& rows = state_.rows();
     // Among the rows meeting the draw most, one at random (reservoir sampling).
-    int most = -1;
-    std::uint32_t ties = 0;
+    TieBreak<int> most(random_, 1);  // scores are minus the points met
     std::size_t chosen = 0;
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        const int meet = std::popcount(rows[row] & draw);
-        if (meet < most) continue;
-        if (meet > most) {
-            most = meet;
-            ties = 0;
-        }
-        if (random_.below(++ties) == 0) chosen = row;
+        if (most.offer(-std::popcount(rows[row] & draw))) chosen = row;
     }
     const Block row = rows[chosen];
     return {chosen, randomPoint(row & ~draw, random_), randomPoint(draw & ~row, random_)};

@@ -44,4 +44,31 @@ private:
     std::uint64_t state_[4]{};
 };
 
+// The one way every search chooses among equally good candidates: each with the same chance,
+// the n-th equal one taking the place of the choice with chance 1/n (reservoir sampling).
+// Lower scores are better.
+template <typename Score>
+class TieBreak {
+public:
+    TieBreak(Random& random, Score worst) : random_(random), best_(worst) {}
+
+    // Whether the candidate with `score` becomes the choice.
+    bool offer(Score score) {
+        if (score > best_) return false;
+        if (score < best_) {
+            best_ = score;
+            ties_ = 0;
+        }
+        return random_.below(++ties_) == 0;
+    }
+
+    Score best() const { return best_; }
+    bool chosen() const { return ties_ > 0; }
+
+private:
+    Random& random_;
+    Score best_;
+    std::uint32_t ties_ = 0;
+};
+
 }  // namespace lorvex::builder::search

@@ -94,17 +94,10 @@ std::size_t leastNeededRow(CoverageState& state, Random& random) {
     const std::size_t rows = state.rows().size();
     const bool sample = !state.hasCheapDelta() && rows > tuning::LEAST_NEEDED_SAMPLE;
     std::size_t bestRow = 0;
-    std::size_t bestLoss = SIZE_MAX;
-    std::uint32_t ties = 0;
+    search::TieBreak<std::size_t> least(random, SIZE_MAX);
     for (std::size_t i = 0; i < (sample ? tuning::LEAST_NEEDED_SAMPLE : rows); ++i) {
         const std::size_t row = sample ? random.below(std::uint32_t(rows)) : i;
-        const std::size_t loss = state.lossIfRemoved(row);
-        if (loss > bestLoss) continue;
-        if (loss < bestLoss) {
-            bestLoss = loss;
-            ties = 0;
-        }
-        if (random.below(++ties) == 0) bestRow = row;
+        if (least.offer(state.lossIfRemoved(row))) bestRow = row;
     }
     return bestRow;
 }

@@ -69,8 +69,7 @@ WeightedSearch::Move WeightedSearch::bestMoveFor(Block draw) {
             if (meets_[row] == most) candidates_.push_back(std::uint32_t(row));
     }
     Move best;
-    long bestDelta = std::numeric_limits<long>::max();
-    std::uint32_t ties = 0;
+    TieBreak<long> smallest(random_, std::numeric_limits<long>::max());
     std::array<long, SubsetRanks::maxSize> deltas{};
     for (const std::size_t row : candidates_) {
         for (Block ins = draw & ~rows[row]; ins != 0; ins &= ins - 1) {
@@ -82,17 +81,12 @@ WeightedSearch::Move WeightedSearch::bestMoveFor(Block draw) {
                 const int out = std::countr_zero(outs);
                 if (draw & (Block{1} << out)) continue;
                 const long delta = deltas[std::size_t(position)];
-                if (delta > bestDelta) continue;
-                if (delta < bestDelta) {
-                    bestDelta = delta;
-                    ties = 0;
-                }
-                if (random_.below(++ties) == 0) best = {row, out, in, delta};
+                if (smallest.offer(delta)) best = {row, out, in, delta};
             }
         }
     }
-    best.delta = bestDelta;
-    if (ties > 0) return best;
+    best.delta = smallest.best();
+    if (smallest.chosen()) return best;
     // Every swap is tabu: any row meeting the draw most takes one of its points.
     const std::size_t row = candidates_[random_.below(std::uint32_t(candidates_.size()))];
     return {row, std::countr_zero(rows[row] & ~draw), std::countr_zero(draw & ~rows[row]), 0};
