@@ -1,0 +1,125 @@
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <new>
+#include <numeric>
+
+#include "builder/design/bounds.h"
+#include "builder/design/tuning.h"
+#include "builder/orbits/orbit_parts.h"
+#include "builder/search/parallel_runs.h"
+
+namespace lorvex::builder {
+
+namespace {
+
+// Orbit designs for several groups on several threads, each thread keeping its smallest; a
+// design at the lower bound stops every run.
+class GroupRace {
+public:
+    GroupRace(const DesignShape& shape, std::uint64_t seed, int threads)
+        : shape_(shape),
+          groups_(candidateGroups(shape.points)),
+          seed_(seed),
+          threads_(std::max(threads, 1)),
+          maxWork_(tuning::MAX_ORBIT_WORK / std::uint64_t(threads_)),
+          bound_(lowerBound(shape)),
+          best_(static_cast<std::size_t>(threads_)),
+          smallest_(groups_.size(), SIZE_MAX) {}
+
+    std::size_t groupCount() const { return groups_.size(); }
+    bool over(Deadline deadline) const { return boundReached_ || deadline.passed(); }
+
+    // One design for each group in `alive` (for the first ones again, from other seeds,
+    // while there are fewer groups than threads), sharing the time until `end`. Remembers the
+    // smallest size each group gave.
+    void round(const std::vector<std::size_t>& alive, std::uint64_t index, Deadline end) {
+        const std::size_t runs = std::max(alive.size(), std::size_t(threads_));
+        std::vector<std::size_t> sizes(runs, SIZE_MAX);
+        search::runInParallel(threads_, [&](int thread) {
+            const auto step = std::size_t(threads_);
+            for (std::size_t run = std::size_t(thread); run < runs; run += step) {
+                if (over(end)) return;
+                const auto left = int((runs - run + step - 1) / step);
+                const std::uint64_t seed = seed_ + index * step + std::size_t(thread);
+                const Deadline runEnd = end.share(left);
+                // A run's share is for its search; on a slow machine making the orbits may
+                // take longer, and a greedy design is still worth having while the round lasts.
+                std::optional<std::vector<Block>> design;
+                try {
+                    design = orbitDesignWithin(
+                        shape_, groups_[alive[run % alive.size()]], seed, maxWork_,
+                        [&] { return over(end); }, [&] { return over(runEnd); });
+                } catch (const std::bad_alloc&) {
+                    return;  // too little memory for this thread's tables: the other
+                             // constructions and the search still make a system
+                }
+                if (design && !design->empty()) sizes[run] = keep(thread, std::move(*design));
+            }
+        });
+        for (std::size_t run = 0; run < runs; ++run) {
+            std::size_t& smallest = smallest_[alive[run % alive.size()]];
+            smallest = std::min(smallest, sizes[run]);
+        }
+    }
+
+    // The better half of `alive` by the sizes the groups gave; those that gave none go.
+    void halve(std::vector<std::size_t>& alive) const {
+        std::erase_if(alive, [&](std::size_t group) { return smallest_[group] == SIZE_MAX; });
+        std::stable_sort(alive.begin(), alive.end(),
+                         [&](std::size_t a, std::size_t b) { return smallest_[a] < smallest_[b]; });
+        alive.resize((alive.size() + 1) / 2);
+    }
+
+    std::vector<Block> smallestDesign() {
+        std::vector<Block> smallest;
+        for (std::vector<Block>& design : best_) {
+            if (!design.empty() && (smallest.empty() || design.size() < smallest.size()))
+                smallest = std::move(design);
+        }
+        return smallest;
+    }
+
+private:
+    std::size_t keep(int thread, std::vector<Block> design) {
+        const std::size_t size = design.size();
+        std::vector<Block>& mine = best_[std::size_t(thread)];
+        if (mine.empty() || size < mine.size()) mine = std::move(design);
+        if (size <= bound_) boundReached_.store(true, std::memory_order_relaxed);
+        return size;
+    }
+
+    const DesignShape shape_;
+    const std::vector<PermutationGroup> groups_;
+    const std::uint64_t seed_;
+    const int threads_;
+    const std::uint64_t maxWork_;
+    const std::uint64_t bound_;
+    std::atomic<bool> boundReached_{false};
+    std::vector<std::vector<Block>> best_;  // per thread
+    std::vector<std::size_t> smallest_;     // per group, over all its runs
+};
+
+}  // namespace
+
+std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, std::uint64_t seed,
+                                   int threads) {
+    if (!orbitDesignAffordable(shape)) return {};
+    GroupRace race(shape, seed, threads);
+    std::vector<std::size_t> alive(race.groupCount());
+    std::iota(alive.begin(), alive.end(), std::size_t{0});
+    // On many points only the large groups, last in the list, leave few enough orbits.
+    if (BINOMIALS.value[shape.points][shape.drawSize] > tuning::LARGE_GROUPS_FIRST_ABOVE_DRAWS) {
+        std::reverse(alive.begin(), alive.end());
+    }
+    // Successive halving: each round shares half the time left among the groups still in
+    // the race and keeps the better half of them for the next; the last group left runs from
+    // further seeds on every thread until the deadline.
+    for (std::uint64_t round = 0; !alive.empty() && !race.over(deadline); ++round) {
+        race.round(alive, round, alive.size() == 1 ? deadline : deadline.share(2));
+        race.halve(alive);
+    }
+    return race.smallestDesign();
+}
+
+}  // namespace lorvex::builder

@@ -1,0 +1,249 @@
+#include <algorithm>
+#include <limits>
+#include <queue>
+
+#include "builder/design/bounds.h"
+#include "builder/design/tuning.h"
+#include "builder/orbits/orbit_parts.h"
+#include "builder/search/random.h"
+
+namespace lorvex::builder {
+
+namespace {
+
+// Greedy weighted set cover: draws' orbits weigh their size, blocks' orbits cost theirs.
+std::vector<std::uint32_t> greedyCover(const SubsetOrbits& draws, const SubsetOrbits& blocks,
+                                       const std::vector<std::vector<std::uint32_t>>& reaches) {
+    const std::size_t blockOrbits = blocks.representative.size();
+
+    std::vector<bool> reached(draws.representative.size(), false);
+    auto gain = [&](std::uint32_t b) {
+        double weight = 0;
+        for (const std::uint32_t d : reaches[b]) {
+            if (!reached[d]) weight += draws.orbitSize[d];
+        }
+        return weight / blocks.orbitSize[b];
+    };
+    std::priority_queue<std::pair<double, std::uint32_t>> queue;
+    for (std::uint32_t b = 0; b < blockOrbits; ++b) {
+        if (!reaches[b].empty()) queue.push({gain(b), b});
+    }
+    std::vector<std::uint32_t> chosen;
+    std::size_t unreached = reached.size();
+    while (unreached > 0 && !queue.empty()) {
+        const auto [score, b] = queue.top();
+        queue.pop();
+        const double now = gain(b);
+        if (now <= 0) continue;
+        if (now < score && !queue.empty() && now < queue.top().first) {
+            queue.push({now, b});  // stale score: try again where it belongs now
+            continue;
+        }
+        chosen.push_back(b);
+        for (const std::uint32_t d : reaches[b]) {
+            if (!reached[d]) --unreached;
+            reached[d] = true;
+        }
+    }
+    return chosen;
+}
+
+// Drops chosen orbits whose draws the others reach too, the largest first.
+void dropRedundant(std::vector<std::uint32_t>& chosen, const SubsetOrbits& draws,
+                   const SubsetOrbits& blocks,
+                   const std::vector<std::vector<std::uint32_t>>& reaches) {
+    std::vector<std::uint32_t> reachCount(draws.representative.size(), 0);
+    for (const std::uint32_t b : chosen) {
+        for (const std::uint32_t d : reaches[b]) ++reachCount[d];
+    }
+    std::sort(chosen.begin(), chosen.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return blocks.orbitSize[a] > blocks.orbitSize[b];
+    });
+    std::erase_if(chosen, [&](std::uint32_t b) {
+        for (const std::uint32_t d : reaches[b]) {
+            if (reachCount[d] < 2) return false;
+        }
+        for (const std::uint32_t d : reaches[b]) --reachCount[d];
+        return true;
+    });
+}
+
+// Weighted tabu search over whole orbits. Below the best size found, it adds an orbit that
+// reaches a random unreached orbit of draws and gains most weight, then takes out the chosen
+// orbits that lose least until the design is smaller than the best again; the weights of the
+// orbits of draws left unreached grow each step, so long-unreached ones pull harder.
+class OrbitCoverSearch {
+public:
+    OrbitCoverSearch(const SubsetOrbits& draws, const SubsetOrbits& blocks,
+                     const std::vector<std::vector<std::uint32_t>>& reaching,
+                     const std::vector<std::vector<std::uint32_t>>& reaches, std::uint64_t seed)
+        : blocks_(blocks),
+          reaching_(reaching),
+          reaches_(reaches),
+          random_(seed),
+          reachCount_(draws.representative.size(), 0),
+          weight_(draws.representative.size(), 1),
+          chosen_(blocks.representative.size(), false),
+          tabuUntil_(blocks.representative.size(), 0) {}
+
+    std::vector<std::uint32_t> improve(const std::vector<std::uint32_t>& start,
+                                       const std::function<bool()>& stop,
+                                       std::uint64_t lowerBound) {
+        for (const std::uint32_t b : start) add(b);
+        std::vector<std::uint32_t> best = start;
+        std::size_t bestCount = count_;
+        std::uint64_t lastGain = 0;
+        for (std::uint64_t step = 0; step - lastGain < tuning::STEPS_WITHOUT_GAIN; ++step) {
+            if (unreached_.empty()) {
+                if (count_ < bestCount) {
+                    bestCount = count_;
+                    best = chosenList();
+                    lastGain = step;
+                }
+                if (bestCount <= lowerBound) break;
+                shrinkBelow(bestCount, UINT32_MAX, step);
+                continue;
+            }
+            if ((step & 63) == 0 && stop()) break;
+            const std::uint32_t draw = unreached_[random_.below(std::uint32_t(unreached_.size()))];
+            const std::uint32_t added = bestAddition(draw, bestCount, step);
+            if (added != UINT32_MAX) {
+                add(added);
+                tabuUntil_[added] = step + 2;
+                shrinkBelow(bestCount, added, step);
+            }
+            for (const std::uint32_t d : unreached_) ++weight_[d];
+        }
+        return best;
+    }
+
+private:
+    std::vector<std::uint32_t> chosenList() const {
+        std::vector<std::uint32_t> list;
+        for (std::uint32_t b = 0; b < chosen_.size(); ++b) {
+            if (chosen_[b]) list.push_back(b);
+        }
+        return list;
+    }
+
+    void add(std::uint32_t b) {
+        chosen_[b] = true;
+        count_ += blocks_.orbitSize[b];
+        for (const std::uint32_t d : reaches_[b]) {
+            if (reachCount_[d]++ == 0) std::erase(unreached_, d);
+        }
+    }
+
+    void remove(std::uint32_t b) {
+        chosen_[b] = false;
+        count_ -= blocks_.orbitSize[b];
+        for (const std::uint32_t d : reaches_[b]) {
+            if (--reachCount_[d] == 0) unreached_.push_back(d);
+        }
+    }
+
+    // The weight of unreached orbits of draws that orbit b would reach.
+    std::uint64_t gain(std::uint32_t b) const {
+        std::uint64_t sum = 0;
+        for (const std::uint32_t d : reaches_[b]) {
+            if (reachCount_[d] == 0) sum += weight_[d];
+        }
+        return sum;
+    }
+
+    // The weight of orbits of draws that only orbit b reaches.
+    std::uint64_t loss(std::uint32_t b) const {
+        std::uint64_t sum = 0;
+        for (const std::uint32_t d : reaches_[b]) {
+            if (reachCount_[d] == 1) sum += weight_[d];
+        }
+        return sum;
+    }
+
+    std::uint32_t bestAddition(std::uint32_t draw, std::size_t bestCount, std::uint64_t step) {
+        std::uint32_t best = UINT32_MAX;
+        // The most weight gained per block; scores are its opposite.
+        search::TieBreak<double> most(random_, 1.0);
+        for (const std::uint32_t b : reaching_[draw]) {
+            if (chosen_[b] || tabuUntil_[b] > step || blocks_.orbitSize[b] >= bestCount) continue;
+            if (most.offer(-double(gain(b)) / double(blocks_.orbitSize[b]))) best = b;
+        }
+        return best;
+    }
+
+    // Takes out chosen orbits (never `kept`), those losing least weight per block first, until
+    // the design has fewer blocks than `bestCount`.
+    void shrinkBelow(std::size_t bestCount, std::uint32_t kept, std::uint64_t step) {
+        while (count_ >= bestCount) {
+            std::uint32_t worst = UINT32_MAX;
+            // The least weight lost per block.
+            search::TieBreak<double> least(random_, std::numeric_limits<double>::infinity());
+            for (std::uint32_t b = 0; b < chosen_.size(); ++b) {
+                if (!chosen_[b] || b == kept) continue;
+                if (least.offer(double(loss(b)) / double(blocks_.orbitSize[b]))) worst = b;
+            }
+            if (worst == UINT32_MAX) return;
+            remove(worst);
+            tabuUntil_[worst] = step + 1 + random_.below(4);
+        }
+    }
+
+    const SubsetOrbits& blocks_;
+    const std::vector<std::vector<std::uint32_t>>& reaching_;
+    const std::vector<std::vector<std::uint32_t>>& reaches_;
+    search::Random random_;  // the same numbers with every standard library
+    std::vector<std::uint32_t> reachCount_;
+    std::vector<std::uint64_t> weight_;
+    std::vector<bool> chosen_;
+    std::vector<std::uint64_t> tabuUntil_;
+    std::vector<std::uint32_t> unreached_;
+    std::size_t count_ = 0;
+};
+
+}  // namespace
+
+bool orbitDesignAffordable(const DesignShape& shape) {
+    const auto [v, k, m, t] = shape;
+    if (t <= 0 || m > v || k > v) return false;
+    if (BINOMIALS.value[v][k] > tuning::MAX_RANKED_SETS ||
+        BINOMIALS.value[v][m] > tuning::MAX_RANKED_SETS) {
+        return false;
+    }
+    // Even PSL(2,q), the largest group tried, of order about v^3/2, would leave too many.
+    const std::uint64_t largestGroup = std::uint64_t(v) * std::uint64_t(v) * std::uint64_t(v) / 2;
+    return BINOMIALS.value[v][m] / largestGroup * blocksPerDraw(shape) <= tuning::MAX_ORBIT_WORK;
+}
+
+// orbitDesign with the lists of orbits bounded by `maxWork` entries: nothing when abandon()
+// says so before the greedy design is made, then improved until stop() says so.
+std::optional<std::vector<Block>> orbitDesignWithin(const DesignShape& shape,
+                                                    const PermutationGroup& group,
+                                                    std::uint64_t seed, std::uint64_t maxWork,
+                                                    const std::function<bool()>& abandon,
+                                                    const std::function<bool()>& stop) {
+    if (!orbitDesignAffordable(shape)) return std::nullopt;
+    const SubsetOrbits draws = subsetOrbits(group, shape.drawSize);
+    // Small groups leave too many orbits of draws on many points.
+    if (draws.representative.size() * blocksPerDraw(shape) > maxWork) return std::nullopt;
+    if (abandon()) return std::nullopt;
+    const SubsetOrbits blocks = subsetOrbits(group, shape.blockSize);
+    if (abandon()) return std::nullopt;
+    const auto reaching = reachingOrbits(shape, draws, blocks);
+    const auto reaches = reachedBy(blocks.representative.size(), reaching);
+    std::vector<std::uint32_t> start = greedyCover(draws, blocks, reaches);
+    dropRedundant(start, draws, blocks, reaches);
+    OrbitCoverSearch search(draws, blocks, reaching, reaches, seed);
+    const std::vector<std::uint32_t> best = search.improve(start, stop, lowerBound(shape));
+    std::vector<bool> chosen(blocks.representative.size(), false);
+    for (const std::uint32_t b : best) chosen[b] = true;
+    return orbitMembers(blocks, shape.points, chosen);
+}
+
+std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
+                                              const PermutationGroup& group, std::uint64_t seed,
+                                              Deadline deadline) {
+    const auto late = [&] { return deadline.passed(); };
+    return orbitDesignWithin(shape, group, seed, tuning::MAX_ORBIT_WORK, late, late);
+}
+
+}  // namespace lorvex::builder

@@ -1,0 +1,96 @@
+#include <algorithm>
+#include <numeric>
+
+#include "builder/orbits/orbit_parts.h"
+
+namespace lorvex::builder {
+
+namespace {
+
+std::uint32_t findRoot(std::vector<std::uint32_t>& parent, std::uint32_t x) {
+    while (parent[x] != x) {
+        parent[x] = parent[parent[x]];
+        x = parent[x];
+    }
+    return x;
+}
+
+}  // namespace
+
+// How many blocks meet one draw in `guarantee` points or more.
+std::uint64_t blocksPerDraw(const DesignShape& shape) {
+    return setsMeeting(shape.points, shape.drawSize, shape.blockSize, shape.guarantee);
+}
+
+// For each orbit of draws, the orbits of blocks that reach its representative (each once).
+std::vector<std::vector<std::uint32_t>> reachingOrbits(const DesignShape& shape,
+                                                       const SubsetOrbits& draws,
+                                                       const SubsetOrbits& blocks) {
+    std::vector<std::vector<std::uint32_t>> reaching(draws.representative.size());
+    std::vector<std::uint32_t> seenAt(blocks.representative.size(), UINT32_MAX);
+    for (std::uint32_t d = 0; d < draws.representative.size(); ++d) {
+        forEachReachingBlock(shape, draws.representative[d], [&](Block block) {
+            const std::uint32_t orbit = blocks.orbitOfRank[subsetRank(block)];
+            if (seenAt[orbit] == d) return;
+            seenAt[orbit] = d;
+            reaching[d].push_back(orbit);
+        });
+    }
+    return reaching;
+}
+
+std::vector<Block> orbitMembers(const SubsetOrbits& blocks, int points,
+                                const std::vector<bool>& chosen) {
+    std::vector<Block> members;
+    std::uint64_t rank = 0;
+    forEachSubset(points, blocks.size, [&](Block set) {
+        if (chosen[blocks.orbitOfRank[rank++]]) members.push_back(set);
+    });
+    return members;
+}
+
+// The orbits of draws each orbit of blocks reaches.
+std::vector<std::vector<std::uint32_t>> reachedBy(
+    std::size_t blockOrbits, const std::vector<std::vector<std::uint32_t>>& reaching) {
+    std::vector<std::vector<std::uint32_t>> reaches(blockOrbits);
+    for (std::uint32_t d = 0; d < reaching.size(); ++d) {
+        for (const std::uint32_t b : reaching[d]) reaches[b].push_back(d);
+    }
+    return reaches;
+}
+
+SubsetOrbits subsetOrbits(const PermutationGroup& group, int size) {
+    const int points = group.points;
+    const std::uint64_t count = BINOMIALS.value[points][size];
+    std::vector<std::uint32_t> parent(count);
+    std::iota(parent.begin(), parent.end(), 0u);
+    std::uint64_t rank = 0;
+    forEachSubset(points, size, [&](Block set) {
+        for (const Permutation& generator : group.generators) {
+            const std::uint32_t a = findRoot(parent, std::uint32_t(rank));
+            const std::uint32_t b =
+                findRoot(parent, std::uint32_t(subsetRank(applyPermutation(generator, set))));
+            if (a != b) parent[std::max(a, b)] = std::min(a, b);
+        }
+        ++rank;
+    });
+    SubsetOrbits orbits;
+    orbits.size = size;
+    orbits.orbitOfRank.resize(count);
+    rank = 0;
+    forEachSubset(points, size, [&](Block set) {
+        const std::uint32_t root = findRoot(parent, std::uint32_t(rank));
+        if (root == rank) {
+            orbits.orbitOfRank[rank] = std::uint32_t(orbits.representative.size());
+            orbits.representative.push_back(set);
+            orbits.orbitSize.push_back(0);
+        } else {
+            orbits.orbitOfRank[rank] = orbits.orbitOfRank[root];
+        }
+        ++orbits.orbitSize[orbits.orbitOfRank[rank]];
+        ++rank;
+    });
+    return orbits;
+}
+
+}  // namespace lorvex::builder
