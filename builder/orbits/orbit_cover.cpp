@@ -12,8 +12,9 @@ namespace lorvex::builder {
 namespace {
 
 // Greedy weighted set cover: draws' orbits weigh their size, blocks' orbits cost theirs.
-std::vector<std::uint32_t> greedyCover(const SubsetOrbits& draws, const SubsetOrbits& blocks,
-                                       const std::vector<std::vector<std::uint32_t>>& reaches) {
+std::vector<std::uint32_t> greedyOrbitCover(
+    const SubsetOrbits& draws, const SubsetOrbits& blocks,
+    const std::vector<std::vector<std::uint32_t>>& reaches) {
     const std::size_t blockOrbits = blocks.representative.size();
 
     std::vector<bool> reached(draws.representative.size(), false);
@@ -230,7 +231,7 @@ std::optional<std::vector<Block>> orbitDesignWithin(const DesignShape& shape,
     if (abandon()) return std::nullopt;
     const auto reaching = reachingOrbits(shape, draws, blocks);
     const auto reaches = reachedBy(blocks.representative.size(), reaching);
-    std::vector<std::uint32_t> start = greedyCover(draws, blocks, reaches);
+    std::vector<std::uint32_t> start = greedyOrbitCover(draws, blocks, reaches);
     dropRedundant(start, draws, blocks, reaches);
     OrbitCoverSearch search(draws, blocks, reaching, reaches, seed);
     const std::vector<std::uint32_t> best = search.improve(start, stop, lowerBound(shape));

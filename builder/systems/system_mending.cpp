@@ -96,8 +96,8 @@ std::vector<Block> spreadSample(std::span<const Block> holes, std::size_t count)
 
 // Rows that close every hole, each the best of rows grown from a few holes and then polished,
 // all scored on a sample of the holes left (which holds the first, so each row closes one).
-std::vector<Block> greedyCover(const DesignShape& shape, std::vector<Block> holes,
-                               Deadline deadline) {
+std::vector<Block> greedyHoleRows(const DesignShape& shape, std::vector<Block> holes,
+                                  Deadline deadline) {
     std::vector<Block> rows;
     while (!holes.empty()) {
         const tuning::GreedyEffort effort = deadline.passed() ? tuning::QUICK : tuning::THOROUGH;
@@ -356,7 +356,7 @@ MendedSystem plugSystem(const BuildRequest& request, std::span<const Block> rows
     // A third of the time left for thorough greedy rows; where they need more rows than the
     // bound, a sixth of the rest for a system built from nothing, which the greedy rows may not
     // beat when the given rows close few draws; the search gets the rest.
-    std::vector<Block> added = greedyCover(shape, holes, deadline.share(3));
+    std::vector<Block> added = greedyHoleRows(shape, holes, deadline.share(3));
     if (added.size() > mended.addedLowerBound) {
         BuildOptions fresh = options;
         fresh.deadline = deadline.share(6);
