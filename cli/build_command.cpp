@@ -67,7 +67,8 @@ builder::BuildOptions buildOptions(const BuildCliOptions& options, BuildStreams&
     builder::BuildOptions build;
     build.deadline = builder::Deadline::in(std::chrono::seconds(options.seconds));
     build.seed = options.seed;
-    build.threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    build.threads =
+        options.threads.value_or(int(std::max(1u, std::thread::hardware_concurrency())));
     if (streams.errIsTerminal) {
         build.improved = [&streams, &progressLock](std::span<const builder::Block> rows) {
             const std::lock_guard lock(progressLock);

@@ -91,6 +91,12 @@ std::vector<OptionRule> optionRules() {
              if (n) options.seed = *n;
              return n.has_value();
          }},
+        {"--threads", "--threads erwartet eine Zahl von Threads von 1 bis 256.",
+         [](std::string_view value, BuildCliOptions& options) {
+             const auto n = plainNumber(value, 1, 256);
+             if (n) options.threads = int(*n);
+             return n.has_value();
+         }},
         {"--plug", "--plug erwartet die Datei mit dem System.",
          [](std::string_view value, BuildCliOptions& options) {
              options.mode = BuildMode::Plug;
@@ -123,7 +129,7 @@ std::vector<OptionRule> optionRules() {
 std::string_view buildUsage() {
     return "Aufruf: lorvex-build --numbers V|\"N1 ... NV\" --guarantee T [--if K]\n"
            "                     [--fixed \"N ...\"] [--rows-at-most N] [--seconds S]\n"
-           "                     [--seed N] [-o DATEI]\n"
+           "                     [--seed N] [--threads N] [-o DATEI]\n"
            "       lorvex-build --plug DATEI --guarantee T [--if K] [weitere Optionen]\n"
            "       lorvex-build --trim DATEI [--exchange] --guarantee T [--if K]\n"
            "                     [weitere Optionen]\n"
@@ -153,6 +159,9 @@ std::string_view buildUsage() {
            "                  (Exit-Status 3)\n"
            "  --seconds S     so lange darf die Suche dauern (Vorgabe 10)\n"
            "  --seed N        Startwert der Suche (Vorgabe 1)\n"
+           "  --threads N     so viele Threads (Vorgabe: alle Prozessorkerne); mit\n"
+           "                  demselben Startwert und ebenso vielen Threads baut die\n"
+           "                  Webseite dasselbe System, wo die Zeit nicht knapp wird\n"
            "  -o DATEI        in DATEI schreiben statt auf die Standardausgabe\n"
            "  --help          diese Hilfe zeigen\n"
            "\n"

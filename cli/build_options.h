@@ -26,6 +26,7 @@ struct BuildCliOptions {
     std::optional<std::size_t> rowsAtMost;
     int seconds = 10;
     std::uint64_t seed = 1;
+    std::optional<int> threads;  // all cores when absent
     std::optional<std::string> outputFile;
 };
 

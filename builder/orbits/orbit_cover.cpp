@@ -57,8 +57,11 @@ void dropRedundant(std::vector<std::uint32_t>& chosen, const SubsetOrbits& draws
     for (const std::uint32_t b : chosen) {
         for (const std::uint32_t d : reaches[b]) ++reachCount[d];
     }
+    // Equal sizes by their number, so that every standard library gives the same order.
     std::sort(chosen.begin(), chosen.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return blocks.orbitSize[a] > blocks.orbitSize[b];
+        if (blocks.orbitSize[a] != blocks.orbitSize[b])
+            return blocks.orbitSize[a] > blocks.orbitSize[b];
+        return a < b;
     });
     std::erase_if(chosen, [&](std::uint32_t b) {
         for (const std::uint32_t d : reaches[b]) {

@@ -63,6 +63,11 @@ grep -q "^lorvex-build: System auf [0-9]* Zahlen: " "$work/err" || fail "plug na
 expect 2 "$program" --numbers 16 --guarantee 6 --fixed "1 2 3 4 5 6"
 expect 2 "$program" --trim "$work/two.txt" --guarantee 3 --numbers 0
 expect 2 "$program" --numbers 12 --guarantee 3 --exchange
+expect 2 "$program" --numbers 12 --guarantee 3 --threads 0
+# The same request, seed and number of threads give the same system.
+"$program" --numbers 13 --guarantee 3 --if 4 --seconds 1 --threads 1 >"$work/first.txt" 2>/dev/null
+"$program" --numbers 13 --guarantee 3 --if 4 --seconds 1 --threads 1 >"$work/second.txt" 2>/dev/null
+cmp -s "$work/first.txt" "$work/second.txt" || fail "same seed, same system"
 expect 1 "$program" --numbers 49 --guarantee 4 --if 5 --seconds 1 -o "$work/huge.txt"
 [ ! -e "$work/huge.txt" ] || fail "no system above 9999 rows"
 grep -q "höchstens 9.999" "$work/err" || fail "the reason for refusing a huge system"

@@ -408,6 +408,21 @@ class WebPageTest:
         click(self.driver, "#build-load")
         assert self.counts()[1] == "25 Zahlen", self.counts()
 
+    def test_the_same_seed_builds_the_same_system_as_lorvex_build(self):
+        """The page's first worker starts from seed 1 on one thread, and among systems of equal
+        size the page keeps the lowest seed's: the same bytes as lorvex-build --threads 1."""
+        self.fresh_page()
+        build = pathlib.Path(self.report).with_name("lorvex-build")
+        for numbers, guarantee, drawn in (("12", "4", "5"), ("14", "4", "4"),
+                                          ("3 7 11 19 22 28 31 36 40 42 45 47", "4", "5")):
+            summary, problem = self.build(numbers, guarantee, drawn, seconds="2")
+            assert problem == "", problem
+            written = subprocess.run(
+                [build, "--numbers", numbers, "--guarantee", guarantee, "--if", drawn,
+                 "--seconds", "2", "--threads", "1", "--seed", "1"],
+                capture_output=True, check=True).stdout.decode()
+            assert self.content("build-result") == written, (numbers, summary)
+
     def test_wrong_entries_are_named_in_plain_german_beside_their_field(self):
         self.fresh_page()
         for fields, field, problem in (
