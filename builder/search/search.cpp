@@ -47,7 +47,7 @@ private:
 };
 
 // Moves a search start may take: more for more draws, doubled every second attempt.
-std::uint64_t budget(const DesignShape& shape, int attempt) {
+std::uint64_t stepsFor(const DesignShape& shape, int attempt) {
     return 50 * search::SubsetRanks().binom(shape.points, shape.drawSize)
            << std::min(attempt / 2, 20);
 }
@@ -158,7 +158,7 @@ std::vector<Block> shrinkDesign(const DesignShape& shape, std::vector<Block> sta
         std::size_t gap = std::max<std::size_t>(1, valid.size() / 16);
         for (int attempt = 0; valid.size() > limits.lowerBound && !stop(); ++attempt) {
             const bool fromRandom = attempt % 2 == 1;
-            std::uint64_t steps = budget(shape, attempt);
+            std::uint64_t steps = stepsFor(shape, attempt);
             if (fromRandom && attempt > 1) gap = std::max<std::size_t>(1, gap / 2);
             const std::size_t target =
                 fromRandom ? std::max(limits.lowerBound, valid.size() - std::min(gap, valid.size()))
@@ -172,7 +172,7 @@ std::vector<Block> shrinkDesign(const DesignShape& shape, std::vector<Block> sta
                 valid = state.rows();
                 control.reached(valid);
                 attempt = -1;
-                steps = budget(shape, 0);
+                steps = stepsFor(shape, 0);
                 // A removal that uncovers nothing covers at once: the clock is looked at here too.
                 if (valid.size() <= limits.lowerBound || stop()) break;
                 state.remove(leastNeededRow(state, random));
@@ -205,7 +205,7 @@ SearchResult bestWithRows(const DesignShape& shape, std::size_t rows, std::span<
             CoverageState& state = *started;
             Improver improver(state, random);
             std::vector<Block> candidate;
-            const bool covered = improver.run(stop, &candidate, budget(shape, attempt));
+            const bool covered = improver.run(stop, &candidate, stepsFor(shape, attempt));
             if (improver.bestCount() < result.uncoveredDraws) {
                 result.uncoveredDraws = improver.bestCount();
                 result.blocks = std::move(candidate);
