@@ -70,7 +70,7 @@ builder::BuildOptions buildOptions(const BuildCliOptions& options, BuildStreams&
     build.threads =
         options.threads.value_or(int(std::max(1u, std::thread::hardware_concurrency())));
     if (streams.errIsTerminal) {
-        build.improved = [&streams, &progressLock](std::span<const builder::Block> rows) {
+        build.improved = [&streams, &progressLock](std::span<const builder::Row> rows) {
             const std::lock_guard lock(progressLock);
             streams.err << "\rlorvex-build: bisher " << builder::rowCountText(rows.size())
                         << "\x1b[K" << std::flush;

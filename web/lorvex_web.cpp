@@ -199,7 +199,7 @@ val runJob(BuildInput input) {
     using Clock = std::chrono::steady_clock;
     input.job.options.improved = [played = input.job.playedNumbers,
                                   lastText = std::optional<Clock::time_point>()](
-                                     std::span<const builder::Block> rows) mutable {
+                                     std::span<const builder::Row> rows) mutable {
         const Clock::time_point now = Clock::now();
         const bool withText = !lastText || now - *lastText >= std::chrono::milliseconds(250);
         if (withText) lastText = now;

@@ -32,7 +32,7 @@ BuildRequest shownRequest(const BuildJob& job) {
 }
 
 struct Made {
-    std::vector<Block> rows;
+    std::vector<Row> rows;
     Verification proof;
     std::string mending;  // what plugging or trimming did
     Verification given;   // trim: the player's system's own check
@@ -53,8 +53,9 @@ Made make(const BuildJob& job) {
             return {std::move(mended.rows), mended.proof, std::move(summary), mended.given};
         }
         case JobMode::Prove: {
-            const Verification proof = verifyRows(request.numbers, job.playerRows, keyMask(request),
-                                                  request.drawn, request.guarantee);
+            const Verification proof =
+                verifyRows(request.numbers, numbersOf(job.playerRows), keyMask(request),
+                           request.drawn, request.guarantee);
             return {job.playerRows, proof, {}, proof};
         }
         case JobMode::Trim:
@@ -167,7 +168,7 @@ std::optional<std::string> keysOnSystemNumbers(std::vector<int>& keys,
 
 std::optional<std::string> playerRowsOnSystemNumbers(std::span<const SystemRow> written,
                                                      std::span<const int> played,
-                                                     std::vector<Block>& rows) {
+                                                     std::vector<Row>& rows) {
     std::vector<SystemRow> placed(written.begin(), written.end());
     if (!played.empty()) {
         std::string problem = placeRows(written, played, placed);
@@ -177,7 +178,7 @@ std::optional<std::string> playerRowsOnSystemNumbers(std::span<const SystemRow> 
     for (const SystemRow& row : placed) {
         Block block = 0;
         for (const std::int32_t number : row) block |= Block{1} << (number - 1);
-        rows.push_back(block);
+        rows.push_back({block});
     }
     return std::nullopt;
 }

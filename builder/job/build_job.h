@@ -30,7 +30,7 @@ struct BuildJob {
     // System number i is played as playedNumbers[i - 1]; empty: as the numbers 1..V.
     std::vector<int> playedNumbers;
     JobMode mode = JobMode::Build;
-    std::vector<Block> playerRows;  // plug, trim: on the system numbers, in the player's order
+    std::vector<Row> playerRows;  // plug, trim: on the system numbers, in the player's order
     std::size_t rowsAtMost = NO_ROW_LIMIT;
     BuildOptions options;
 };
@@ -45,8 +45,8 @@ enum class JobStatus {
 
 struct JobResult {
     JobStatus status = JobStatus::Failed;
-    std::vector<Block> rows;  // on the system numbers, in the order written
-    std::string systemText;   // on the played numbers: plug's added rows after the player's
+    std::vector<Row> rows;   // on the system numbers, in the order written
+    std::string systemText;  // on the played numbers: plug's added rows after the player's
     Verification proof;
     std::uint64_t lowerBound = 0;
     std::vector<std::string> summary;  // German, UTF-8, one line each
@@ -79,6 +79,6 @@ std::optional<std::string> keysOnSystemNumbers(std::vector<int>& keys, std::span
 // numbers in their order, or the reason when a row holds a number not played.
 std::optional<std::string> playerRowsOnSystemNumbers(std::span<const SystemRow> written,
                                                      std::span<const int> played,
-                                                     std::vector<Block>& rows);
+                                                     std::vector<Row>& rows);
 
 }  // namespace lorvex::builder

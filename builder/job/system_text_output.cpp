@@ -8,7 +8,7 @@ namespace lorvex::builder {
 
 namespace {
 
-std::vector<int> numbersOf(Block row, std::span<const int> played) {
+std::vector<int> playedNumbersOf(Block row, std::span<const int> played) {
     std::vector<int> numbers;
     for (; row != 0; row &= row - 1) {
         const int number = std::countr_zero(row) + 1;
@@ -20,11 +20,10 @@ std::vector<int> numbersOf(Block row, std::span<const int> played) {
 
 }  // namespace
 
-std::string systemText(std::span<const Block> rows, std::span<const int> played,
-                       RowsWritten order) {
+std::string systemText(std::span<const Row> rows, std::span<const int> played, RowsWritten order) {
     std::vector<std::vector<int>> written;
     written.reserve(rows.size());
-    for (const Block row : rows) written.push_back(numbersOf(row, played));
+    for (const Row row : rows) written.push_back(playedNumbersOf(row.numbers, played));
     if (order == RowsWritten::Sorted) std::sort(written.begin(), written.end());
     std::string text;
     text.reserve(written.size() * 18);

@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "builder/design/design.h"
+#include "builder/systems/request.h"
 
 namespace lorvex::builder {
 
@@ -13,7 +13,7 @@ enum class RowsWritten { Sorted, InOrder };
 // The rows as system text: one row per line, its numbers ascending with two digits and single
 // blanks, LF line ends. Bit n-1 of a row stands for the system number n, written as
 // played[n - 1] when there are played numbers.
-std::string systemText(std::span<const Block> rows, std::span<const int> played = {},
+std::string systemText(std::span<const Row> rows, std::span<const int> played = {},
                        RowsWritten order = RowsWritten::Sorted);
 
 }  // namespace lorvex::builder

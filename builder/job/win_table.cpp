@@ -10,12 +10,12 @@ namespace lorvex::builder {
 
 namespace {
 
-SystemTable tableOf(std::span<const Block> rows, int numbers) {
+SystemTable tableOf(std::span<const Row> rows, int numbers) {
     SystemTable table;
-    for (const Block row : rows) {
+    for (const Row row : rows) {
         SystemRow numbers{};
         int position = 0;
-        for (Block rest = row; rest != 0 && position < NUMBERS_PER_ROW; rest &= rest - 1) {
+        for (Block rest = row.numbers; rest != 0 && position < NUMBERS_PER_ROW; rest &= rest - 1) {
             numbers[std::size_t(position++)] = std::countr_zero(rest) + 1;
         }
         if (table.appendRow(numbers) == SystemTable::AppendResult::Overflow) break;
@@ -37,8 +37,7 @@ std::string outcomeCells(const Outcome& outcome) {
 
 }  // namespace
 
-std::vector<WinLine> winTable(std::span<const Block> rows, int numbers,
-                              ProgressObserver* observer) {
+std::vector<WinLine> winTable(std::span<const Row> rows, int numbers, ProgressObserver* observer) {
     std::vector<WinLine> lines;
     const SystemTable table = tableOf(rows, numbers);
     if (table.rowCount() == 0) return lines;

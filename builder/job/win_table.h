@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "builder/design/design.h"
+#include "builder/systems/request.h"
 #include "core/analysis/outcome.h"
 #include "core/analysis/progress_observer.h"
 
@@ -21,7 +21,7 @@ struct WinLine {
 // The lines for 6, 5, 4 and 3 winning numbers among the system's numbers 1..numbers (those
 // that fit), from Lorvex's hit analysis of the rows (bit n-1 for the number n; at most the
 // 9,999 rows Lorvex loads). Empty for no rows.
-std::vector<WinLine> winTable(std::span<const Block> rows, int numbers,
+std::vector<WinLine> winTable(std::span<const Row> rows, int numbers,
                               ProgressObserver* observer = nullptr);
 
 // The "Gewinntabelle" as German text, each line ending in LF; empty for no lines.

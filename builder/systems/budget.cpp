@@ -18,14 +18,14 @@ BuiltSystem buildWithinRows(const BuildRequest& request, std::size_t rowsAtMost,
         half.deadline = deadline.share(2);
         built = buildSystem(request, half);
         if (built.rows.size() <= rowsAtMost) return built;
-        for (const Block row : built.rows) start.push_back(reducedRow(request, row));
+        for (const Row row : built.rows) start.push_back(reducedRow(request, row));
     }
     const std::vector<Block> blocks =
         fewestMissed(shape, rowsAtMost, start, {}, searchLimits(options, deadline, 0));
     built.rows.clear();
     for (const Block block : blocks) built.rows.push_back(requestRow(request, block));
-    built.proof =
-        verifyRows(request.numbers, built.rows, keyMask(request), request.drawn, request.guarantee);
+    built.proof = verifyRows(request.numbers, numbersOf(built.rows), keyMask(request),
+                             request.drawn, request.guarantee);
     return built;
 }
 

@@ -15,7 +15,7 @@ namespace lorvex::builder {
 
 // A row of the request (bit n-1 for the number n, all key numbers in it) as a row of the
 // reduced design: the inverse of requestRow.
-Block reducedRow(const BuildRequest& request, Block row);
+Block reducedRow(const BuildRequest& request, Row row);
 
 // The draws of the shape that no block meets in `guarantee` points, in colex order.
 std::vector<Block> holesOf(const DesignShape& shape, std::span<const Block> blocks);

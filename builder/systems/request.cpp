@@ -83,7 +83,14 @@ Block keyMask(const BuildRequest& request) {
     return mask;
 }
 
-Block requestRow(const BuildRequest& request, Block reducedRow) {
+std::vector<Block> numbersOf(std::span<const Row> rows) {
+    std::vector<Block> numbers;
+    numbers.reserve(rows.size());
+    for (const Row row : rows) numbers.push_back(row.numbers);
+    return numbers;
+}
+
+Row requestRow(const BuildRequest& request, Block reducedRow) {
     const Block keys = keyMask(request);
     Block row = keys;
     int point = 0;
@@ -93,7 +100,7 @@ Block requestRow(const BuildRequest& request, Block reducedRow) {
         if (reducedRow & (Block{1} << point)) row |= bit;
         ++point;
     }
-    return row;
+    return {row};
 }
 
 }  // namespace lorvex::builder

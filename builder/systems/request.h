@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,19 @@ std::optional<std::string> requestProblem(const BuildRequest& request);
 // The design left once the key numbers are taken out of every row and every draw.
 DesignShape reducedShape(const BuildRequest& request);
 
+// A row of a system for the request: bit n-1 for the system number n, the key numbers included.
+// The design's blocks (design/bits.h) have the key numbers taken out; the two never mix.
+struct Row {
+    Block numbers = 0;
+    friend bool operator==(Row, Row) = default;
+};
+
+// The rows' numbers as sets, for what works on any sets of points (the proof, say).
+std::vector<Block> numbersOf(std::span<const Row> rows);
+
 // A row of the reduced design as the numbers of the request: point p is the (p+1)-th number
 // that is no key number; the key numbers are added.
-Block requestRow(const BuildRequest& request, Block reducedRow);
+Row requestRow(const BuildRequest& request, Block reducedRow);
 
 // The key numbers as a row mask over the numbers (bit n-1 for number n).
 Block keyMask(const BuildRequest& request);

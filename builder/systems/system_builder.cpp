@@ -46,9 +46,9 @@ std::vector<Block> unusedPointsFirst(int points, std::vector<Block> blocks) {
 }
 
 // The design's blocks as rows of the request, with the highest number in some row.
-std::vector<Block> asRequestRows(const BuildRequest& request, const DesignShape& shape,
-                                 std::span<const Block> blocks) {
-    std::vector<Block> rows;
+std::vector<Row> asRequestRows(const BuildRequest& request, const DesignShape& shape,
+                               std::span<const Block> blocks) {
+    std::vector<Row> rows;
     rows.reserve(blocks.size());
     for (const Block block :
          unusedPointsFirst(shape.points, std::vector<Block>(blocks.begin(), blocks.end())))
@@ -130,8 +130,8 @@ BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options
         blocks = shrinkDesign(shape, std::move(blocks), {}, limits);
     }
     built.rows = asRequestRows(request, shape, blocks);
-    built.proof =
-        verifyRows(request.numbers, built.rows, keyMask(request), request.drawn, request.guarantee);
+    built.proof = verifyRows(request.numbers, numbersOf(built.rows), keyMask(request),
+                             request.drawn, request.guarantee);
     return built;
 }
 

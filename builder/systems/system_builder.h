@@ -15,11 +15,11 @@ namespace lorvex::builder {
 struct BuildOptions : RunLimits {
     // Called, one call at a time, with each smaller system reached, its rows as buildSystem
     // writes them (valid, not yet proven); may be empty.
-    std::function<void(std::span<const Block> rows)> improved;
+    std::function<void(std::span<const Row> rows)> improved;
 };
 
 struct BuiltSystem {
-    std::vector<Block> rows;  // bit n-1 stands for the number n; key numbers included
+    std::vector<Row> rows;
     std::uint64_t lowerBound = 0;
     Verification proof;  // of the rows as written, over every draw that holds the key numbers
 

@@ -145,18 +145,19 @@ std::vector<Block> mostNeeded(const DesignShape& shape, std::vector<Block> block
     return blocks;
 }
 
-Verification verifyRequest(const BuildRequest& request, std::span<const Block> rows) {
-    return verifyRows(request.numbers, rows, keyMask(request), request.drawn, request.guarantee);
+Verification verifyRequest(const BuildRequest& request, std::span<const Row> rows) {
+    return verifyRows(request.numbers, numbersOf(rows), keyMask(request), request.drawn,
+                      request.guarantee);
 }
 
 // The result of a search on reduced blocks, written back with the key numbers and proven: the
 // given rows that stay in their order, then the new ones.
-void finish(MendedSystem& mended, const BuildRequest& request, std::span<const Block> given,
+void finish(MendedSystem& mended, const BuildRequest& request, std::span<const Row> given,
             std::span<const Block> blocks, bool keepGiven) {
-    std::vector<Block> result;
+    std::vector<Row> result;
     for (const Block block : blocks) result.push_back(requestRow(request, block));
     mended.rows.clear();
-    for (const Block row : given) {
+    for (const Row row : given) {
         const auto found = std::find(result.begin(), result.end(), row);
         if (!keepGiven && found == result.end()) continue;
         mended.rows.push_back(row);
@@ -282,14 +283,14 @@ std::vector<Block> withoutRedundantRows(const DesignShape& shape, std::vector<Bl
     return kept;
 }
 
-Block reducedRow(const BuildRequest& request, Block row) {
+Block reducedRow(const BuildRequest& request, Row row) {
     const Block keys = keyMask(request);
     Block reduced = 0;
     int point = 0;
     for (int number = 1; number <= request.numbers; ++number) {
         const Block bit = Block{1} << (number - 1);
         if (keys & bit) continue;
-        if (row & bit) reduced |= Block{1} << point;
+        if (row.numbers & bit) reduced |= Block{1} << point;
         ++point;
     }
     return reduced;
@@ -313,41 +314,29 @@ std::vector<Block> fewestMissed(const DesignShape& shape, std::size_t rows,
     return blocks;
 }
 
-std::vector<Block> rowsOfTable(const SystemTable& table) {
-    std::vector<Block> rows;
-    rows.reserve(std::size_t(table.rowCount()));
-    for (const SystemRow& numbers : table.rows()) {
-        Block row = 0;
-        for (const std::int32_t number : numbers) row |= Block{1} << (number - 1);
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-std::optional<std::string> mendingProblem(const BuildRequest& request,
-                                          std::span<const Block> rows) {
+std::optional<std::string> mendingProblem(const BuildRequest& request, std::span<const Row> rows) {
     const Block keys = keyMask(request);
     const Block numbers = pointsBelow(request.numbers);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::string row = "Die Reihe " + FormatInteger(std::int64_t(i + 1));
-        if (std::popcount(rows[i]) != ROW_SIZE)
-            return row + " hat nicht sechs verschiedene Zahlen.";
-        if (rows[i] & ~numbers) {
+        const Block held = rows[i].numbers;
+        if (std::popcount(held) != ROW_SIZE) return row + " hat nicht sechs verschiedene Zahlen.";
+        if (held & ~numbers) {
             return row + " hat eine Zahl über " + FormatInteger(request.numbers) + ".";
         }
-        if ((rows[i] & keys) != keys) return row + " enthält nicht alle Bankzahlen.";
+        if ((held & keys) != keys) return row + " enthält nicht alle Bankzahlen.";
     }
     return std::nullopt;
 }
 
-MendedSystem plugSystem(const BuildRequest& request, std::span<const Block> rows,
+MendedSystem plugSystem(const BuildRequest& request, std::span<const Row> rows,
                         const BuildOptions& options, std::size_t rowsAtMost) {
     const Deadline deadline = options.deadline;
     const DesignShape shape = reducedShape(request);
     MendedSystem mended;
     mended.givenRows = rows.size();
     std::vector<Block> fixed;
-    for (const Block row : rows) fixed.push_back(reducedRow(request, row));
+    for (const Row row : rows) fixed.push_back(reducedRow(request, row));
 
     const std::vector<Block> holes = holesOf(shape, fixed);
     mended.given = {BINOMIALS.value[shape.points][shape.drawSize], holes.size()};
@@ -364,7 +353,7 @@ MendedSystem plugSystem(const BuildRequest& request, std::span<const Block> rows
         const BuiltSystem built = buildSystem(request, fresh);
         if (built.proof.met() && built.rows.size() < added.size()) {
             added.clear();
-            for (const Block row : built.rows) added.push_back(reducedRow(request, row));
+            for (const Row row : built.rows) added.push_back(reducedRow(request, row));
         }
     }
     added = smallestWithin(shape, std::move(added), fixed, mended.addedLowerBound, allowed, options,
@@ -373,7 +362,7 @@ MendedSystem plugSystem(const BuildRequest& request, std::span<const Block> rows
     return mended;
 }
 
-MendedSystem trimSystem(const BuildRequest& request, std::span<const Block> rows,
+MendedSystem trimSystem(const BuildRequest& request, std::span<const Row> rows,
                         const BuildOptions& options, std::size_t rowsAtMost, Trimming trimming) {
     const Deadline deadline = options.deadline;
     const DesignShape shape = reducedShape(request);
@@ -385,7 +374,7 @@ MendedSystem trimSystem(const BuildRequest& request, std::span<const Block> rows
     if (!mended.given.met()) return mended;
 
     std::vector<Block> blocks;
-    for (const Block row : rows) blocks.push_back(reducedRow(request, row));
+    for (const Row row : rows) blocks.push_back(reducedRow(request, row));
     blocks = withoutRedundantRows(shape, std::move(blocks), deadline);
     if (trimming == Trimming::MayExchange) {
         blocks = smallestWithin(shape, std::move(blocks), {}, lowerBound(shape), rowsAtMost,

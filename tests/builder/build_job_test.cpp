@@ -84,8 +84,8 @@ TEST(BuildJob, TrimOnlyRemovesUnlessExchangeIsAsked) {
     BuildJob built = quickJob({10, 3, 4, {}});
     JobResult covering = runBuildJob(built);
     ASSERT_EQ(covering.status, JobStatus::Built);
-    std::vector<Block> rows = covering.rows;
-    rows.insert(rows.begin() + 1, {0b111111, 0b1111110000});  // redundant extras
+    std::vector<Row> rows = covering.rows;
+    rows.insert(rows.begin() + 1, {Row{0b111111}, Row{0b1111110000}});  // redundant extras
     BuildJob trim = quickJob({10, 3, 4, {}}, JobMode::Trim);
     trim.playerRows = rows;
     const JobResult trimmed = runBuildJob(trim);
@@ -94,7 +94,7 @@ TEST(BuildJob, TrimOnlyRemovesUnlessExchangeIsAsked) {
     EXPECT_LT(trimmed.rows.size(), rows.size());
     // A subsequence of the player's rows.
     auto from = rows.begin();
-    for (const Block row : trimmed.rows) {
+    for (const Row row : trimmed.rows) {
         from = std::find(from, rows.end(), row);
         ASSERT_NE(from, rows.end());
     }

@@ -19,21 +19,21 @@ BuildOptions quick() {
 }
 
 // C(12,6,5) = 132 rows, the Steiner system S(5,6,12): every 5-set in exactly one row.
-std::vector<Block> steinerRows() {
+std::vector<Row> steinerRows() {
     const BuiltSystem built = buildSystem({12, 5, 5, {}}, quick());
     EXPECT_EQ(built.rows.size(), 132u);
     return built.rows;
 }
 
-bool holdsAll(const std::vector<Block>& rows, const std::vector<Block>& part) {
-    return std::all_of(part.begin(), part.end(), [&](Block row) {
+bool holdsAll(const std::vector<Row>& rows, const std::vector<Row>& part) {
+    return std::all_of(part.begin(), part.end(), [&](Row row) {
         return std::find(rows.begin(), rows.end(), row) != rows.end();
     });
 }
 
 // Each removed row alone held its five 5-sets, so the bound is exactly the rows removed.
 TEST(SystemMending, PlugKeepsTheRowsAndAddsNoMoreThanWereRemoved) {
-    std::vector<Block> rows = steinerRows();
+    std::vector<Row> rows = steinerRows();
     rows.erase(rows.begin() + 40, rows.begin() + 50);
     const MendedSystem plugged = plugSystem({12, 5, 5, {}}, rows, quick());
     EXPECT_TRUE(plugged.proof.met());
@@ -44,14 +44,14 @@ TEST(SystemMending, PlugKeepsTheRowsAndAddsNoMoreThanWereRemoved) {
 }
 
 TEST(SystemMending, TrimComesBackToTheCoveringsSize) {
-    std::vector<Block> rows = steinerRows();
+    std::vector<Row> rows = steinerRows();
     std::mt19937 random(5);
     for (int extra = 0; extra < 20; ++extra) {
         std::vector<int> numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
         std::shuffle(numbers.begin(), numbers.end(), random);
         Block row = 0;
         for (int i = 0; i < 6; ++i) row |= Block{1} << (numbers[std::size_t(i)] - 1);
-        rows.insert(rows.begin() + extra * 6, row);
+        rows.insert(rows.begin() + extra * 6, Row{row});
     }
     const MendedSystem trimmed = trimSystem({12, 5, 5, {}}, rows, quick());
     EXPECT_TRUE(trimmed.proof.met());
@@ -59,7 +59,7 @@ TEST(SystemMending, TrimComesBackToTheCoveringsSize) {
 }
 
 TEST(SystemMending, TrimLeavesASystemWithoutTheGuaranteeAsItIs) {
-    std::vector<Block> rows = steinerRows();
+    std::vector<Row> rows = steinerRows();
     rows.pop_back();
     const MendedSystem trimmed = trimSystem({12, 5, 5, {}}, rows, quick());
     EXPECT_EQ(trimmed.given.missed, 6u);
@@ -78,7 +78,7 @@ TEST(SystemMending, BudgetWritesTheRowsThatMissTheFewestDraws) {
 TEST(SystemMending, ProblemsOfTheGivenRows) {
     const BuildRequest request{10, 3, 4, {2}};
     const auto problem = [&](Block row) {
-        return mendingProblem(request, std::vector<Block>{row}).value_or("");
+        return mendingProblem(request, std::vector<Row>{{row}}).value_or("");
     };
     EXPECT_EQ(problem(0b111111), "");
     EXPECT_NE(problem(0b1111101).find("Bankzahlen"), std::string::npos);
