@@ -122,6 +122,11 @@ public:
     }
 
 private:
+    // The score with a millionth of random noise, so that equal scores are told apart at random.
+    // The orbit search keeps this tie-break rather than the row searches' TieBreak: with it the
+    // README's tables were measured (20 numbers "3 wenn 3": 73 rows against 74).
+    double noisy(double score) { return score * (1.0 + 1e-6 * random_.unit()); }
+
     std::vector<std::uint32_t> chosenList() const {
         std::vector<std::uint32_t> list;
         for (std::uint32_t b = 0; b < chosen_.size(); ++b) {
@@ -166,11 +171,14 @@ private:
 
     std::uint32_t bestAddition(std::uint32_t draw, std::size_t bestCount, std::uint64_t step) {
         std::uint32_t best = UINT32_MAX;
-        // The most weight gained per block; scores are its opposite.
-        search::TieBreak<double> most(random_, 1.0);
+        double bestScore = -1;
         for (const std::uint32_t b : reaching_[draw]) {
             if (chosen_[b] || tabuUntil_[b] > step || blocks_.orbitSize[b] >= bestCount) continue;
-            if (most.offer(-double(gain(b)) / double(blocks_.orbitSize[b]))) best = b;
+            const double score = noisy(double(gain(b)) / double(blocks_.orbitSize[b]));
+            if (score > bestScore) {
+                bestScore = score;
+                best = b;
+            }
         }
         return best;
     }
@@ -180,11 +188,14 @@ private:
     void shrinkBelow(std::size_t bestCount, std::uint32_t kept, std::uint64_t step) {
         while (count_ >= bestCount) {
             std::uint32_t worst = UINT32_MAX;
-            // The least weight lost per block.
-            search::TieBreak<double> least(random_, std::numeric_limits<double>::infinity());
+            double worstScore = 0;
             for (std::uint32_t b = 0; b < chosen_.size(); ++b) {
                 if (!chosen_[b] || b == kept) continue;
-                if (least.offer(double(loss(b)) / double(blocks_.orbitSize[b]))) worst = b;
+                const double score = noisy(double(loss(b)) / double(blocks_.orbitSize[b]));
+                if (worst == UINT32_MAX || score < worstScore) {
+                    worstScore = score;
+                    worst = b;
+                }
             }
             if (worst == UINT32_MAX) return;
             remove(worst);
