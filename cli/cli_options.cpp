@@ -32,6 +32,9 @@ struct CliOption {
     std::vector<AnswerKind> combinesWith = {};  // the answers asked for by others that it fits
     // Of those, the answers whose own argument it may only repeat: not shown in their usage.
     std::vector<AnswerKind> restates = {};
+    // Answers asked for by others whose form it changes (--csv with --draws): fits them
+    // without asking for them together.
+    std::vector<AnswerKind> reshapes = {};
     ReadArgument read = nullptr;  // nothing to read when absent
     bool once = false;            // given twice is a usage error
     bool showsHelp = false;
@@ -99,6 +102,25 @@ std::string readOutputFile(std::string_view value, const std::string& expected,
     return {};
 }
 
+std::string readDrawsFile(std::string_view value, const std::string& expected,
+                          CliOptions& options) {
+    if (value.empty()) return expected;
+    options.drawsFile = std::string(value);
+    return {};
+}
+
+std::string readSuperzahl(std::string_view value, const std::string& expected,
+                          CliOptions& options) {
+    if (value.size() != 1 || value[0] < '0' || value[0] > '9') return expected;
+    options.request.superzahl = value[0] - '0';
+    return {};
+}
+
+std::string readCsv(std::string_view, const std::string&, CliOptions& options) {
+    options.request.pastDrawsCsv = true;
+    return {};
+}
+
 std::string readReference(std::string_view, const std::string&, CliOptions& options) {
     options.request.reference = true;
     return {};
@@ -116,8 +138,11 @@ const std::vector<CliOption>& cliOptions() {
          .read = readOnly},
         {.name = "--html", .help = "die HTML-Seite statt des Textberichts", .chooses = HtmlReport},
         {.name = "--csv",
-         .help = "die Treffertabelle als CSV für Tabellenkalkulationen",
-         .chooses = Csv},
+         .help = "die Treffertabelle als CSV für Tabellenkalkulationen (mit --draws:\n"
+                 "die Gewinne je Ziehung)",
+         .chooses = Csv,
+         .reshapes = {PastDraws},
+         .read = readCsv},
         {.name = "--guarantee",
          .help = "je Block eine Zeile: was das System mindestens garantiert",
          .chooses = Guarantee},
@@ -159,19 +184,34 @@ const std::vector<CliOption>& cliOptions() {
          .chooses = DrawCheck,
          .read = readDraw,
          .once = true},
+        {.name = "--draws",
+         .argument = "DATEI",
+         .expects = "eine Datei mit Ziehungen",
+         .help = "das System in jeder Ziehung aus DATEI spielen (je Zeile: Datum,\n"
+                 "sechs Zahlen, Superzahl): die Gewinne je Ziehung und Klasse",
+         .chooses = PastDraws,
+         .read = readDrawsFile,
+         .once = true},
+        {.name = "--superzahl",
+         .argument = "D",
+         .expects = "eine Ziffer von 0 bis 9",
+         .help = "mit --draws: die Superzahl des Spielscheins (0 bis 9)",
+         .combinesWith = {PastDraws},
+         .read = readSuperzahl,
+         .once = true},
         {.name = "--numbers",
          .argument = "\"N1 ... NV\"",
          .expects = "die gespielten Zahlen",
          .help = "die Zahlen, die das System spielt (V verschiedene Zahlen von 1\nbis 49): "
                  "die Reihen stehen auf ihnen, jede Antwort zählt\nZiehungen aus ihnen",
          .combinesWith = {TextReport, HtmlReport, Csv, Guarantee, Holes, Coverage, Odds, Frequency,
-                          MappedSystem, DrawCheck},
+                          MappedSystem, DrawCheck, PastDraws},
          .read = readPlayedNumbers,
          .once = true},
         {.name = "--numbers-used",
          .help = "wie --numbers mit den Zahlen, die im System vorkommen",
          .combinesWith = {TextReport, HtmlReport, Csv, Guarantee, Holes, Coverage, Odds, Frequency,
-                          MappedSystem, DrawCheck},
+                          MappedSystem, DrawCheck, PastDraws},
          .read = readNumbersInSystem},
         {.name = "-o",
          .alias = "--output",
@@ -179,7 +219,7 @@ const std::vector<CliOption>& cliOptions() {
          .expects = "einen Dateinamen",
          .help = "in DATEI schreiben statt auf die Standardausgabe",
          .combinesWith = {TextReport, HtmlReport, Csv, Guarantee, Holes, Coverage, Odds, Frequency,
-                          MappedSystem, DrawCheck},
+                          MappedSystem, DrawCheck, PastDraws},
          .read = readOutputFile},
         {.name = "--reference",
          .help = "mit der einfachen Aufzählung rechnen (langsam, zum Gegenprüfen)",
@@ -191,6 +231,14 @@ const std::vector<CliOption>& cliOptions() {
 }
 
 bool fits(const CliOption& option, AnswerKind answer) {
+    const auto in = [answer](const std::vector<AnswerKind>& answers) {
+        return std::find(answers.begin(), answers.end(), answer) != answers.end();
+    };
+    return in(option.combinesWith) || in(option.reshapes);
+}
+
+// Fits the answer because it is asked for beside it, not because it changes its form.
+bool goesWith(const CliOption& option, AnswerKind answer) {
     return std::find(option.combinesWith.begin(), option.combinesWith.end(), answer) !=
            option.combinesWith.end();
 }
@@ -298,14 +346,17 @@ std::vector<const CliOption*> shownWith(AnswerKind answer) {
     for (const CliOption& option : cliOptions()) {
         const bool restated = std::find(option.restates.begin(), option.restates.end(), answer) !=
                               option.restates.end();
-        if (!option.chooses && fits(option, answer) && !restated) shown.push_back(&option);
+        const bool reshapes = std::find(option.reshapes.begin(), option.reshapes.end(), answer) !=
+                              option.reshapes.end();
+        if ((!option.chooses || reshapes) && fits(option, answer) && !restated)
+            shown.push_back(&option);
     }
     return shown;
 }
 
 // Options that ask for answers going together, such as --map and --check.
 bool linked(const CliOption& one, const CliOption& other) {
-    return fits(one, *other.chooses) || fits(other, *one.chooses);
+    return goesWith(one, *other.chooses) || goesWith(other, *one.chooses);
 }
 
 bool linkedToAny(const CliOption& option) {

@@ -15,6 +15,7 @@ struct CliOptions {
     std::optional<std::string> outputFile = std::nullopt;
     AnswerRequest request = {};
     bool numbersInSystem = false;  // play the numbers that occur in the system
+    std::string drawsFile = {};    // the past draws to check; "-" reads standard input
 };
 
 using CliParse = ArgumentParse<CliOptions>;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/messages/messages.h"
+#include "core/system/file_bytes.h"
 #include "core/system/played_numbers.h"
 #include "core/system/system_loader.h"
 #include "filewrite/write_file.h"
@@ -52,6 +53,15 @@ std::string loadSystem(const std::string& path, CliStreams& streams, SystemTable
     }
     if (load.skippedLines > 0)
         streams.err << "lorvex-report: " << skippedLinesText(load.skippedLines) << '\n';
+    return {};
+}
+
+// The list of past draws from the named file or standard input, or the German reason why
+// there is none.
+std::string readPastDrawsFile(const std::string& path, int in, std::string& bytes) {
+    FileBytes read = path == "-" ? readOpenFileBytes(in) : readFileBytes(path);
+    if (read.error != 0) return unreadableInput(path, read.error);
+    bytes = std::move(read.bytes);
     return {};
 }
 
@@ -106,12 +116,21 @@ int runReport(const CliOptions& options, CliStreams& streams) {
             return fail(streams, unwritableOutput(*options.outputFile, error.number()));
         }
     }
+    if (options.systemFile == "-" && options.drawsFile == "-")
+        return fail(streams, "Nur eine Datei kann die Standardeingabe sein.");
     SystemTable loaded;
     if (const std::string problem = loadSystem(options.systemFile, streams, loaded);
         !problem.empty()) {
         return fail(streams, problem);
     }
     AnswerRequest request = options.request;
+    if (!options.drawsFile.empty()) {
+        if (const std::string problem =
+                readPastDrawsFile(options.drawsFile, streams.in, request.pastDraws);
+            !problem.empty()) {
+            return fail(streams, problem);
+        }
+    }
     if (options.numbersInSystem) request.playedNumbers = numbersInRows(loaded.rows());
     SystemTable placed;
     if (!request.playedNumbers.empty()) {
@@ -122,6 +141,7 @@ int runReport(const CliOptions& options, CliStreams& streams) {
     const SystemTable& system = request.playedNumbers.empty() ? loaded : placed;
     const HitTable hits = analyseForAnswer(system, request);
     const Answer answer = giveAnswer(system, hits, request);
+    if (!answer.notice.empty()) streams.err << "lorvex-report: " << answer.notice << '\n';
     switch (answer.outcome) {
         case Answer::Outcome::Failure:
             return fail(streams, answer.problem);

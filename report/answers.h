@@ -31,6 +31,7 @@ enum class AnswerKind {
     Frequency,
     MappedSystem,
     DrawCheck,
+    PastDraws,
 };
 
 // The reports of the hit table; the draws with the worst outcome; the questions after the hit
@@ -48,13 +49,17 @@ struct AnswerRequest {
     // back to them; none: the system numbers as they are.
     std::vector<int> playedNumbers = {};
     std::array<int, 6> drawNumbers{};                // the six drawn numbers of a draw check
+    std::string pastDraws = {};                      // the bytes of a list of past draws
+    std::optional<int> superzahl = std::nullopt;     // the ticket's, 0..9
+    bool pastDrawsCsv = false;                       // the past draws' wins as CSV
     NumberWording wording = NumberWording::Options;  // how problems with the numbers are said
 };
 
 struct Answer {
     enum class Outcome { Given, Failure, UsageError } outcome = Outcome::Given;
-    std::string problem;  // for a failure or usage error the German reason (UTF-8)
-    FileProducer bytes;   // the answer's bytes, handed on as they are made
+    std::string problem;      // for a failure or usage error the German reason (UTF-8)
+    FileProducer bytes;       // the answer's bytes, handed on as they are made
+    std::string notice = {};  // what the reader passed over (skipped lines), said beside it
 };
 
 AnswerFamily answerFamily(AnswerKind kind);
@@ -88,6 +93,7 @@ Answer oddsAnswer(const SystemTable& system, const HitTable& hits, const AnswerR
 Answer frequencyAnswer(const SystemTable& system, const HitTable& hits, const AnswerRequest&);
 Answer mappedSystemAnswer(const SystemTable& system, const HitTable& hits, const AnswerRequest&);
 Answer drawCheckAnswer(const SystemTable& system, const HitTable& hits, const AnswerRequest&);
+Answer pastDrawsAnswer(const SystemTable& system, const HitTable& hits, const AnswerRequest&);
 
 using AnswerFunction = Answer (*)(const SystemTable&, const HitTable&, const AnswerRequest&);
 
@@ -110,6 +116,7 @@ inline constexpr AnswerEntry ANSWERS[] = {
     {AnswerKind::Frequency, frequencyAnswer, AnswerFamily::Question, false},
     {AnswerKind::MappedSystem, mappedSystemAnswer, AnswerFamily::Question, false},
     {AnswerKind::DrawCheck, drawCheckAnswer, AnswerFamily::Question, false},
+    {AnswerKind::PastDraws, pastDrawsAnswer, AnswerFamily::Question, false},
 };
 
 // Helpers for the answer files.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/messages/messages.h"
+#include "core/questions/prize_classes.h"
 #include "core/text/conversions.h"
 
 namespace lorvex {
@@ -62,6 +63,37 @@ std::string oddsLine(std::string_view label, std::int64_t draws) {
     return text + "1 zu " + FormatDecimal(double(LOTTERY_DRAWS) / double(draws), 1) + '\n';
 }
 
+// "  Klasse 1 (6 Richtige + Superzahl):      14 von 139838160, 1 zu 9988440,0".
+std::string prizeOddsLine(std::string_view label, std::int64_t draws, std::int64_t all) {
+    constexpr std::size_t labelWidth = 36;  // "Klasse 1 (6 Richtige + Superzahl):" and a blank
+    std::string text = "  " + std::string(label);
+    text += std::string(labelWidth - std::min(labelWidth, Utf8CharacterCount(label)), ' ');
+    text += PadLeft(FormatInteger(draws), int(FormatInteger(all).size())) + " von " +
+            FormatInteger(all) + ", ";
+    if (draws == 0) return text + "nie\n";
+    return text + "1 zu " + FormatDecimal(double(all) / double(draws), 1) + '\n';
+}
+
+std::string prizeClassOddsText(const DrawOdds& odds) {
+    const std::int64_t all = LOTTERY_DRAWS * SUPERZAHLEN;
+    std::string text = "Gewinnklassen je Ziehung mit Superzahl (" + FormatInteger(LOTTERY_DRAWS) +
+                       " × " + FormatInteger(SUPERZAHLEN) + " Fälle, beste Klasse)\n";
+    const auto draws = drawsByBestClass(odds);
+    if (!draws) {
+        return text +
+               "  nur für Systeme, deren Reihen je sechs verschiedene Zahlen haben, wie auf "
+               "einem Spielschein\n";
+    }
+    std::int64_t anyWin = 0;
+    for (int prize = 1; prize <= PRIZE_CLASSES; ++prize) {
+        const std::int64_t count = (*draws)[std::size_t(prize - 1)];
+        anyWin += count;
+        text += prizeOddsLine(
+            "Klasse " + FormatInteger(prize) + " (" + prizeClassWinning(prize) + "):", count, all);
+    }
+    return text + prizeOddsLine("irgendein Gewinn:", anyWin, all);
+}
+
 int shownNumber(std::size_t index, std::span<const int> played) {
     return played.empty() ? int(index) + 1 : played[index];
 }
@@ -99,9 +131,10 @@ std::string drawOddsText(const DrawOdds& odds) {
         text += oddsLine("bester Rang " + FormatInteger(hits) + "er:", odds.drawsWithBest(hits));
     }
     text += oddsLine("ohne Gewinn:", odds.withoutWin);
-    return text + perRank("Gewinnreihen je Ziehung im Mittel:", [&](int hits) {
-               return FormatDecimal(double(odds.rowsWith(hits)) / double(LOTTERY_DRAWS), 6);
-           });
+    text += perRank("Gewinnreihen je Ziehung im Mittel:", [&](int hits) {
+        return FormatDecimal(double(odds.rowsWith(hits)) / double(LOTTERY_DRAWS), 6);
+    });
+    return text + '\n' + prizeClassOddsText(odds);
 }
 
 std::string numberFrequencyText(std::span<const std::int32_t> rowsHolding,

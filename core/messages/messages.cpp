@@ -286,10 +286,12 @@ std::string outputNotWrittenText(int error) {
     return std::string(OUTPUT_NOT_WRITTEN) + " " + writeErrorText(error);
 }
 
+std::string euroText(std::int64_t cents) {
+    return GroupedInteger(cents / 100) + "," + PadLeft(FormatInteger(cents % 100), 2, "0") + " €";
+}
+
 std::string priceText(std::int64_t rows) {
-    const std::int64_t cents = rows * ROW_PRICE_CENTS;
-    return GroupedInteger(cents / 100) + "," + PadLeft(FormatInteger(cents % 100), 2, "0") +
-           " € je Ziehung";
+    return euroText(rows * ROW_PRICE_CENTS) + " je Ziehung";
 }
 
 }  // namespace lorvex

@@ -119,6 +119,8 @@ std::string rowsAboveLimitText(std::int64_t rows, std::int64_t rowsAtMost);
 inline constexpr int ROW_PRICE_CENTS = 120;
 // "16,80 € je Ziehung" for 14 rows.
 std::string priceText(std::int64_t rows);
+// "4.500,00 €".
+std::string euroText(std::int64_t cents);
 
 // Added to the reason why a system without the guarantee cannot be shortened.
 inline constexpr std::string_view PLUG_FIRST = "Bitte zuerst \u201eLücken schließen\u201c wählen.";

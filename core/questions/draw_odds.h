@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "core/system/system_table.h"
 
@@ -12,8 +13,11 @@ inline constexpr std::int64_t LOTTERY_DRAWS = 13983816;
 
 // The system played in every one of the LOTTERY_DRAWS real draws, counted exactly.
 struct DrawOdds {
-    std::array<std::int64_t, 4> bestRank{};     // [0] draws whose best row scores 6 ... [3] 3
-    std::int64_t withoutWin = 0;                // draws in which no row scores 3 or more
+    std::array<std::int64_t, 4> bestRank{};  // [0] draws whose best row scores 6 ... [3] 3
+    std::int64_t withoutWin = 0;             // draws in which no row scores 3 or more
+    // Of those, the draws whose best row scores 2; unknown when a row holds a number twice,
+    // which no ticket does and which scores above the draw in the hit table.
+    std::optional<std::int64_t> withBestTwo;
     std::array<std::int64_t, 4> winningRows{};  // [0] rows with exactly 6 hits, over all draws
 
     std::int64_t drawsWithBest(int hits) const { return bestRank[std::size_t(6 - hits)]; }

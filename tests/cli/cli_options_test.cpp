@@ -120,20 +120,20 @@ INSTANTIATE_TEST_SUITE_P(
         TableMessageCase{"SameAnswerTwice",
                          {"--csv", "--csv", "s"},
                          "Nur eine Ausgabeart wählen: --html, --csv, --guarantee, --holes, "
-                         "--coverage, --odds, --frequency oder --map/--check."},
+                         "--coverage, --odds, --frequency, --map/--check oder --draws."},
         TableMessageCase{"LimitWithoutHoles",
                          {"--only", "6", "--limit", "3", "--odds", "s"},
                          "--limit gilt nur zusammen mit --holes."},
         TableMessageCase{"ReferenceBeforeOnly",
                          {"--reference", "--only", "6", "--odds", "s"},
-                         "--reference gilt nicht für --coverage, --odds, --frequency, --map und "
-                         "--check."},
+                         "--reference gilt nicht für --coverage, --odds, --frequency, --map, "
+                         "--check und --draws."},
         TableMessageCase{"ReferenceWithHoles",
                          {"--holes", "5", "--reference", "s"},
                          "--reference gilt nicht für --holes."},
         TableMessageCase{"OnlyWithFrequency",
                          {"--only", "5", "--frequency", "s"},
-                         "--only gilt nicht für --odds, --frequency, --map und --check."},
+                         "--only gilt nicht für --odds, --frequency, --map, --check und --draws."},
         TableMessageCase{"OutputWithoutName", {"s", "--output"}, "-o erwartet einen Dateinamen."},
         TableMessageCase{
             "CheckWithoutDraw", {"s", "--check"}, "--check erwartet die sechs gezogenen Zahlen."}),

@@ -240,7 +240,59 @@ TEST_F(ReportCommandTest, CoverageAndOddsAlignTheirFigures) {
               "  bester Rang 3er:   353010 Ziehungen, 1 zu 39.6\n"
               "  ohne Gewinn:     13608392 Ziehungen, 1 zu 1.0\n"
               "Gewinnreihen je Ziehung im Mittel: 6er 0.000000, 5er 0.000037, 4er 0.001937, "
-              "3er 0.035301\n");
+              "3er 0.035301\n"
+              "\n"
+              "Gewinnklassen je Ziehung mit Superzahl (13983816 × 10 Fälle, beste Klasse)\n"
+              "  Klasse 1 (6 Richtige + Superzahl):          2 von 139838160, 1 zu 69919080.0\n"
+              "  Klasse 2 (6 Richtige):                     18 von 139838160, 1 zu 7768786.7\n"
+              "  Klasse 3 (5 Richtige + Superzahl):        467 von 139838160, 1 zu 299439.3\n"
+              "  Klasse 4 (5 Richtige):                   4203 von 139838160, 1 zu 33271.0\n"
+              "  Klasse 5 (4 Richtige + Superzahl):      21945 von 139838160, 1 zu 6372.2\n"
+              "  Klasse 6 (4 Richtige):                 197505 von 139838160, 1 zu 708.0\n"
+              "  Klasse 7 (3 Richtige + Superzahl):     353010 von 139838160, 1 zu 396.1\n"
+              "  Klasse 8 (3 Richtige):                3177090 von 139838160, 1 zu 44.0\n"
+              "  Klasse 9 (2 Richtige + Superzahl):    2296000 von 139838160, 1 zu 60.9\n"
+              "  irgendein Gewinn:                     6050240 von 139838160, 1 zu 23.1\n");
+}
+
+TEST_F(ReportCommandTest, PastDrawsAreScoredByPrizeClassWithTheStake) {
+    const fs::path system = file("schein.txt", "3 7 11 19 22 28\n1 2 3 4 5 7\n");
+    const fs::path draws = file("ziehungen.csv",
+                                "Datum;Zahlen;SZ\r\n24.12.2025;3;7;11;19;22;28;5\r\n"
+                                "Ziehung fiel aus\r\n2025-12-27 1 2 3 40 41 42 4\r\n");
+    CliOptions options{.systemFile = system.string(),
+                       .request = {.kind = AnswerKind::PastDraws, .superzahl = 5},
+                       .drawsFile = draws.string()};
+    ASSERT_EQ(run(options), 0);
+    const std::string text = out_.str();
+    EXPECT_NE(text.find("24.12.2025  03 07 11 19 22 28  SZ 5  1× Klasse 9, 1× Klasse 1\n"
+                        "27.12.2025  01 02 03 40 41 42  SZ 4  1× Klasse 8\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Klasse 1 (6 Richtige + Superzahl): 1\n"), std::string::npos);
+    EXPECT_NE(text.find("Einsatz: 2 Reihen × 2 Ziehungen × 1,20 € = 4,80 €; feste Gewinne der "
+                        "Klasse 9: 1 × 6,00 € = 6,00 €\n"),
+              std::string::npos);
+    EXPECT_EQ(err_.str(), "lorvex-report: 2 Zeilen ohne Ziehung übersprungen (Zeile 1, 3)\n");
+
+    options.request.pastDrawsCsv = true;
+    ASSERT_EQ(run(options), 0);
+    EXPECT_EQ(out_.str(),
+              "\xEF\xBB\xBF"
+              "Datum;Zahlen;Superzahl;Klasse 1;Klasse 2;Klasse 3;Klasse 4;Klasse 5;"
+              "Klasse 6;Klasse 7;Klasse 8;Klasse 9\r\n"
+              "24.12.2025;3 7 11 19 22 28;5;1;0;0;0;0;0;0;0;1\r\n"
+              "27.12.2025;1 2 3 40 41 42;4;0;0;0;0;0;0;0;1;0\r\n");
+
+    // A list without a draw, or one that standard input would have to give twice, writes
+    // nothing.
+    options.drawsFile = file("leer.txt", "Datum;Zahlen\n").string();
+    options.outputFile = (folder_ / "aus.csv").string();
+    EXPECT_EQ(run(options), 1);
+    EXPECT_NE(err_.str().find("Die Liste enthält keine Ziehung."), std::string::npos);
+    options.systemFile = options.drawsFile = "-";
+    EXPECT_EQ(run(options), 1);
+    EXPECT_FALSE(fs::exists(folder_ / "aus.csv"));
 }
 
 TEST_F(ReportCommandTest, CoverageWithoutAnyDrawFails) {

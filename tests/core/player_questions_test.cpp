@@ -9,6 +9,7 @@
 #include "core/analysis/fast/fast_engine.h"
 #include "core/questions/coverage.h"
 #include "core/questions/draw_odds.h"
+#include "core/questions/prize_classes.h"
 #include "core/system/system_text.h"
 
 namespace lorvex {
@@ -103,6 +104,7 @@ TEST_P(PlayerQuestionsTest, OddsOverAllRealDrawsMatchBruteForce) {
     std::array<std::int64_t, 7> best{};
     std::array<std::int64_t, 7> rows{};
     std::int64_t draws = 0;
+    std::int64_t bestTwo = 0;  // no row with 3 hits, one with 2
     for (int j = 0; j <= 6; ++j) {
         // The draws with exactly j numbers among 1..m: j of them, the rest from m + 1..49.
         const std::int64_t weight = choose(49 - m, 6 - j);
@@ -112,6 +114,7 @@ TEST_P(PlayerQuestionsTest, OddsOverAllRealDrawsMatchBruteForce) {
             int top = j;
             while (top >= 3 && rowsWith[top] == 0) --top;
             best[std::max(top, 2)] += weight;
+            if (top == 2 && rowsWith[2] > 0) bestTwo += weight;
             for (int h = 3; h <= j; ++h) rows[h] += weight * rowsWith[h];
             draws += weight;
         });
@@ -123,6 +126,20 @@ TEST_P(PlayerQuestionsTest, OddsOverAllRealDrawsMatchBruteForce) {
         EXPECT_EQ(odds.rowsWith(h), rows[h]) << h;
     }
     EXPECT_EQ(odds.withoutWin, best[2]);
+    const bool sixDistinct = std::all_of(system.rows().begin(), system.rows().end(), [](auto row) {
+        std::sort(row.begin(), row.end());
+        return std::adjacent_find(row.begin(), row.end()) == row.end();
+    });
+    ASSERT_EQ(odds.withBestTwo.has_value(), sixDistinct);
+    if (!sixDistinct) return;
+    EXPECT_EQ(*odds.withBestTwo, bestTwo);
+    // The classes split all draws and Superzahlen: those without a win are the rest.
+    const auto byClass = *drawsByBestClass(odds);
+    EXPECT_EQ(byClass[0] * 9, byClass[1]);
+    EXPECT_EQ(byClass[8], bestTwo);
+    std::int64_t won = 0;
+    for (const std::int64_t count : byClass) won += count;
+    EXPECT_EQ(LOTTERY_DRAWS * 10 - won, (best[2] - bestTwo) * 10 + bestTwo * 9);
 }
 
 INSTANTIATE_TEST_SUITE_P(
