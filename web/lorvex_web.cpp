@@ -16,6 +16,7 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -330,6 +331,37 @@ public:
                    "own");
     }
 
+    // A list of past draws (the bytes of a chosen file or of pasted text) played with the
+    // ticket's Superzahl (empty: none): the text and the CSV lorvex-report --draws writes, and
+    // what the reader passed over.
+    val pastDraws(const val& bytes, const std::string& superzahl) const {
+        AnswerRequest request{.kind = AnswerKind::PastDraws};
+        if (!superzahl.empty()) {
+            if (superzahl.size() != 1 || superzahl[0] < '0' || superzahl[0] > '9')
+                return numberProblem(std::string(SUPERZAHL_EXPECTED), "superzahl");
+            request.superzahl = superzahl[0] - '0';
+        }
+        const auto size = bytes["length"].as<std::size_t>();
+        if (size > MAX_FILE_BYTES) return numberProblem(SystemErrorText(EFBIG), "draws");
+        request.pastDraws.resize(size);
+        val(emscripten::typed_memory_view(size, request.pastDraws.data())).call<void>("set", bytes);
+        request.playedNumbers = played_;
+        const Answer text = giveAnswer(system_, hits_, request);
+        if (text.outcome != Answer::Outcome::Given) {
+            val result = numberProblem(text.problem, "draws");
+            result.set("notice", text.notice);
+            return result;
+        }
+        request.pastDrawsCsv = true;
+        val result = questionAnswer(text, "draws");
+        // As bytes: a string would lose the CSV's byte-order mark on its way into the page.
+        const std::string csv = answerBytes(giveAnswer(system_, hits_, request));
+        result.set("csv",
+                   val(emscripten::typed_memory_view(csv.size(), csv.data())).call<val>("slice"));
+        result.set("notice", text.notice);
+        return result;
+    }
+
     // The fields of "System bauen" by name; the German problem and the field it is about, or
     // the built system.
     static val buildSystem(const val& fields) {
@@ -472,6 +504,7 @@ EMSCRIPTEN_BINDINGS(lorvex) {
         .function("frequency", &WebSession::frequency)
         .function("mappedSystem", &WebSession::mappedSystem)
         .function("drawCheck", &WebSession::drawCheck)
+        .function("pastDraws", &WebSession::pastDraws)
         .function("mendSystem", &WebSession::mendSystem)
         .function("playOn", &WebSession::playOn)
         .class_function("buildSystem", &WebSession::buildSystem)

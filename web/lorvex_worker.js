@@ -23,6 +23,7 @@ const commands = {
     frequency: () => session.frequency(),
     map: (message) => session.mappedSystem(message.own),
     check: (message) => session.drawCheck(message.own, message.draw),
+    pastDraws: (message) => session.pastDraws(message.bytes, message.superzahl),
     build: (message) => engine.WebSession.buildSystem(message.fields),
     prove: (message) => engine.WebSession.proveSystem(message.fields, message.text),
     plug: (message) => session.mendSystem(message.fields, true),

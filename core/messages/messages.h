@@ -115,6 +115,8 @@ inline constexpr std::string_view BUILD_ROWS_EXPECTED =
 std::string keyNotAmongOwnNumbersText(int key);
 // "Das System hat schon 20 Reihen, mehr als die höchstens erlaubten 15."
 std::string rowsAboveLimitText(std::int64_t rows, std::int64_t rowsAtMost);
+inline constexpr std::string_view SUPERZAHL_EXPECTED =
+    "Die Superzahl ist eine Ziffer von 0 bis 9; ohne sie das Feld leer lassen.";
 // What a row costs in one draw of 6 aus 49, in cents.
 inline constexpr int ROW_PRICE_CENTS = 120;
 // "16,80 € je Ziehung" for 14 rows.

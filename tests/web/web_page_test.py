@@ -6,6 +6,7 @@ table (the texts of lorvex-report), and that nothing is fetched.
 usage: web_page_test.py PAGE LORVEX_REPORT EXAMPLES_FOLDER
 Prints one line per case and closes with "N passed, N failed"; exits 1 on a failure.
 """
+import os
 import pathlib
 import subprocess
 import sys
@@ -261,6 +262,36 @@ class WebPageTest:
         assert self.counts() == ("50 Reihen", "49 Zahlen"), self.counts()
         assert self.content("check-result") == ""
 
+    def test_past_draws_show_what_lorvex_report_writes_with_a_bar_per_draw(self):
+        system = str(self.examples / "C12_6_5_132.txt")
+        draws = ("Datum;Zahl 1;Zahl 2;Zahl 3;Zahl 4;Zahl 5;Zahl 6;Superzahl\n"
+                 "03.12.2025;2;5;9;11;30;44;5\nkeine Ziehung\n"
+                 "2025-12-06 1 4 6 8 12 23 0\n10.12.2025;3;7;10;12;27;41\n")
+        with tempfile.NamedTemporaryFile("w", suffix=".csv", delete=False) as listing:
+            listing.write(draws)
+        self.fresh_page()
+        open_file(self.driver, system)
+        self.type_into("draws-superzahl", "12")
+        self.type_into("draws-text", draws)
+        click(self.driver, "#draws-run")
+        assert self.text("draws-problem").startswith("Die Superzahl ist eine Ziffer"), \
+            self.text("draws-problem")
+        self.type_into("draws-superzahl", "5")
+        click(self.driver, "#draws-run")
+        written = self.lorvex_report("--draws", listing.name, "--superzahl", "5", system)
+        assert self.content("draws-result") == written.decode()
+        assert "2 Zeilen ohne Ziehung übersprungen (Zeile 1, 3)" in self.text("draws-note")
+        assert len(self.driver.find_elements(By.CSS_SELECTOR, "#draws-chart rect")) == 3
+        click(self.driver, "#draws-save")
+        got = wait_download(self.driver, "Ziehungen.csv")
+        want = self.lorvex_report("--draws", listing.name, "--superzahl", "5", "--csv", system)
+        assert got == want, (got[:80], want[:80])
+        self.driver.find_element(By.ID, "draws-file").send_keys(listing.name)
+        time.sleep(0.05)
+        wait_idle(self.driver)
+        assert self.content("draws-result") == written.decode()
+        pathlib.Path(listing.name).unlink()
+
     def test_bad_numbers_are_named_in_plain_german_and_clear_the_old_answer(self):
         system = str(self.examples / "C10_6_5_50.txt")
         self.fresh_page()
@@ -505,7 +536,9 @@ def main():
     try:
         with tempfile.TemporaryDirectory(prefix="lorvex-web-test-") as scratch:
             suite = WebPageTest(driver, page, report, examples, pathlib.Path(scratch))
-            for name in [n for n in dir(suite) if n.startswith("test_")]:
+            # LORVEX_WEB_ONLY=words runs only the cases whose names hold them.
+            only = os.environ.get("LORVEX_WEB_ONLY", "")
+            for name in [n for n in dir(suite) if n.startswith("test_") and only in n]:
                 for old in driver.downloads.iterdir():
                     old.unlink()
                 try:

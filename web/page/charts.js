@@ -129,6 +129,30 @@ const charts = {
         $('blocks').hidden = blocks.length === 0;
     },
 
+    // The wins in past draws: a bar per draw in the list's order (a run of draws per bar in a
+    // long list), as high as its winning rows; `lines` are the answer's lines of the draws.
+    showDrawWins(wins, lines) {
+        const place = $('draws-chart');
+        place.replaceChildren();
+        if (wins.length === 0) return '';
+        const run = Math.ceil(wins.length / MAX_BARS);
+        const values = [];
+        const titles = [];
+        for (let first = 0; first < wins.length; first += run) {
+            const last = Math.min(wins.length, first + run) - 1;
+            values.push(wins.slice(first, last + 1).reduce((sum, value) => sum + value, 0));
+            titles.push(first === last ? lines[first] :
+                texts.say('drawsRun', first + 1, last + 1, values[values.length - 1]));
+        }
+        const {svg, highest} = barChart(values, titles, texts.say('drawsChartLabel',
+            values.reduce((most, value) => Math.max(most, value), 0)),
+        {width: 480, height: 60, top: 14, firstClass: ''});
+        const scale = svgElement('text', {x: 2, y: 11, class: 'chart-label'}, svg);
+        scale.textContent = texts.rows(highest);
+        place.appendChild(svg);
+        return run === 1 ? texts.say('drawsChartNote') : texts.say('drawsChartNoteRuns', run);
+    },
+
     // The number balance: one bar per number played, as high as the rows that hold it.
     showBalance(rowsHolding, numbers) {
         const place = $('frequency-chart');

@@ -29,6 +29,7 @@ function setBusy(busy, analysing = false) {
         element.disabled = busy;
     }
     $('open-file').disabled = busy;
+    $('draws-file').disabled = busy;
     $('open-label').classList.toggle('disabled', busy);
     $('cancel').disabled = !analysing;
     document.body.setAttribute('aria-busy', busy ? 'true' : 'false');

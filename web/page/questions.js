@@ -24,6 +24,16 @@ const questions = {
         this.mappedText = '';
     },
 
+    drawsCsv: null,  // the bytes of the CSV
+
+    clearDraws() {
+        this.showAnswer('draws-result', '');
+        $('draws-note').textContent = '';
+        $('draws-chart').replaceChildren();
+        $('draws-actions').hidden = true;
+        this.drawsCsv = null;
+    },
+
     clearChecked() {
         this.showAnswer('check-result', '');
         $('check-note').textContent = '';
@@ -41,6 +51,7 @@ const questions = {
         $('player-questions').hidden = false;
         for (const id of ['coverage-result', 'odds-result']) this.showAnswer(id, '');
         this.clearNumberAnswers();
+        this.clearDraws();
         this.showProblem('own-numbers', 'map-problem', '');
         this.showProblem('draw-numbers', 'check-problem', '');
         const answer = await state.engine.call('frequency');
@@ -103,6 +114,41 @@ const questions = {
         $('check-note').textContent = texts.say(own ? 'checkedMapped' : 'checkedSystem');
     },
 
+    // The list of draws (the chosen file's bytes, or the text typed or pasted) against the
+    // system as loaded, with the ticket's Superzahl.
+    async checkDraws(bytes, fileName) {
+        const answer = await runQuick('pastDraws', {bytes, superzahl: $('draws-superzahl').value.trim()});
+        if (!answer) return;
+        this.clearDraws();
+        const field = answer.about === 'superzahl' ? 'draws-superzahl' : 'draws-text';
+        this.showProblem('draws-superzahl', 'draws-problem', '');
+        this.showProblem('draws-text', 'draws-problem', '');
+        if (answer.problem !== undefined) {
+            this.showProblem(field, 'draws-problem', [answer.problem, answer.notice].filter(
+                (part) => part).join(' '));
+            $(field).focus();
+            return;
+        }
+        this.drawsCsv = answer.csv;
+        this.showAnswer('draws-result', answer.text);
+        $('draws-actions').hidden = false;
+        // The CSV's lines after its header, one per draw; the nine class counts last.
+        const rows = new TextDecoder().decode(answer.csv).split('\r\n').slice(1).filter((line) => line !== '');
+        const wins = rows.map((line) => line.split(';').slice(-9).reduce(
+            (sum, count) => sum + Number(count), 0));
+        const lines = answer.text.split('\n').slice(2, 2 + rows.length);
+        const chartNote = charts.showDrawWins(wins, lines);
+        $('draws-note').textContent = [fileName ? texts.say('drawsFile', fileName) : '',
+            answer.notice ? `${answer.notice}.` : '', chartNote].filter((part) => part).join(' ');
+        setStatus(texts.say('drawsChecked', rows.length));
+    },
+
+    saveDraws() {
+        if (this.drawsCsv === null) return;
+        download(this.drawsCsv, 'Ziehungen.csv', 'text/csv;charset=utf-8');
+        setStatus(texts.say('drawsDownload'));
+    },
+
     loadMapped() {
         if (this.mappedText === '' || state.busy) return;
         markLoadStart();
@@ -130,6 +176,29 @@ const questions = {
             event.preventDefault();
             this.check();
         });
+        $('draws-form').addEventListener('submit', (event) => {
+            event.preventDefault();
+            this.checkDraws(new TextEncoder().encode($('draws-text').value), '');
+        });
+        $('draws-file').addEventListener('change', async (event) => {
+            const file = event.target.files[0];
+            event.target.value = '';
+            if (!file) return;
+            if (file.size > state.maxFileBytes) {
+                this.clearDraws();
+                this.showProblem('draws-text', 'draws-problem', texts.say('tooLarge'));
+                return;
+            }
+            let buffer;
+            try {
+                buffer = await file.arrayBuffer();
+            } catch (error) {
+                this.showProblem('draws-text', 'draws-problem', texts.say('readFailed'));
+                return;
+            }
+            this.checkDraws(new Uint8Array(buffer), file.name);
+        });
+        $('draws-save').addEventListener('click', () => this.saveDraws());
         $('map-load').addEventListener('click', () => this.loadMapped());
         $('map-save').addEventListener('click', () => this.saveMapped());
     },
