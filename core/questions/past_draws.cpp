@@ -92,8 +92,12 @@ std::optional<PastDraw> drawOf(std::string_view line) {
 
 }  // namespace
 
-PastDrawList readPastDraws(std::string bytes) {
-    const std::string text = decodeSystemFileBytes(std::move(bytes));
+PastDrawList readPastDraws(std::string_view bytes) {
+    // Only UTF-16 is copied to be read: a list of many megabytes is otherwise held once.
+    const bool wide = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+    const std::string decoded = wide ? decodeSystemFileBytes(std::string(bytes)) : std::string();
+    std::string_view text = wide ? std::string_view(decoded) : bytes;
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     PastDrawList list;
     FileLines lines(text);
     for (std::int64_t number = 1; !lines.atEnd(); ++number) {

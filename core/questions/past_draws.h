@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/system/system_row.h"
@@ -31,6 +32,6 @@ inline constexpr std::size_t SKIPPED_LINES_NAMED = 5;
 // quotes dropped) are an optional weekday ("Sa"), an optional date (24.12.2025 or 2025-12-24),
 // six distinct numbers 1..49 and an optional Superzahl 0..9. The bytes may be UTF-8 or
 // ISO 8859-1 with or without a byte-order mark, or UTF-16 with one.
-PastDrawList readPastDraws(std::string bytes);
+PastDrawList readPastDraws(std::string_view bytes);
 
 }  // namespace lorvex
