@@ -72,27 +72,72 @@ std::optional<std::vector<Block>> DesignConstructor::recursive(const DesignShape
     return recursiveUnion(v, withoutLast, throughLast);
 }
 
-std::optional<DesignConstructor::Split> DesignConstructor::bestSplit(const DesignShape& shape) {
+std::vector<DesignConstructor::Split> DesignConstructor::splitsOf(const DesignShape& shape) const {
     const auto [v, k, m, t] = shape;
-    std::optional<Split> chosen;
-    std::size_t chosenSize = SIZE_MAX;
+    std::vector<Split> splits;
     for (int firstPoints = 1; firstPoints < v; ++firstPoints) {
         const int secondPoints = v - firstPoints;
         for (int firstDraw = std::max(t, 1); firstDraw <= std::min(m, firstPoints); ++firstDraw) {
             const int secondDraw = m + 1 - firstDraw;
             const bool secondNeeded = secondDraw <= secondPoints;
             if (secondNeeded && secondDraw < t) continue;
-            const Split split{partShape(shape, firstPoints, firstDraw),
-                              partShape(shape, secondPoints, secondDraw), secondNeeded};
-            std::size_t size = best(split.first).size();
-            if (secondNeeded) size += best(split.second).size();
-            if (size < chosenSize) {
-                chosenSize = size;
-                chosen = split;
-            }
+            splits.push_back({partShape(shape, firstPoints, firstDraw),
+                              partShape(shape, secondPoints, secondDraw), secondNeeded});
+        }
+    }
+    return splits;
+}
+
+std::optional<DesignConstructor::Split> DesignConstructor::bestSplit(const DesignShape& shape) {
+    std::optional<Split> chosen;
+    std::size_t chosenSize = SIZE_MAX;
+    for (const Split& split : splitsOf(shape)) {
+        std::size_t size = best(split.first).size();
+        if (split.secondNeeded) size += best(split.second).size();
+        if (size < chosenSize) {
+            chosenSize = size;
+            chosen = split;
         }
     }
     return chosen;
+}
+
+void DesignConstructor::searchParts(const DesignShape& shape, DesignConstructor& quick,
+                                    Deadline deadline) {
+    std::vector<std::pair<std::size_t, Split>> ranked;
+    for (const Split& split : splitsOf(shape)) {
+        std::size_t size = quick.best(split.first).size();
+        if (split.secondNeeded) size += quick.best(split.second).size();
+        ranked.emplace_back(size, split);
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    ranked.resize(std::min(ranked.size(), tuning::PART_SEARCH_SPLITS));
+    std::vector<DesignShape> parts;
+    const auto list = [&](const DesignShape& part) {
+        const bool listed = std::any_of(parts.begin(), parts.end(),
+                                        [&](const DesignShape& p) { return key(p) == key(part); });
+        if (!listed && !best_.contains(key(part))) parts.push_back(part);
+    };
+    for (const auto& [size, split] : ranked) {
+        list(split.first);
+        if (split.secondNeeded) list(split.second);
+    }
+    for (std::size_t i = 0; i < parts.size() && !deadline.passed(); ++i) {
+        const DesignShape& part = parts[i];
+        std::vector<Block> blocks = quick.best(part);
+        const std::uint64_t bound = lowerBound(part);
+        if (blocks.size() > bound && BINOMIALS.value[part.points][part.drawSize] <=
+                                         tuning::PART_SEARCH_MAX_DRAWS) {
+            SearchLimits limits;
+            limits.deadline = deadline.share(int(parts.size() - i));
+            limits.seed = seed_;
+            limits.threads = threads_;
+            limits.lowerBound = bound;
+            blocks = shrinkDesign(part, std::move(blocks), {}, limits);
+        }
+        best_[key(part)] = std::move(blocks);
+    }
 }
 
 std::optional<std::vector<Block>> DesignConstructor::partition(const DesignShape& shape) {
@@ -111,6 +156,7 @@ std::vector<Candidate> DesignConstructor::candidates(const DesignShape& shape) {
         std::vector<Candidate> quick = withoutOrbits.candidates(shape);
         if (quickDesign_) quickDesign_(quick.front().blocks);
         if (quick.front().blocks.size() <= lowerBound(shape)) return quick;
+        searchParts(shape, withoutOrbits, orbitDeadline_.share(tuning::PART_SEARCH_SHARE));
     }
     return candidatesUntil(shape, orbitDeadline_);
 }

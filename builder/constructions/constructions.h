@@ -66,7 +66,14 @@ public:
     };
     std::optional<Split> bestSplit(const DesignShape& shape);
 
+    // Before the orbit designs take their time: the parts of the partition designs that
+    // `quick` (a constructor without orbit designs) finds smallest, each shrunk by the search
+    // within its share of the time to `deadline`, become the parts best() gives. The best
+    // published lotto designs are mostly made of such parts.
+    void searchParts(const DesignShape& shape, DesignConstructor& quick, Deadline deadline);
+
 private:
+    std::vector<Split> splitsOf(const DesignShape& shape) const;
     std::vector<Candidate> candidatesUntil(const DesignShape& shape, Deadline orbitDeadline);
     std::optional<std::vector<Block>> recursive(const DesignShape& shape);
     std::optional<std::vector<Block>> partition(const DesignShape& shape);

@@ -18,6 +18,12 @@ inline constexpr int CONSTRUCTION_SHARE = 2;
 // A smaller shape met on the way (recursive and partition constructions) gets orbit designs
 // this briefly: there are many of them.
 inline constexpr std::chrono::milliseconds PART_ORBIT_TIME{100};
+// Before the orbit race, the parts of the most promising partition designs are shrunk by the
+// search for this part of the constructions' time: the parts of this many splits, each part
+// with at most this many draws.
+inline constexpr int PART_SEARCH_SHARE = 2;
+inline constexpr std::size_t PART_SEARCH_SPLITS = 8;
+inline constexpr std::uint64_t PART_SEARCH_MAX_DRAWS = 200'000;
 
 // --- Sizes at which a step changes its way ------------------------------------------------
 // Above this many draws a partition design's parts are built and shrunk on their own first:
