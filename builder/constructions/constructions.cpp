@@ -127,8 +127,8 @@ void DesignConstructor::searchParts(const DesignShape& shape, DesignConstructor&
         const DesignShape& part = parts[i];
         std::vector<Block> blocks = quick.best(part);
         const std::uint64_t bound = lowerBound(part);
-        if (blocks.size() > bound && BINOMIALS.value[part.points][part.drawSize] <=
-                                         tuning::PART_SEARCH_MAX_DRAWS) {
+        if (blocks.size() > bound &&
+            BINOMIALS.value[part.points][part.drawSize] <= tuning::PART_SEARCH_MAX_DRAWS) {
             SearchLimits limits;
             limits.deadline = deadline.share(int(parts.size() - i));
             limits.seed = seed_;
