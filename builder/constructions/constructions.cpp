@@ -2,6 +2,7 @@
 #include "builder/design/tuning.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "builder/constructions/algebraic_designs.h"
 #include "builder/design/bounds.h"
@@ -28,6 +29,18 @@ Block fillUp(Block block, int size) {
 
 DesignShape partShape(const DesignShape& shape, int points, int drawSize) {
     return {points, std::min(shape.blockSize, points), drawSize, shape.guarantee};
+}
+
+// The shape on one point more, when a design for it can give one for `shape`: a partition
+// design may split the larger one better.
+std::optional<DesignShape> onePointMore(const DesignShape& shape) {
+    const bool splits =
+        shape.drawSize >= 2 * shape.guarantee - 1 && shape.drawSize > shape.guarantee;
+    if (!splits || shape.blockSize >= shape.points ||
+        BINOMIALS.value[shape.points + 1][shape.drawSize] > tuning::ONE_POINT_MORE_MAX_DRAWS) {
+        return std::nullopt;
+    }
+    return DesignShape{shape.points + 1, shape.blockSize, shape.drawSize, shape.guarantee};
 }
 
 }  // namespace
@@ -60,6 +73,16 @@ std::vector<Block> partitionUnion(int blockSize, int firstPoints, int points,
             if (firstGroup & (Block{1} << point)) shifted |= Block{1} << point;
         }
         blocks.push_back(shifted);
+    }
+    return blocks;
+}
+
+std::vector<Block> withoutLastPoint(int points, std::vector<Block> blocks) {
+    const Block last = Block{1} << (points - 1);
+    for (Block& block : blocks) {
+        if (!(block & last)) continue;
+        block &= ~last;
+        block |= Block{1} << std::countr_one(block);
     }
     return blocks;
 }
@@ -129,12 +152,18 @@ void DesignConstructor::searchParts(const DesignShape& shape, DesignConstructor&
         const std::uint64_t bound = lowerBound(part);
         if (blocks.size() > bound &&
             BINOMIALS.value[part.points][part.drawSize] <= tuning::PART_SEARCH_MAX_DRAWS) {
+            // Half the part's time for an orbit design, the rest for the search from the
+            // smaller start.
+            const Deadline partDeadline = deadline.share(int(parts.size() - i));
+            std::vector<Block> orbits =
+                bestOrbitDesign(part, partDeadline.share(2), seed_, threads_);
+            if (!orbits.empty() && orbits.size() < blocks.size()) blocks = std::move(orbits);
             SearchLimits limits;
-            limits.deadline = deadline.share(int(parts.size() - i));
+            limits.deadline = partDeadline;
             limits.seed = seed_;
             limits.threads = threads_;
             limits.lowerBound = bound;
-            blocks = shrinkDesign(part, std::move(blocks), {}, limits);
+            if (blocks.size() > bound) blocks = shrinkDesign(part, std::move(blocks), {}, limits);
         }
         best_[key(part)] = std::move(blocks);
     }
@@ -156,9 +185,18 @@ std::vector<Candidate> DesignConstructor::candidates(const DesignShape& shape) {
         std::vector<Candidate> quick = withoutOrbits.candidates(shape);
         if (quickDesign_) quickDesign_(quick.front().blocks);
         if (quick.front().blocks.size() <= lowerBound(shape)) return quick;
-        searchParts(shape, withoutOrbits, orbitDeadline_.share(tuning::PART_SEARCH_SHARE));
+        const Deadline partsDeadline = orbitDeadline_.share(tuning::PART_SEARCH_SHARE);
+        searchParts(shape, withoutOrbits, partsDeadline.share(2, 3));
+        if (const auto larger = onePointMore(shape))
+            searchParts(*larger, withoutOrbits, partsDeadline);
     }
-    return candidatesUntil(shape, orbitDeadline_);
+    std::vector<Candidate> found = candidatesUntil(shape, orbitDeadline_);
+    if (const auto larger = onePointMore(shape)) {
+        std::vector<Block> fewer = withoutLastPoint(larger->points, best(*larger));
+        if (fewer.size() < found.front().blocks.size())
+            found.insert(found.begin(), {"aus einer Zahl mehr", std::move(fewer)});
+    }
+    return found;
 }
 
 std::vector<Candidate> DesignConstructor::candidatesUntil(const DesignShape& shape,

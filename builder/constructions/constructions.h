@@ -31,6 +31,11 @@ std::vector<Block> partitionUnion(int blockSize, int firstPoints, int points,
                                   const std::vector<Block>& first,
                                   const std::vector<Block>& second);
 
+// The design on one point fewer: in each block that holds the last point, the lowest point
+// the block lacks takes its place. A draw without the last point met some block in `guarantee`
+// points, and still does; so V points never need more blocks than V + 1.
+std::vector<Block> withoutLastPoint(int points, std::vector<Block> blocks);
+
 inline constexpr std::string_view PARTITION_METHOD = "Zerlegung";
 
 // A candidate design for a shape and the construction that gave it.

@@ -24,6 +24,9 @@ inline constexpr std::chrono::milliseconds PART_ORBIT_TIME{100};
 inline constexpr int PART_SEARCH_SHARE = 2;
 inline constexpr std::size_t PART_SEARCH_SPLITS = 8;
 inline constexpr std::uint64_t PART_SEARCH_MAX_DRAWS = 200'000;
+// A lotto design is also made from the one on a point more (its splits may suit better),
+// up to this many draws of that one.
+inline constexpr std::uint64_t ONE_POINT_MORE_MAX_DRAWS = 500'000;
 
 // --- Sizes at which a step changes its way ------------------------------------------------
 // Above this many draws a partition design's parts are built and shrunk on their own first:

@@ -4,6 +4,8 @@
 
 #include <bit>
 #include <chrono>
+#include <functional>
+#include <numeric>
 #include <set>
 #include <string>
 
@@ -98,6 +100,22 @@ TEST_P(ConstructionTest, EveryCandidateCoversEveryDraw) {
         EXPECT_TRUE(allOfSize(candidate.blocks, shape.blockSize)) << candidate.method;
         EXPECT_TRUE(verifyDesign(shape, candidate.blocks).met()) << candidate.method;
     }
+}
+
+// A design on one point more, its last point dropped, still meets every draw of the shape.
+TEST_P(ConstructionTest, OnePointFewerKeepsItsSizeAndTheGuarantee) {
+    const DesignShape shape = GetParam();
+    DesignShape larger = shape;
+    ++larger.points;
+    DesignConstructor constructor(Deadline{}, 7);
+    const std::vector<Block>& blocks = constructor.best(larger);
+    const std::vector<Block> fewer = withoutLastPoint(larger.points, blocks);
+    EXPECT_EQ(fewer.size(), blocks.size());
+    EXPECT_TRUE(allOfSize(fewer, shape.blockSize));
+    EXPECT_LE(std::bit_width(std::accumulate(fewer.begin(), fewer.end(), Block{0},
+                                             std::bit_or<>())),
+              shape.points);
+    EXPECT_TRUE(verifyDesign(shape, fewer).met());
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ConstructionTest,
