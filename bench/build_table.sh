@@ -4,22 +4,28 @@
 # from lorvex-build by lorvex-report --coverage (the analysis engine), which must find the
 # guarantee in all draws; a hole fails the script.
 #
-#   bench/build_table.sh BUILD_DIR [SECONDS]     (default 30 seconds per request)
+#   bench/build_table.sh BUILD_DIR [SECONDS] [TABLES]
+#
+# SECONDS (default 30) is for the coverings up to 22 numbers and the small lotto designs;
+# TABLES is "all" (default), "coverings" or "lotto": the lotto designs at their best published
+# sizes, each with its own seconds (45, and 60 from 24 numbers on).
 set -u
 build=${1:?build folder}
 seconds=${2:-30}
+tables=${3:-all}
 builder=$build/bin/lorvex-build
 reporter=$build/bin/lorvex-report
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 holes=0
 
-# Builds "T if K" on V numbers for S seconds; prints "rows|seconds|KB" or "HOLE".
+# Builds "T if K" on V numbers for S seconds; prints "rows|seconds|KB", or "LOCH" or "FEHLER"
+# (counted by the caller: this runs in a subshell).
 measure() {
     local v=$1 t=$2 k=$3 s=$4
     /usr/bin/time -f '%e %M' -o "$work/time" \
         "$builder" --numbers "$v" --guarantee "$t" --if "$k" --seconds "$s" -o "$work/system.txt" \
-        2>"$work/err" || { echo "FEHLER"; holes=$((holes + 1)); return; }
+        2>"$work/err" || { echo "FEHLER"; return; }
     # "  mindestens ein 4er:  792 von  792 Ziehungen" must name the same count twice.
     local line
     line=$("$reporter" --coverage --only "$k" "$work/system.txt" | grep "mindestens ein ${t}er")
@@ -27,7 +33,7 @@ measure() {
     local highest
     highest=$(tr ' ' '\n' <"$work/system.txt" | sort -n | tail -1)
     if [ "$reached" != "$total" ] || [ "$((10#$highest))" != "$v" ]; then
-        echo "LOCH"; holes=$((holes + 1)); return  # or a number missing: it would not load as V
+        echo "LOCH"; return  # or a number missing: it would not load as V
     fi
     read -r elapsed memory <"$work/time"
     echo "$(wc -l <"$work/system.txt")|$elapsed|$memory"
@@ -42,27 +48,57 @@ declare -A best=(
 
 echo "Maschine: $(nproc) Kerne, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), --seconds $seconds"
 echo
-echo "| V | 3 wenn 3 | 4 wenn 4 | 5 wenn 5 |"
-echo "|---|---|---|---|"
-for v in 9 10 11 12 13 14 15 16 18 20 22; do
-    read -r -a records <<<"${best[$v]}"
-    row="| $v |"
-    for t in 3 4 5; do
-        IFS='|' read -r rows elapsed memory <<<"$(measure "$v" "$t" "$t" "$seconds")"
-        row+=" $rows (${records[$((t - 3))]}) ${elapsed} s, $((memory / 1024)) MB |"
-    done
-    echo "$row"
-done
-echo
-echo "| Anfrage | Reihen | beste bekannte | Sekunden | Speicher |"
-echo "|---|---|---|---|---|"
+count_failure() {
+    case $1 in LOCH | FEHLER) holes=$((holes + 1)) ;; esac
+}
 lotto() {
     local v=$1 t=$2 k=$3 s=$4 known=$5
     IFS='|' read -r rows elapsed memory <<<"$(measure "$v" "$t" "$k" "$s")"
-    echo "| $t wenn $k, $v Zahlen | $rows | $known | $elapsed | $((memory / 1024)) MB |"
+    count_failure "$rows"
+    echo "| $t wenn $k, $v Zahlen | $rows | $known | $elapsed | $((${memory:-0} / 1024)) MB |"
 }
-lotto 9 3 4 "$seconds" 3
-lotto 9 5 6 "$seconds" 7
-for v in 10 11 12 13; do lotto "$v" 3 6 "$seconds" 2; done
-lotto 49 3 6 60 163
+if [ "$tables" != lotto ]; then
+    echo "| V | 3 wenn 3 | 4 wenn 4 | 5 wenn 5 |"
+    echo "|---|---|---|---|"
+    for v in 9 10 11 12 13 14 15 16 18 20 22; do
+        read -r -a records <<<"${best[$v]}"
+        row="| $v |"
+        for t in 3 4 5; do
+            IFS='|' read -r rows elapsed memory <<<"$(measure "$v" "$t" "$t" "$seconds")"
+            count_failure "$rows"
+            row+=" $rows (${records[$((t - 3))]}) ${elapsed} s, $((${memory:-0} / 1024)) MB |"
+        done
+        echo "$row"
+    done
+    echo
+    echo "| Anfrage | Reihen | beste bekannte | Sekunden | Speicher |"
+    echo "|---|---|---|---|---|"
+    lotto 9 3 4 "$seconds" 3
+    lotto 9 5 6 "$seconds" 7
+    for v in 10 11 12 13; do lotto "$v" 3 6 "$seconds" 2; done
+    lotto 49 3 6 60 163
+fi
+if [ "$tables" != coverings ]; then
+    # "T K V:best ..." per line: the best published sizes (Li and van Rees's lotto design
+    # tables, the La Jolla coverings); 45 seconds up to 23 numbers, 60 from 24.
+    echo
+    echo "| Anfrage | Reihen | beste bekannte | Sekunden | Speicher |"
+    echo "|---|---|---|---|---|"
+    while read -r t k cells; do
+        for cell in $cells; do
+            v=${cell%%:*}
+            lotto "$v" "$t" "$k" "$([ "$v" -ge 24 ] && echo 60 || echo 45)" "${cell#*:}"
+        done
+    done <<'CELLS'
+3 6 14:4 16:5 18:7 20:10 22:15 24:20 25:22 49:163
+4 6 15:19 18:42 20:66 22:101 25:166
+5 6 12:38 14:98 16:223 18:471 20:844
+4 5 15:40 18:81 20:139 22:189 25:334
+3 5 17:11 20:18 22:22 25:34
+3 4 17:20 20:35 22:46 25:68
+2 6 49:19
+4 4 23:716 24:784 25:992 26:1152
+3 3 30:225
+CELLS
+fi
 [ "$holes" = 0 ] || { echo "$holes Systeme mit Loch oder Fehler"; exit 1; }
