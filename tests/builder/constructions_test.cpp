@@ -112,9 +112,9 @@ TEST_P(ConstructionTest, OnePointFewerKeepsItsSizeAndTheGuarantee) {
     const std::vector<Block> fewer = withoutLastPoint(larger.points, blocks);
     EXPECT_EQ(fewer.size(), blocks.size());
     EXPECT_TRUE(allOfSize(fewer, shape.blockSize));
-    EXPECT_LE(std::bit_width(std::accumulate(fewer.begin(), fewer.end(), Block{0},
-                                             std::bit_or<>())),
-              shape.points);
+    EXPECT_LE(
+        std::bit_width(std::accumulate(fewer.begin(), fewer.end(), Block{0}, std::bit_or<>())),
+        shape.points);
     EXPECT_TRUE(verifyDesign(shape, fewer).met());
 }
 
