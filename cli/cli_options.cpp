@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/questions/number_list.h"
+#include "core/questions/prize_classes.h"
 
 namespace lorvex {
 
@@ -111,9 +112,8 @@ std::string readDrawsFile(std::string_view value, const std::string& expected,
 
 std::string readSuperzahl(std::string_view value, const std::string& expected,
                           CliOptions& options) {
-    if (value.size() != 1 || value[0] < '0' || value[0] > '9') return expected;
-    options.request.superzahl = value[0] - '0';
-    return {};
+    options.request.superzahl = parseSuperzahl(value);
+    return options.request.superzahl ? "" : expected;
 }
 
 std::string readCsv(std::string_view, const std::string&, CliOptions& options) {

@@ -35,6 +35,7 @@
 #include "core/messages/messages.h"
 #include "core/questions/number_frequency.h"
 #include "core/questions/number_list.h"
+#include "core/questions/prize_classes.h"
 #include "core/system/file_bytes.h"
 #include "core/system/played_numbers.h"
 #include "core/system/system_loader.h"
@@ -337,9 +338,9 @@ public:
     val pastDraws(const val& bytes, const std::string& superzahl) const {
         AnswerRequest request{.kind = AnswerKind::PastDraws};
         if (!superzahl.empty()) {
-            if (superzahl.size() != 1 || superzahl[0] < '0' || superzahl[0] > '9')
+            request.superzahl = parseSuperzahl(superzahl);
+            if (!request.superzahl)
                 return numberProblem(std::string(SUPERZAHL_EXPECTED), "superzahl");
-            request.superzahl = superzahl[0] - '0';
         }
         const auto size = bytes["length"].as<std::size_t>();
         if (size > MAX_FILE_BYTES) return numberProblem(SystemErrorText(EFBIG), "draws");

@@ -4,16 +4,11 @@
 
 namespace lorvex {
 
-namespace {
-
-// Numbers 1..49 as bits of one word, so that a number a row holds twice is there once.
 std::uint64_t numberSet(std::span<const std::int32_t> numbers) {
     std::uint64_t set = 0;
     for (const std::int32_t number : numbers) set |= std::uint64_t{1} << number;
     return set;
 }
-
-}  // namespace
 
 DrawCheck checkDraw(std::span<const SystemRow> rows, std::span<const int, NUMBERS_PER_ROW> draw) {
     const std::uint64_t drawn = numberSet(draw);

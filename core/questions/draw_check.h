@@ -21,6 +21,9 @@ struct DrawCheck {
     std::int32_t rowsWithHits(int hits) const { return rowsWith[std::size_t(6 - hits)]; }
 };
 
+// Numbers 1..49 as bits of one word, so that a number a row holds twice is there once.
+std::uint64_t numberSet(std::span<const std::int32_t> numbers);
+
 DrawCheck checkDraw(std::span<const SystemRow> rows, std::span<const int, NUMBERS_PER_ROW> draw);
 
 }  // namespace lorvex

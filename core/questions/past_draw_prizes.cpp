@@ -3,19 +3,9 @@
 #include <algorithm>
 #include <bit>
 
+#include "core/questions/draw_check.h"
+
 namespace lorvex {
-
-namespace {
-
-// Numbers 1..49 as bits of one word, so that a number a row holds twice is there once.
-template <typename Numbers>
-std::uint64_t numberSet(const Numbers& numbers) {
-    std::uint64_t set = 0;
-    for (const auto number : numbers) set |= std::uint64_t{1} << number;
-    return set;
-}
-
-}  // namespace
 
 bool DrawPrizes::won() const {
     return std::any_of(rowsInClass.begin(), rowsInClass.end(),

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/questions/draw_odds.h"
 
@@ -22,6 +23,12 @@ constexpr int prizeClass(int hits, bool superzahlMatches) {
     if (hits == 2) return superzahlMatches ? PRIZE_CLASSES : 0;
     if (hits < 3 || hits > NUMBERS_PER_ROW) return 0;
     return 2 * (NUMBERS_PER_ROW - hits) + (superzahlMatches ? 1 : 2);
+}
+
+// A Superzahl as typed: one digit 0..9; otherwise nothing.
+constexpr std::optional<int> parseSuperzahl(std::string_view text) {
+    if (text.size() != 1 || text[0] < '0' || text[0] > '9') return std::nullopt;
+    return text[0] - '0';
 }
 
 // "6 Richtige + Superzahl", "5 Richtige".
