@@ -24,7 +24,8 @@ holes=0
 measure() {
     local v=$1 t=$2 k=$3 s=$4
     /usr/bin/time -f '%e %M' -o "$work/time" \
-        "$builder" --numbers "$v" --guarantee "$t" --if "$k" --seconds "$s" -o "$work/system.txt" \
+        "$builder" --numbers "$v" --guarantee "$t" --if "$k" --seconds "$s" --no-cache \
+        -o "$work/system.txt" \
         2>"$work/err" || { echo "FEHLER"; return; }
     # "  mindestens ein 4er:  792 von  792 Ziehungen" must name the same count twice.
     local line

@@ -15,6 +15,7 @@
 #include "core/system/system_loader.h"
 #include "core/text/conversions.h"
 #include "filewrite/write_file.h"
+#include "system_cache.h"
 
 namespace lorvex {
 
@@ -153,7 +154,24 @@ int report(const BuildCliOptions& options, BuildStreams& streams,
     return result.status == builder::JobStatus::BudgetMissed ? BUDGET_NOT_REACHED : 0;
 }
 
-int runJob(const BuildCliOptions& options, BuildStreams& streams) {
+// Where a plain build keeps its system: the folder and the file's name.
+struct CacheEntry {
+    std::string folder;
+    std::string name;
+};
+
+std::optional<CacheEntry> cacheEntry(const BuildCliOptions& options, const builder::BuildJob& job,
+                                     const std::optional<std::string>& cacheFolder) {
+    if (!cacheFolder || !options.useCache || job.mode != builder::JobMode::Build ||
+        job.rowsAtMost != builder::NO_ROW_LIMIT)
+        return std::nullopt;
+    const std::optional<std::string> name = systemCacheName(job.request);
+    if (!name) return std::nullopt;
+    return CacheEntry{*cacheFolder, *name};
+}
+
+int runJob(const BuildCliOptions& options, BuildStreams& streams,
+           const std::optional<std::string>& cacheFolder) {
     builder::BuildJob job;
     job.request = options.request;
     job.mode = jobMode(options);
@@ -171,17 +189,23 @@ int runJob(const BuildCliOptions& options, BuildStreams& streams) {
     if (const int status = outputProblem(options, streams)) return status;
     std::mutex progressLock;
     job.options = buildOptions(options, streams, progressLock);
+    const std::optional<CacheEntry> cache = cacheEntry(options, job, cacheFolder);
+    if (cache) job.earlierRows = cachedSystem(cache->folder + "/" + cache->name, job.request);
     if (streams.errIsTerminal) streams.err << "lorvex-build: Suche läuft ..." << std::flush;
     const builder::JobResult result = builder::runBuildJob(job);
     if (streams.errIsTerminal) streams.err << "\r\x1b[K";
+    if (cache && result.status == builder::JobStatus::Built &&
+        (job.earlierRows.empty() || result.rows.size() < job.earlierRows.size()))
+        keepSystem(cache->folder, cache->name, result.rows);
     return report(options, streams, result);
 }
 
 }  // namespace
 
-int runBuildCommand(const BuildCliOptions& options, BuildStreams streams) {
+int runBuildCommand(const BuildCliOptions& options, BuildStreams streams,
+                    const std::optional<std::string>& cacheFolder) {
     try {
-        return runJob(options, streams);
+        return runJob(options, streams, cacheFolder);
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }

@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <cstdlib>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "build_command.h"
 #include "build_options.h"
 #include "filewrite/descriptor_output.h"
+#include "system_cache.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
@@ -24,6 +26,7 @@ int main(int argc, char** argv) {
         case lorvex::BuildCliParse::Kind::Run:
             break;
     }
-    return lorvex::runBuildCommand(parse.options,
-                                   {std::cout, std::cerr, isatty(STDERR_FILENO) == 1});
+    return lorvex::runBuildCommand(
+        parse.options, {std::cout, std::cerr, isatty(STDERR_FILENO) == 1},
+        lorvex::systemCacheFolder(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME")));
 }

@@ -129,7 +129,7 @@ std::vector<OptionRule> optionRules() {
 std::string_view buildUsage() {
     return "Aufruf: lorvex-build --numbers V|\"N1 ... NV\" --guarantee T [--if K]\n"
            "                     [--fixed \"N ...\"] [--rows-at-most N] [--seconds S]\n"
-           "                     [--seed N] [--threads N] [-o DATEI]\n"
+           "                     [--seed N] [--threads N] [--no-cache] [-o DATEI]\n"
            "       lorvex-build --plug DATEI --guarantee T [--if K] [weitere Optionen]\n"
            "       lorvex-build --trim DATEI [--exchange] --guarantee T [--if K]\n"
            "                     [weitere Optionen]\n"
@@ -162,12 +162,20 @@ std::string_view buildUsage() {
            "  --threads N     so viele Threads (Vorgabe: alle Prozessorkerne); mit\n"
            "                  demselben Startwert und ebenso vielen Threads baut die\n"
            "                  Webseite dasselbe System, wo die Zeit nicht knapp wird\n"
+           "  --no-cache      nicht beim früher gebauten System beginnen und es nicht\n"
+           "                  ersetzen\n"
            "  -o DATEI        in DATEI schreiben statt auf die Standardausgabe\n"
            "  --help          diese Hilfe zeigen\n"
            "\n"
            "Bei --plug und --trim spielt das System die Zahlen, die in DATEI vorkommen\n"
            "(oder die von --numbers); lorvex-build nennt sie. DATEI \"-\" liest die\n"
            "Standardeingabe. Jede Reihe kostet 1,20 € je Ziehung.\n"
+           "\n"
+           "Das kleinste System, das lorvex-build für eine Anfrage ohne Bankzahlen\n"
+           "gebaut hat, bleibt im Cache-Ordner (~/.cache/lorvex/systeme oder\n"
+           "$XDG_CACHE_HOME/lorvex/systeme). Wird dieselbe Anfrage wieder gestellt,\n"
+           "beginnt die Suche dort, wenn es die Garantie noch erfüllt und kleiner ist\n"
+           "als das der Konstruktionen.\n"
            "\n"
            "Nach dem System zeigt die Gewinntabelle die schlechteste und die beste\n"
            "Ziehung, wenn 6, 5, 4 oder 3 Gewinnzahlen unter Ihren Zahlen sind. Mehr als\n"
@@ -192,6 +200,10 @@ BuildCliParse parseBuildArguments(std::span<const std::string_view> arguments) {
         }
         if (argument == "--exchange") {
             options.exchange = true;
+            continue;
+        }
+        if (argument == "--no-cache") {
+            options.useCache = false;
             continue;
         }
         if (std::find(given.begin(), given.end(), argument) != given.end()) {

@@ -22,6 +22,7 @@ struct BuildCliOptions {
     builder::NumbersGiven numbers;  // --numbers: a count, or the played numbers
     BuildMode mode = BuildMode::Build;
     bool exchange = false;   // --trim may exchange rows
+    bool useCache = true;    // a plain build starts from the system kept for its request
     std::string systemFile;  // with --plug or --trim
     std::optional<std::size_t> rowsAtMost;
     int seconds = 10;

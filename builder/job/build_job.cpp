@@ -34,8 +34,9 @@ BuildRequest shownRequest(const BuildJob& job) {
 struct Made {
     std::vector<Row> rows;
     Verification proof;
-    std::string mending;  // what plugging or trimming did
-    Verification given;   // trim: the player's system's own check
+    std::string mending;          // what plugging or trimming did
+    Verification given;           // trim: the player's system's own check
+    std::size_t earlierRows = 0;  // build: the earlier system started from
 };
 
 Made make(const BuildJob& job) {
@@ -44,8 +45,8 @@ Made make(const BuildJob& job) {
         case JobMode::Build: {
             BuiltSystem built = job.rowsAtMost != NO_ROW_LIMIT
                                     ? buildWithinRows(request, job.rowsAtMost, job.options)
-                                    : buildSystem(request, job.options);
-            return {std::move(built.rows), built.proof, {}, built.proof};
+                                    : buildSystem(request, job.options, job.earlierRows);
+            return {std::move(built.rows), built.proof, {}, built.proof, built.earlierRows};
         }
         case JobMode::Plug: {
             MendedSystem mended = plugSystem(request, job.playerRows, job.options, job.rowsAtMost);
@@ -123,6 +124,7 @@ JobResult runBuildJob(const BuildJob& job) {
                                           : buildSummary(shown, made.rows.size(), result.lowerBound,
                                                          made.proof.draws, made.proof.missed));
     result.summary.push_back(guaranteeSentence(shown, made.proof));
+    if (made.earlierRows > 0) result.summary.push_back(earlierStartText(made.earlierRows));
     result.winTable = winTableText(winTable(made.rows, job.request.numbers));
     result.rows = std::move(made.rows);
     return result;

@@ -33,6 +33,8 @@ struct BuildJob {
     std::vector<Row> playerRows;  // plug, trim: on the system numbers, in the player's order
     std::size_t rowsAtMost = NO_ROW_LIMIT;
     BuildOptions options;
+    // A build: the system built for this request before, to start from (see buildSystem).
+    std::vector<Row> earlierRows;
 };
 
 enum class JobStatus {

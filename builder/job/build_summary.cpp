@@ -53,6 +53,10 @@ std::string shareText(const Verification& proof, std::string_view draws) {
 
 }  // namespace
 
+std::string earlierStartText(std::size_t rows) {
+    return "Begonnen mit dem früher gebauten System aus " + rowCountText(rows) + ".";
+}
+
 std::string rowCountText(std::uint64_t rows) {
     return grouped(rows) + (rows == 1 ? " Reihe" : " Reihen");
 }

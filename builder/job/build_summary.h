@@ -33,6 +33,9 @@ std::string trimSummary(const MendedSystem& mended);
 // "Das System erfüllt die Garantie 4 wenn 5 nicht: in 12 von 792 Ziehungen fehlt sie."
 std::string unmetGuaranteeText(const BuildRequest& request, const Verification& given);
 
+// "Begonnen mit dem früher gebauten System aus 78 Reihen."
+std::string earlierStartText(std::size_t rows);
+
 // "Das System hätte 26.342 Reihen; Lorvex verarbeitet höchstens 9.999."
 std::string tooManyRowsText(std::size_t rows);
 

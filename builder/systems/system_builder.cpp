@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <optional>
 
 #include "builder/constructions/constructions.h"
 #include "builder/design/bounds.h"
@@ -81,6 +82,23 @@ std::vector<Block> partitionOfShrunkParts(const DesignShape& shape, DesignConstr
     return partitionUnion(shape.blockSize, split->first.points, shape.points, first, second);
 }
 
+// The earlier system as a design of the shape, where it is one: rows of six of the numbers,
+// every draw met. Rows on the system numbers are the design's blocks where no number is a key.
+std::optional<std::vector<Block>> earlierDesign(const BuildRequest& request,
+                                                const DesignShape& shape,
+                                                std::span<const Row> earlier) {
+    if (earlier.empty() || !request.keyNumbers.empty()) return std::nullopt;
+    std::vector<Block> blocks;
+    for (const Row row : earlier) {
+        if ((row.numbers & ~pointsBelow(shape.points)) != 0 ||
+            std::popcount(row.numbers) != shape.blockSize)
+            return std::nullopt;
+        blocks.push_back(row.numbers);
+    }
+    if (!verifyDesign(shape, blocks).met()) return std::nullopt;
+    return blocks;
+}
+
 }  // namespace
 
 SearchLimits searchLimits(const BuildOptions& options, Deadline deadline,
@@ -93,7 +111,8 @@ SearchLimits searchLimits(const BuildOptions& options, Deadline deadline,
     return limits;
 }
 
-BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options) {
+BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options,
+                        std::span<const Row> earlier) {
     const Deadline deadline = options.deadline;
     // Shared out at the start: the constructions (the orbit designs above all) may use half
     // the time, a partition design's parts two thirds.
@@ -120,6 +139,12 @@ BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options
             blocks = std::move(parts);
             report(blocks);
         }
+    }
+    if (std::optional<std::vector<Block>> start = earlierDesign(request, shape, earlier);
+        start && start->size() < blocks.size()) {
+        blocks = std::move(*start);
+        built.earlierRows = blocks.size();
+        report(blocks);
     }
     // Rows the construction does not need go at once: the search would drop them one by one,
     // looking at every row each time.

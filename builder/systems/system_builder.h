@@ -22,14 +22,20 @@ struct BuiltSystem {
     std::vector<Row> rows;
     std::uint64_t lowerBound = 0;
     Verification proof;  // of the rows as written, over every draw that holds the key numbers
+    // The size of the earlier system the search started from, or 0 where it started from the
+    // constructions.
+    std::size_t earlierRows = 0;
 
     bool minimal() const { return rows.size() <= lowerBound; }
 };
 
 // The constructions for the request, the smallest of them made smaller by the search until the
 // time is up or the lower bound is reached, and the result proven over every draw. The request
-// must be valid (requestProblem gives nothing).
-BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options);
+// must be valid (requestProblem gives nothing). `earlier` may hold a system built for the same
+// request before (on its system numbers; no key numbers): where it proves valid and smaller
+// than the constructions' design, the search starts from it.
+BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options,
+                        std::span<const Row> earlier = {});
 
 // The search's limits for a build with these options: its deadline, seed, threads and the
 // size at which it may stop; no progress reports (the caller adds them where it wants them).

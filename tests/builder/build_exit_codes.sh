@@ -6,6 +6,7 @@ program=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
+export XDG_CACHE_HOME="$work/cache"
 
 fail() {
     echo "FAIL: $*"; failures=$((failures + 1))
@@ -65,9 +66,25 @@ expect 2 "$program" --trim "$work/two.txt" --guarantee 3 --numbers 0
 expect 2 "$program" --numbers 12 --guarantee 3 --exchange
 expect 2 "$program" --numbers 12 --guarantee 3 --threads 0
 # The same request, seed and number of threads give the same system.
-"$program" --numbers 13 --guarantee 3 --if 4 --seconds 1 --threads 1 >"$work/first.txt" 2>/dev/null
-"$program" --numbers 13 --guarantee 3 --if 4 --seconds 1 --threads 1 >"$work/second.txt" 2>/dev/null
+same=(--numbers 13 --guarantee 3 --if 4 --seconds 1 --threads 1 --no-cache)
+"$program" "${same[@]}" >"$work/first.txt" 2>/dev/null
+"$program" "${same[@]}" >"$work/second.txt" 2>/dev/null
 cmp -s "$work/first.txt" "$work/second.txt" || fail "same seed, same system"
+# A plain build keeps its system; asked again without time, it starts from it (smaller than
+# the constructions' 8 rows); a kept system that misses the guarantee is replaced.
+kept="$XDG_CACHE_HOME/lorvex/systeme/16-3-wenn-6.txt"
+expect 0 "$program" --numbers 16 --guarantee 3 --if 6 --seconds 2
+cmp -s "$work/out" "$kept" || fail "the build keeps its system"
+expect 0 "$program" --numbers 16 --guarantee 3 --if 6 --seconds 0
+cmp -s "$work/out" "$kept" || fail "asked again, the build starts from the kept system"
+grep -q "^Begonnen mit dem früher gebauten System aus [0-9] Reihen\.$" "$work/err" ||
+    fail "the start is named"
+head -n 2 "$kept" >"$work/two-kept.txt" && mv "$work/two-kept.txt" "$kept"
+expect 0 "$program" --numbers 16 --guarantee 3 --if 6 --seconds 0
+[ "$(wc -l <"$kept")" -gt 2 ] && ! grep -q "^Begonnen" "$work/err" || fail "a kept hole is replaced"
+rm "$kept"
+expect 0 "$program" --numbers 16 --guarantee 3 --if 6 --seconds 0 --no-cache
+[ ! -e "$kept" ] || fail "--no-cache keeps nothing"
 expect 1 "$program" --numbers 49 --guarantee 4 --if 5 --seconds 1 -o "$work/huge.txt"
 [ ! -e "$work/huge.txt" ] || fail "no system above 9999 rows"
 grep -q "höchstens 9.999" "$work/err" || fail "the reason for refusing a huge system"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "builder/systems/system_builder.h"
 #include "cli/build_command.h"
 #include "cli/build_options.h"
+#include "cli/system_cache.h"
 #include "core/questions/coverage.h"
 #include "core/system/system_loader.h"
 
@@ -94,6 +96,23 @@ TEST(LorvexBuild, SummariesSayWhatThePlayerGetsInPlainWords) {
     EXPECT_EQ(builder::guaranteeSentence({12, 3, 6, {7, 11}}, {792, 1}),
               "Sind 6 Ihrer 12 Zahlen gezogen, darunter die Bankzahlen 07 und 11, haben Sie "
               "einen Dreier in 791 von 792 Fällen (99,9 %).");
+}
+
+// The cache folder follows the XDG rules: an absolute $XDG_CACHE_HOME, else ~/.cache; a request
+// with key numbers is not kept, since its design is another shape.
+TEST(LorvexBuild, KeptSystemsLiveInTheUsersCacheFolder) {
+    const struct {
+        const char* cacheHome;
+        const char* home;
+        std::optional<std::string> folder;
+    } cases[] = {
+        {"/c", "/h", "/c/lorvex/systeme"},      {"c", "/h", "/h/.cache/lorvex/systeme"},
+        {"", "/h", "/h/.cache/lorvex/systeme"}, {nullptr, nullptr, std::nullopt},
+        {nullptr, "h", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(systemCacheFolder(c.cacheHome, c.home), c.folder);
+    EXPECT_EQ(systemCacheName({20, 4, 6, {}}), "20-4-wenn-6.txt");
+    EXPECT_EQ(systemCacheName({20, 4, 6, {3}}), std::nullopt);
 }
 
 }  // namespace
