@@ -1,11 +1,8 @@
 #include "system_cache.h"
 
-#include <bit>
-
-#include "builder/design/bits.h"
-#include "builder/design/verification.h"
 #include "builder/job/build_job.h"
 #include "builder/job/system_text_output.h"
+#include "builder/systems/system_builder.h"
 #include "core/system/system_loader.h"
 #include "core/text/conversions.h"
 #include "filewrite/cache_file.h"
@@ -39,15 +36,7 @@ std::vector<builder::Row> cachedSystem(const std::string& path,
         return {};
     std::vector<builder::Row> rows;
     if (builder::playerRowsOnSystemNumbers(table.rows(), {}, rows)) return {};
-    const builder::Block numbers = builder::pointsBelow(request.numbers);
-    for (const builder::Row row : rows) {
-        if ((row.numbers & ~numbers) != 0 || std::popcount(row.numbers) != builder::ROW_SIZE)
-            return {};
-    }
-    const builder::Verification proof =
-        builder::verifyRows(request.numbers, builder::numbersOf(rows), builder::keyMask(request),
-                            request.drawn, request.guarantee);
-    if (!proof.met()) return {};
+    if (!builder::earlierDesign(request, rows)) return {};
     return rows;
 }
 

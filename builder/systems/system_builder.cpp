@@ -82,12 +82,12 @@ std::vector<Block> partitionOfShrunkParts(const DesignShape& shape, DesignConstr
     return partitionUnion(shape.blockSize, split->first.points, shape.points, first, second);
 }
 
-// The earlier system as a design of the shape, where it is one: rows of six of the numbers,
-// every draw met. Rows on the system numbers are the design's blocks where no number is a key.
+}  // namespace
+
 std::optional<std::vector<Block>> earlierDesign(const BuildRequest& request,
-                                                const DesignShape& shape,
                                                 std::span<const Row> earlier) {
     if (earlier.empty() || !request.keyNumbers.empty()) return std::nullopt;
+    const DesignShape shape = reducedShape(request);
     std::vector<Block> blocks;
     for (const Row row : earlier) {
         if ((row.numbers & ~pointsBelow(shape.points)) != 0 ||
@@ -98,8 +98,6 @@ std::optional<std::vector<Block>> earlierDesign(const BuildRequest& request,
     if (!verifyDesign(shape, blocks).met()) return std::nullopt;
     return blocks;
 }
-
-}  // namespace
 
 SearchLimits searchLimits(const BuildOptions& options, Deadline deadline,
                           std::uint64_t lowerBound) {
@@ -140,7 +138,7 @@ BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options
             report(blocks);
         }
     }
-    if (std::optional<std::vector<Block>> start = earlierDesign(request, shape, earlier);
+    if (std::optional<std::vector<Block>> start = earlierDesign(request, earlier);
         start && start->size() < blocks.size()) {
         blocks = std::move(*start);
         built.earlierRows = blocks.size();

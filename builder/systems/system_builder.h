@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -36,6 +37,11 @@ struct BuiltSystem {
 // than the constructions' design, the search starts from it.
 BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options,
                         std::span<const Row> earlier = {});
+
+// The rows of a system for a request without key numbers (on its system numbers) as the blocks
+// of its design, where they are one: rows of six of its numbers, every draw met.
+std::optional<std::vector<Block>> earlierDesign(const BuildRequest& request,
+                                                std::span<const Row> earlier);
 
 // The search's limits for a build with these options: its deadline, seed, threads and the
 // size at which it may stop; no progress reports (the caller adds them where it wants them).
