@@ -190,12 +190,12 @@ int runJob(const BuildCliOptions& options, BuildStreams& streams,
     std::mutex progressLock;
     job.options = buildOptions(options, streams, progressLock);
     const std::optional<CacheEntry> cache = cacheEntry(options, job, cacheFolder);
-    if (cache) job.earlierRows = cachedSystem(cache->folder + "/" + cache->name, job.request);
+    if (cache) job.earlierRows = cachedSystem(cache->folder + "/" + cache->name);
     if (streams.errIsTerminal) streams.err << "lorvex-build: Suche läuft ..." << std::flush;
     const builder::JobResult result = builder::runBuildJob(job);
     if (streams.errIsTerminal) streams.err << "\r\x1b[K";
     if (cache && result.status == builder::JobStatus::Built &&
-        (job.earlierRows.empty() || result.rows.size() < job.earlierRows.size()))
+        (result.earlierRows == 0 || result.rows.size() < result.earlierRows))
         keepSystem(cache->folder, cache->name, result.rows);
     return report(options, streams, result);
 }

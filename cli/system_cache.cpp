@@ -2,7 +2,6 @@
 
 #include "builder/job/build_job.h"
 #include "builder/job/system_text_output.h"
-#include "builder/systems/system_builder.h"
 #include "core/system/system_loader.h"
 #include "core/text/conversions.h"
 #include "filewrite/cache_file.h"
@@ -29,14 +28,12 @@ std::optional<std::string> systemCacheName(const builder::BuildRequest& request)
            FormatInteger(request.drawn) + ".txt";
 }
 
-std::vector<builder::Row> cachedSystem(const std::string& path,
-                                       const builder::BuildRequest& request) {
+std::vector<builder::Row> cachedSystem(const std::string& path) {
     SystemTable table;
     if (readSystemFile(path, table, {}, RowOrder::AsWritten).outcome != LoadOutcome::Loaded)
         return {};
     std::vector<builder::Row> rows;
     if (builder::playerRowsOnSystemNumbers(table.rows(), {}, rows)) return {};
-    if (!builder::earlierDesign(request, rows)) return {};
     return rows;
 }
 

@@ -19,9 +19,9 @@ std::optional<std::string> systemCacheFolder(const char* cacheHome, const char* 
 // "20-4-wenn-6.txt"; nothing for a request with key numbers (not kept).
 std::optional<std::string> systemCacheName(const builder::BuildRequest& request);
 
-// The rows kept in `path` when they are a system for the request (every draw met); else none.
-std::vector<builder::Row> cachedSystem(const std::string& path,
-                                       const builder::BuildRequest& request);
+// The rows kept in `path`, on the system numbers; none where it cannot be read. The build
+// proves them before it starts from them.
+std::vector<builder::Row> cachedSystem(const std::string& path);
 
 // Keeps `rows` (on the system numbers) as the request's system; a failure is ignored: the cache
 // only ever saves time.

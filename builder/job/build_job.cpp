@@ -36,7 +36,8 @@ struct Made {
     Verification proof;
     std::string mending;          // what plugging or trimming did
     Verification given;           // trim: the player's system's own check
-    std::size_t earlierRows = 0;  // build: the earlier system started from
+    std::size_t earlierRows = 0;  // build: as in BuiltSystem
+    bool startedFromEarlier = false;
 };
 
 Made make(const BuildJob& job) {
@@ -46,7 +47,10 @@ Made make(const BuildJob& job) {
             BuiltSystem built = job.rowsAtMost != NO_ROW_LIMIT
                                     ? buildWithinRows(request, job.rowsAtMost, job.options)
                                     : buildSystem(request, job.options, job.earlierRows);
-            return {std::move(built.rows), built.proof, {}, built.proof, built.earlierRows};
+            Made made{std::move(built.rows), built.proof, {}, built.proof};
+            made.earlierRows = built.earlierRows;
+            made.startedFromEarlier = built.startedFromEarlier;
+            return made;
         }
         case JobMode::Plug: {
             MendedSystem mended = plugSystem(request, job.playerRows, job.options, job.rowsAtMost);
@@ -124,7 +128,8 @@ JobResult runBuildJob(const BuildJob& job) {
                                           : buildSummary(shown, made.rows.size(), result.lowerBound,
                                                          made.proof.draws, made.proof.missed));
     result.summary.push_back(guaranteeSentence(shown, made.proof));
-    if (made.earlierRows > 0) result.summary.push_back(earlierStartText(made.earlierRows));
+    if (made.startedFromEarlier) result.summary.push_back(earlierStartText(made.earlierRows));
+    result.earlierRows = made.earlierRows;
     result.winTable = winTableText(winTable(made.rows, job.request.numbers));
     result.rows = std::move(made.rows);
     return result;

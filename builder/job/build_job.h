@@ -54,6 +54,9 @@ struct JobResult {
     std::vector<std::string> summary;  // German, UTF-8, one line each
     std::string winTable;
     std::string problem;
+    // A build: the size of the earlier system given, where it proved to be a system for the
+    // request; else 0.
+    std::size_t earlierRows = 0;
 };
 
 // Why the job cannot run (German, UTF-8), found before any search.

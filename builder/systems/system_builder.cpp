@@ -82,8 +82,8 @@ std::vector<Block> partitionOfShrunkParts(const DesignShape& shape, DesignConstr
     return partitionUnion(shape.blockSize, split->first.points, shape.points, first, second);
 }
 
-}  // namespace
-
+// The earlier rows (on the system numbers) as the blocks of the request's design, where they
+// are one: rows of six of its numbers, every draw met, no key numbers.
 std::optional<std::vector<Block>> earlierDesign(const BuildRequest& request,
                                                 std::span<const Row> earlier) {
     if (earlier.empty() || !request.keyNumbers.empty()) return std::nullopt;
@@ -98,6 +98,8 @@ std::optional<std::vector<Block>> earlierDesign(const BuildRequest& request,
     if (!verifyDesign(shape, blocks).met()) return std::nullopt;
     return blocks;
 }
+
+}  // namespace
 
 SearchLimits searchLimits(const BuildOptions& options, Deadline deadline,
                           std::uint64_t lowerBound) {
@@ -138,11 +140,13 @@ BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options
             report(blocks);
         }
     }
-    if (std::optional<std::vector<Block>> start = earlierDesign(request, earlier);
-        start && start->size() < blocks.size()) {
-        blocks = std::move(*start);
-        built.earlierRows = blocks.size();
-        report(blocks);
+    if (std::optional<std::vector<Block>> start = earlierDesign(request, earlier)) {
+        built.earlierRows = start->size();
+        if (start->size() < blocks.size()) {
+            blocks = std::move(*start);
+            built.startedFromEarlier = true;
+            report(blocks);
+        }
     }
     // Rows the construction does not need go at once: the search would drop them one by one,
     // looking at every row each time.

@@ -23,9 +23,10 @@ struct BuiltSystem {
     std::vector<Row> rows;
     std::uint64_t lowerBound = 0;
     Verification proof;  // of the rows as written, over every draw that holds the key numbers
-    // The size of the earlier system the search started from, or 0 where it started from the
-    // constructions.
+    // The earlier system given: its size where it is a system for the request (else 0), and
+    // whether the search started from it.
     std::size_t earlierRows = 0;
+    bool startedFromEarlier = false;
 
     bool minimal() const { return rows.size() <= lowerBound; }
 };
@@ -37,11 +38,6 @@ struct BuiltSystem {
 // than the constructions' design, the search starts from it.
 BuiltSystem buildSystem(const BuildRequest& request, const BuildOptions& options,
                         std::span<const Row> earlier = {});
-
-// The rows of a system for a request without key numbers (on its system numbers) as the blocks
-// of its design, where they are one: rows of six of its numbers, every draw met.
-std::optional<std::vector<Block>> earlierDesign(const BuildRequest& request,
-                                                std::span<const Row> earlier);
 
 // The search's limits for a build with these options: its deadline, seed, threads and the
 // size at which it may stop; no progress reports (the caller adds them where it wants them).
