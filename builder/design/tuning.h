@@ -41,8 +41,10 @@ inline constexpr std::uint64_t LARGE_GROUPS_FIRST_ABOVE_DRAWS = 1'000'000;
 inline constexpr std::uint64_t SEARCH_MEMORY = 300'000'000;
 // Orbit designs only where the sets of a block or a draw can be ranked in a table this large.
 inline constexpr std::uint64_t MAX_RANKED_SETS = 16'000'000;
-// Bounds the lists of orbits that reach each orbit of draws (4 bytes an entry, twice).
-inline constexpr std::uint64_t MAX_ORBIT_WORK = 20'000'000;
+// Bounds the lists of orbits that reach each orbit of draws (4 bytes an entry, twice), shared
+// by the race's threads: on two, x -> 5x + b on Z24 and a fixed point (25 numbers "4 wenn 6",
+// 204 rows where the groups let in before gave 245) just fits.
+inline constexpr std::uint64_t MAX_ORBIT_WORK = 24'000'000;
 
 // --- Searches ---------------------------------------------------------------------------------
 // The orbit search gives up after this many changes without a smaller design.

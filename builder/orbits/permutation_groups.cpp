@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <numeric>
+#include <utility>
 
 namespace lorvex::builder {
 
@@ -70,33 +71,81 @@ std::vector<int> unitGroupGenerators(int n) {
     return generators;
 }
 
-// Multiplication in GF(2^k), reduced by a primitive polynomial, so that x (= 2) generates the
-// units.
-int fieldProduct(int a, int b, int k) {
-    static constexpr std::array<int, 6> primitive{0, 0, 0, 0b1011, 0b10011, 0b100101};
-    int product = 0;
-    for (; b != 0; b >>= 1, a <<= 1) {
-        if (a & (1 << k)) a ^= primitive[std::size_t(k)];
-        if (b & 1) product ^= a;
+// GF(p^k), its elements numbered by their coefficients in base p, with the powers of a
+// primitive element: x modulo the first monic polynomial of degree k of which x generates
+// every unit.
+class PrimePowerField {
+public:
+    PrimePowerField(int prime, int degree) : p_(prime), size_(1) {
+        for (int i = 0; i < degree; ++i) size_ *= p_;
+        for (int modulus = 0; modulus < size_; ++modulus) {
+            if (powersOfX(modulus)) return;
+        }
     }
-    return product;
-}
 
-// The translations x -> x + b of GF(2^k), and multiplication by a unit of order `order`.
-PermutationGroup translationGroup(int k, int order, int points) {
-    const int size = 1 << k;
+    int prime() const { return p_; }
+    int size() const { return size_; }
+    int sum(int a, int b) const {
+        int result = 0;
+        for (int place = 1; place < size_; place *= p_)
+            result += (a / place % p_ + b / place % p_) % p_ * place;
+        return result;
+    }
+    int product(int a, int b) const {
+        if (a == 0 || b == 0) return 0;
+        return powers_[std::size_t((logarithm_[std::size_t(a)] + logarithm_[std::size_t(b)]) %
+                                   (size_ - 1))];
+    }
+    // The unit generating the units' subgroup of `order` elements.
+    int unitOfOrder(int order) const { return powers_[std::size_t((size_ - 1) / order)]; }
+
+private:
+    // Whether x generates the units modulo x^k + `modulus` (the lower coefficients in base
+    // p); if so, keeps its powers.
+    bool powersOfX(int modulus) {
+        powers_.assign(std::size_t(size_ - 1), 0);
+        logarithm_.assign(std::size_t(size_), -1);
+        int element = 1;
+        for (int exponent = 0; exponent < size_ - 1; ++exponent) {
+            if (logarithm_[std::size_t(element)] >= 0) return false;
+            powers_[std::size_t(exponent)] = element;
+            logarithm_[std::size_t(element)] = exponent;
+            element = timesX(element, modulus);
+        }
+        return element == 1;
+    }
+
+    // x times `element`: its coefficients move up a place; x^k becomes -modulus.
+    int timesX(int element, int modulus) const {
+        const int top = element / (size_ / p_);
+        int shifted = element % (size_ / p_) * p_;
+        for (int place = 1; place < size_; place *= p_) {
+            const int coefficient = (p_ - modulus / place % p_) * top % p_;
+            shifted = sum(shifted, coefficient * place);
+        }
+        return shifted;
+    }
+
+    int p_;
+    int size_;
+    std::vector<int> powers_;
+    std::vector<int> logarithm_;
+};
+
+// The translations x -> x + b of GF(p^k), and multiplication by a unit of order `order`.
+PermutationGroup translationGroup(const PrimePowerField& field, int order, int points) {
+    const int size = field.size();
     std::vector<Permutation> generators;
-    for (int bit = 0; bit < k; ++bit) {
+    for (int place = 1; place < size; place *= field.prime()) {
         Permutation translation = identity();
-        for (int x = 0; x < size; ++x) translation[x] = std::uint8_t(x ^ (1 << bit));
+        for (int x = 0; x < size; ++x) translation[x] = std::uint8_t(field.sum(x, place));
         generators.push_back(translation);
     }
     std::string name = "GF(" + std::to_string(size) + ")+";
     if (order > 1) {
-        int unit = 1;
-        for (int i = 0; i < (size - 1) / order; ++i) unit = fieldProduct(unit, 2, k);
+        const int unit = field.unitOfOrder(order);
         Permutation scale = identity();
-        for (int x = 0; x < size; ++x) scale[x] = std::uint8_t(fieldProduct(x, unit, k));
+        for (int x = 0; x < size; ++x) scale[x] = std::uint8_t(field.product(x, unit));
         generators.push_back(scale);
         name += ":" + std::to_string(order);
     }
@@ -155,12 +204,14 @@ std::vector<PermutationGroup> candidateGroups(int points) {
             groups.push_back(withPoints(projectiveLinearGroup(moved - 1), points));
         }
     }
-    // GF(2^k) with up to six points fixed: 16 + 4 points, say.
-    for (int k = 3; k <= 5; ++k) {
-        const int size = 1 << k;
+    // GF(p^k), k > 1, with up to six points fixed: 16 + 4 points, say, or 25 + 1.
+    for (const auto& [prime, degree] :
+         {std::pair{2, 3}, {3, 2}, {2, 4}, {5, 2}, {3, 3}, {2, 5}, {7, 2}}) {
+        const PrimePowerField field(prime, degree);
+        const int size = field.size();
         if (size > points || points - size > 6) continue;
         for (int order = 1; order < size; ++order) {
-            if ((size - 1) % order == 0) groups.push_back(translationGroup(k, order, points));
+            if ((size - 1) % order == 0) groups.push_back(translationGroup(field, order, points));
         }
     }
     return groups;

@@ -26,8 +26,8 @@ PermutationGroup projectiveLinearGroup(int q);
 // The groups whose orbits of blocks are worth trying on `points` points: x -> a x + b on Z_n
 // for each cyclic group of units a (a = 1: the cyclic group), also turning two or three
 // cycles of n points at once, each with up to three points left fixed; PSL(2,q); and the
-// translations of GF(8), GF(16) or GF(32), with multiplication by each group of units, with
-// up to six points fixed.
+// translations of GF(q) for q = 8, 9, 16, 25, 27, 32 and 49, with multiplication by each
+// group of units, with up to six points fixed.
 std::vector<PermutationGroup> candidateGroups(int points);
 
 bool isPrime(int n);

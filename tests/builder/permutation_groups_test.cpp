@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <chrono>
 #include <string>
@@ -29,7 +30,8 @@ TEST_P(CandidateGroupsTest, GeneratorsPermuteThePoints) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Points, CandidateGroupsTest, testing::Values(9, 12, 16, 18, 20, 22, 35));
+INSTANTIATE_TEST_SUITE_P(Points, CandidateGroupsTest,
+                         testing::Values(9, 12, 16, 18, 20, 22, 25, 27, 35, 49));
 
 TEST(CandidateGroups, TranslationsOfTheFieldMoveSixteenPointsAsOne) {
     bool found = false;
@@ -41,6 +43,24 @@ TEST(CandidateGroups, TranslationsOfTheFieldMoveSixteenPointsAsOne) {
         EXPECT_EQ(orbits.orbitSize[0], 16u) << group.name;
     }
     EXPECT_TRUE(found);
+}
+
+// x -> a x + b with a running over all units is sharply 2-transitive on a field: one orbit of
+// pairs, and no orbit of triples larger than q (q - 1). A multiplication that is not the
+// field's would generate a far larger group.
+TEST(CandidateGroups, FullAffineGroupOfEachFieldIsSharplyTwoTransitive) {
+    for (const int q : {8, 9, 16, 25, 27, 32, 49}) {
+        const std::string name = "GF(" + std::to_string(q) + ")+:" + std::to_string(q - 1);
+        const std::vector<PermutationGroup> groups = candidateGroups(q);
+        const auto group = std::find_if(groups.begin(), groups.end(),
+                                        [&](const PermutationGroup& g) { return g.name == name; });
+        ASSERT_NE(group, groups.end()) << name;
+        EXPECT_EQ(subsetOrbits(*group, 1).orbitSize, std::vector<std::uint32_t>{std::uint32_t(q)})
+            << name;
+        EXPECT_EQ(subsetOrbits(*group, 2).orbitSize.size(), 1u) << name;
+        for (const auto size : subsetOrbits(*group, 3).orbitSize)
+            EXPECT_LE(size, std::uint32_t(q * (q - 1))) << name;
+    }
 }
 
 TEST(OrbitDesigns, RunsOnSeveralThreadsCoverEveryDraw) {
