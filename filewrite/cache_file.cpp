@@ -1,6 +1,5 @@
 #include "cache_file.h"
 
-#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
