@@ -76,6 +76,8 @@ void dropRedundant(std::vector<std::uint32_t>& chosen, const SubsetOrbits& draws
 // reaches a random unreached orbit of draws and gains most weight, then takes out the chosen
 // orbits that lose least until the design is smaller than the best again; the weights of the
 // orbits of draws left unreached grow each step, so long-unreached ones pull harder.
+// Every orbit's gain and loss are kept up to date as orbits come and go and weights grow, so a
+// step costs what it changes rather than a count over every candidate.
 class OrbitCoverSearch {
 public:
     OrbitCoverSearch(const SubsetOrbits& draws, const SubsetOrbits& blocks,
@@ -86,9 +88,17 @@ public:
           reaches_(reaches),
           random_(seed),
           reachCount_(draws.representative.size(), 0),
+          holderSum_(draws.representative.size(), 0),
           weight_(draws.representative.size(), 1),
-          chosen_(blocks.representative.size(), false),
-          tabuUntil_(blocks.representative.size(), 0) {}
+          unreachedSlot_(draws.representative.size(), 0),
+          gain_(blocks.representative.size(), 0),
+          loss_(blocks.representative.size(), 0),
+          chosenSlot_(blocks.representative.size(), 0),
+          tabuUntil_(blocks.representative.size(), 0) {
+        for (std::uint32_t d = 0; d < reaching_.size(); ++d) markUnreached(d);
+        for (std::uint32_t b = 0; b < reaches_.size(); ++b)
+            gain_[b] = reaches_[b].size();  // every weight is 1, nothing is reached yet
+    }
 
     std::vector<std::uint32_t> improve(const std::vector<std::uint32_t>& start,
                                        const std::function<bool()>& stop,
@@ -101,7 +111,7 @@ public:
             if (unreached_.empty()) {
                 if (count_ < bestCount) {
                     bestCount = count_;
-                    best = chosenList();
+                    best = chosen_;
                     lastGain = step;
                 }
                 if (bestCount <= lowerBound) break;
@@ -116,8 +126,9 @@ public:
                 tabuUntil_[added] = step + 2;
                 shrinkBelow(bestCount, added, step);
             }
-            for (const std::uint32_t d : unreached_) ++weight_[d];
+            makeHeavier();
         }
+        std::sort(best.begin(), best.end());
         return best;
     }
 
@@ -127,54 +138,70 @@ private:
     // README's tables were measured (20 numbers "3 wenn 3": 73 rows against 74).
     double noisy(double score) { return score * (1.0 + 1e-6 * random_.unit()); }
 
-    std::vector<std::uint32_t> chosenList() const {
-        std::vector<std::uint32_t> list;
-        for (std::uint32_t b = 0; b < chosen_.size(); ++b) {
-            if (chosen_[b]) list.push_back(b);
-        }
-        return list;
-    }
-
     void add(std::uint32_t b) {
-        chosen_[b] = true;
+        chosenSlot_[b] = std::uint32_t(chosen_.size() + 1);
+        chosen_.push_back(b);
         count_ += blocks_.orbitSize[b];
         for (const std::uint32_t d : reaches_[b]) {
-            if (reachCount_[d]++ == 0) std::erase(unreached_, d);
+            holderSum_[d] += b;
+            const std::uint32_t before = reachCount_[d]++;
+            if (before == 0) {
+                markReached(d);
+                for (const std::uint32_t other : reaching_[d]) gain_[other] -= weight_[d];
+                loss_[b] += weight_[d];
+            } else if (before == 1) {
+                loss_[holderSum_[d] - b] -= weight_[d];  // its one holder until now
+            }
         }
     }
 
     void remove(std::uint32_t b) {
-        chosen_[b] = false;
+        const std::uint32_t slot = chosenSlot_[b] - 1;
+        chosen_[slot] = chosen_.back();
+        chosenSlot_[chosen_[slot]] = slot + 1;
+        chosen_.pop_back();
+        chosenSlot_[b] = 0;
         count_ -= blocks_.orbitSize[b];
         for (const std::uint32_t d : reaches_[b]) {
-            if (--reachCount_[d] == 0) unreached_.push_back(d);
+            holderSum_[d] -= b;
+            const std::uint32_t after = --reachCount_[d];
+            if (after == 0) {
+                markUnreached(d);
+                for (const std::uint32_t other : reaching_[d]) gain_[other] += weight_[d];
+                loss_[b] -= weight_[d];
+            } else if (after == 1) {
+                loss_[holderSum_[d]] += weight_[d];  // its one holder from now on
+            }
         }
     }
 
-    // The weight of unreached orbits of draws that orbit b would reach.
-    std::uint64_t gain(std::uint32_t b) const {
-        std::uint64_t sum = 0;
-        for (const std::uint32_t d : reaches_[b]) {
-            if (reachCount_[d] == 0) sum += weight_[d];
+    void makeHeavier() {
+        for (const std::uint32_t d : unreached_) {
+            ++weight_[d];
+            for (const std::uint32_t b : reaching_[d]) ++gain_[b];
         }
-        return sum;
     }
 
-    // The weight of orbits of draws that only orbit b reaches.
-    std::uint64_t loss(std::uint32_t b) const {
-        std::uint64_t sum = 0;
-        for (const std::uint32_t d : reaches_[b]) {
-            if (reachCount_[d] == 1) sum += weight_[d];
-        }
-        return sum;
+    void markUnreached(std::uint32_t d) {
+        unreached_.push_back(d);
+        unreachedSlot_[d] = std::uint32_t(unreached_.size());
+    }
+
+    void markReached(std::uint32_t d) {
+        const std::uint32_t slot = unreachedSlot_[d] - 1;
+        unreached_[slot] = unreached_.back();
+        unreachedSlot_[unreached_[slot]] = slot + 1;
+        unreached_.pop_back();
+        unreachedSlot_[d] = 0;
     }
 
     std::uint32_t bestAddition(std::uint32_t draw, std::size_t bestCount, std::uint64_t step) {
         std::uint32_t best = UINT32_MAX;
         double bestScore = -1;
         for (const std::uint32_t b : reaching_[draw]) {
-            if (chosen_[b] || tabuUntil_[b] > step || blocks_.orbitSize[b] >= bestCount) continue;
-            const double score = noisy(double(gain(b)) / double(blocks_.orbitSize[b]));
+            if (chosenSlot_[b] != 0 || tabuUntil_[b] > step || blocks_.orbitSize[b] >= bestCount)
+                continue;
+            const double score = noisy(double(gain_[b]) / double(blocks_.orbitSize[b]));
             if (score > bestScore) {
                 bestScore = score;
                 best = b;
@@ -189,9 +216,9 @@ private:
         while (count_ >= bestCount) {
             std::uint32_t worst = UINT32_MAX;
             double worstScore = 0;
-            for (std::uint32_t b = 0; b < chosen_.size(); ++b) {
-                if (!chosen_[b] || b == kept) continue;
-                const double score = noisy(double(loss(b)) / double(blocks_.orbitSize[b]));
+            for (const std::uint32_t b : chosen_) {
+                if (b == kept) continue;
+                const double score = noisy(double(loss_[b]) / double(blocks_.orbitSize[b]));
                 if (worst == UINT32_MAX || score < worstScore) {
                     worstScore = score;
                     worst = b;
@@ -207,11 +234,20 @@ private:
     const std::vector<std::vector<std::uint32_t>>& reaching_;
     const std::vector<std::vector<std::uint32_t>>& reaches_;
     search::Random random_;  // the same numbers with every standard library
+    // Per orbit of draws: the chosen orbits reaching it, their numbers summed (which names the
+    // one holder where there is one), its weight, and 1 + its place in unreached_ (or 0).
     std::vector<std::uint32_t> reachCount_;
+    std::vector<std::uint64_t> holderSum_;
     std::vector<std::uint64_t> weight_;
-    std::vector<bool> chosen_;
-    std::vector<std::uint64_t> tabuUntil_;
+    std::vector<std::uint32_t> unreachedSlot_;
     std::vector<std::uint32_t> unreached_;
+    // Per orbit of blocks: the weight it would reach unreached, the weight only it reaches
+    // (where chosen), 1 + its place in chosen_ (or 0), and until when it may not come back.
+    std::vector<std::uint64_t> gain_;
+    std::vector<std::uint64_t> loss_;
+    std::vector<std::uint32_t> chosenSlot_;
+    std::vector<std::uint64_t> tabuUntil_;
+    std::vector<std::uint32_t> chosen_;
     std::size_t count_ = 0;
 };
 
