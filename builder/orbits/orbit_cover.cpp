@@ -3,6 +3,7 @@
 #include <queue>
 
 #include "builder/design/bounds.h"
+#include "builder/design/indexed_set.h"
 #include "builder/design/tuning.h"
 #include "builder/orbits/orbit_parts.h"
 #include "builder/search/random.h"
@@ -90,12 +91,12 @@ public:
           reachCount_(draws.representative.size(), 0),
           holderSum_(draws.representative.size(), 0),
           weight_(draws.representative.size(), 1),
-          unreachedSlot_(draws.representative.size(), 0),
+          unreached_(draws.representative.size()),
           gain_(blocks.representative.size(), 0),
           loss_(blocks.representative.size(), 0),
-          chosenSlot_(blocks.representative.size(), 0),
-          tabuUntil_(blocks.representative.size(), 0) {
-        for (std::uint32_t d = 0; d < reaching_.size(); ++d) markUnreached(d);
+          tabuUntil_(blocks.representative.size(), 0),
+          chosen_(blocks.representative.size()) {
+        for (std::uint32_t d = 0; d < reaching_.size(); ++d) unreached_.insert(d);
         for (std::uint32_t b = 0; b < reaches_.size(); ++b)
             gain_[b] = reaches_[b].size();  // every weight is 1, nothing is reached yet
     }
@@ -111,7 +112,7 @@ public:
             if (unreached_.empty()) {
                 if (count_ < bestCount) {
                     bestCount = count_;
-                    best = chosen_;
+                    best.assign(chosen_.members().begin(), chosen_.members().end());
                     lastGain = step;
                 }
                 if (bestCount <= lowerBound) break;
@@ -139,14 +140,13 @@ private:
     double noisy(double score) { return score * (1.0 + 1e-6 * random_.unit()); }
 
     void add(std::uint32_t b) {
-        chosenSlot_[b] = std::uint32_t(chosen_.size() + 1);
-        chosen_.push_back(b);
+        chosen_.insert(b);
         count_ += blocks_.orbitSize[b];
         for (const std::uint32_t d : reaches_[b]) {
             holderSum_[d] += b;
             const std::uint32_t before = reachCount_[d]++;
             if (before == 0) {
-                markReached(d);
+                unreached_.erase(d);
                 for (const std::uint32_t other : reaching_[d]) gain_[other] -= weight_[d];
                 loss_[b] += weight_[d];
             } else if (before == 1) {
@@ -156,17 +156,13 @@ private:
     }
 
     void remove(std::uint32_t b) {
-        const std::uint32_t slot = chosenSlot_[b] - 1;
-        chosen_[slot] = chosen_.back();
-        chosenSlot_[chosen_[slot]] = slot + 1;
-        chosen_.pop_back();
-        chosenSlot_[b] = 0;
+        chosen_.erase(b);
         count_ -= blocks_.orbitSize[b];
         for (const std::uint32_t d : reaches_[b]) {
             holderSum_[d] -= b;
             const std::uint32_t after = --reachCount_[d];
             if (after == 0) {
-                markUnreached(d);
+                unreached_.insert(d);
                 for (const std::uint32_t other : reaching_[d]) gain_[other] += weight_[d];
                 loss_[b] -= weight_[d];
             } else if (after == 1) {
@@ -176,30 +172,17 @@ private:
     }
 
     void makeHeavier() {
-        for (const std::uint32_t d : unreached_) {
+        for (const std::uint32_t d : unreached_.members()) {
             ++weight_[d];
             for (const std::uint32_t b : reaching_[d]) ++gain_[b];
         }
-    }
-
-    void markUnreached(std::uint32_t d) {
-        unreached_.push_back(d);
-        unreachedSlot_[d] = std::uint32_t(unreached_.size());
-    }
-
-    void markReached(std::uint32_t d) {
-        const std::uint32_t slot = unreachedSlot_[d] - 1;
-        unreached_[slot] = unreached_.back();
-        unreachedSlot_[unreached_[slot]] = slot + 1;
-        unreached_.pop_back();
-        unreachedSlot_[d] = 0;
     }
 
     std::uint32_t bestAddition(std::uint32_t draw, std::size_t bestCount, std::uint64_t step) {
         std::uint32_t best = UINT32_MAX;
         double bestScore = -1;
         for (const std::uint32_t b : reaching_[draw]) {
-            if (chosenSlot_[b] != 0 || tabuUntil_[b] > step || blocks_.orbitSize[b] >= bestCount)
+            if (chosen_.contains(b) || tabuUntil_[b] > step || blocks_.orbitSize[b] >= bestCount)
                 continue;
             const double score = noisy(double(gain_[b]) / double(blocks_.orbitSize[b]));
             if (score > bestScore) {
@@ -216,7 +199,7 @@ private:
         while (count_ >= bestCount) {
             std::uint32_t worst = UINT32_MAX;
             double worstScore = 0;
-            for (const std::uint32_t b : chosen_) {
+            for (const std::uint32_t b : chosen_.members()) {
                 if (b == kept) continue;
                 const double score = noisy(double(loss_[b]) / double(blocks_.orbitSize[b]));
                 if (worst == UINT32_MAX || score < worstScore) {
@@ -235,19 +218,17 @@ private:
     const std::vector<std::vector<std::uint32_t>>& reaches_;
     search::Random random_;  // the same numbers with every standard library
     // Per orbit of draws: the chosen orbits reaching it, their numbers summed (which names the
-    // one holder where there is one), its weight, and 1 + its place in unreached_ (or 0).
+    // one holder where there is one), and its weight; and those no chosen orbit reaches.
     std::vector<std::uint32_t> reachCount_;
     std::vector<std::uint64_t> holderSum_;
     std::vector<std::uint64_t> weight_;
-    std::vector<std::uint32_t> unreachedSlot_;
-    std::vector<std::uint32_t> unreached_;
+    IndexedSet unreached_;
     // Per orbit of blocks: the weight it would reach unreached, the weight only it reaches
-    // (where chosen), 1 + its place in chosen_ (or 0), and until when it may not come back.
+    // (where chosen), and until when it may not come back; and the chosen ones.
     std::vector<std::uint64_t> gain_;
     std::vector<std::uint64_t> loss_;
-    std::vector<std::uint32_t> chosenSlot_;
     std::vector<std::uint64_t> tabuUntil_;
-    std::vector<std::uint32_t> chosen_;
+    IndexedSet chosen_;
     std::size_t count_ = 0;
 };
 

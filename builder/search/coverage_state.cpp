@@ -17,13 +17,13 @@ CoverageState::CoverageState(const DesignShape& shape, std::span<const Block> fi
                              std::vector<Block> rows, const std::function<bool()>& stop)
     : shape_(shape),
       allPoints_(shape.points >= 64 ? ~Block{0} : bit(shape.points) - 1),
-      rows_(std::move(rows)) {
+      rows_(std::move(rows)),
+      uncovered_(ranks_.binom(shape.points, shape.drawSize)) {
     const int t = shape_.guarantee;
     const int m = shape_.drawSize;
     holders_.assign(ranks_.binom(shape_.points, t), 0);
     const std::uint32_t draws = ranks_.binom(shape_.points, m);
     if (m > t) held_.assign(draws, 0);
-    slot_.assign(draws, 0);
     // The counts first, then the list, so that it never holds every draw at once.
     for (Block row : fixed) hold(row, t, 0);
     const auto stopped = [&] { return stop && stop(); };
@@ -41,9 +41,8 @@ CoverageState::CoverageState(const DesignShape& shape, std::span<const Block> fi
             uncovered_.clear();
             return;
         }
-        if ((held_.empty() ? holders_[draw] : held_[draw]) == 0) uncovered_.push_back(draw);
+        if ((held_.empty() ? holders_[draw] : held_[draw]) == 0) uncovered_.insert(draw);
     }
-    for (std::size_t i = 0; i < uncovered_.size(); ++i) slot_[uncovered_[i]] = std::uint32_t(i + 1);
     listing_ = true;
 }
 
@@ -187,18 +186,12 @@ void CoverageState::loseSubset(Block subset, std::uint32_t rank) {
 
 void CoverageState::markUncovered(std::uint32_t draw) {
     if (!listing_) return;
-    uncovered_.push_back(draw);
-    slot_[draw] = std::uint32_t(uncovered_.size());
+    uncovered_.insert(draw);
 }
 
 void CoverageState::markCovered(std::uint32_t draw) {
     if (!listing_) return;
-    const std::uint32_t place = slot_[draw] - 1;
-    const std::uint32_t last = uncovered_.back();
-    uncovered_[place] = last;
-    slot_[last] = place + 1;
-    uncovered_.pop_back();
-    slot_[draw] = 0;
+    uncovered_.erase(draw);
 }
 
 }  // namespace lorvex::builder::search

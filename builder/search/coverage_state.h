@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "builder/design/design.h"
+#include "builder/design/indexed_set.h"
 #include "builder/design/subsets.h"
 
 namespace lorvex::builder::search {
@@ -31,7 +32,7 @@ public:
     const std::vector<Block>& rows() const { return rows_; }
     std::size_t uncoveredCount() const { return uncovered_.size(); }
     std::uint32_t uncoveredRank(std::size_t index) const { return uncovered_[index]; }
-    std::uint32_t drawCount() const { return std::uint32_t(slot_.size()); }
+    std::uint32_t drawCount() const { return std::uint32_t(uncovered_.bound()); }
     Block uncoveredDraw(std::size_t index) const {
         return ranks_.unrank(uncovered_[index], shape_.drawSize);
     }
@@ -76,10 +77,9 @@ private:
     Block allPoints_ = 0;
     SubsetRanks ranks_;
     std::vector<Block> rows_;
-    std::vector<std::uint32_t> holders_;    // per guarantee-subset: rows that hold it
-    std::vector<std::uint8_t> held_;        // per draw: its held subsets (draws larger only)
-    std::vector<std::uint32_t> uncovered_;  // ranks of the draws without the guarantee
-    std::vector<std::uint32_t> slot_;       // per draw: 1 + its place in uncovered_, or 0
+    std::vector<std::uint32_t> holders_;  // per guarantee-subset: rows that hold it
+    std::vector<std::uint8_t> held_;      // per draw: its held subsets (draws larger only)
+    IndexedSet uncovered_;                // ranks of the draws without the guarantee
     // Per set of guarantee - 1 points: the rows holding it, so that the rows meeting an
     // uncovered draw in that many points are found without looking at every row.
     std::vector<std::vector<std::uint32_t>> rowsThrough_;
