@@ -13,13 +13,18 @@ namespace lorvex::builder {
 
 namespace {
 
+bool withSmallGroups(const DesignShape& shape) {
+    return shape.points <= tuning::SMALL_GROUPS_UP_TO_POINTS &&
+           BINOMIALS.value[shape.points][shape.drawSize] >= tuning::SMALL_GROUPS_FROM_DRAWS;
+}
+
 // Orbit designs for several groups on several threads, each thread keeping its smallest; a
 // design at the lower bound stops every run.
 class GroupRace {
 public:
     GroupRace(const DesignShape& shape, std::uint64_t seed, int threads)
         : shape_(shape),
-          groups_(candidateGroups(shape.points)),
+          groups_(candidateGroups(shape.points, withSmallGroups(shape))),
           seed_(seed),
           threads_(std::max(threads, 1)),
           maxWork_(tuning::MAX_ORBIT_WORK / std::uint64_t(threads_)),

@@ -1,5 +1,4 @@
 #include "builder/orbits/permutation_groups.h"
-#include "builder/design/tuning.h"
 
 #include <algorithm>
 #include <array>
@@ -190,12 +189,12 @@ PermutationGroup projectiveLinearGroup(int q) {
     return {q + 1, {shift, scale, flip}, "PSL(2," + std::to_string(q) + ")"};
 }
 
-std::vector<PermutationGroup> candidateGroups(int points) {
+std::vector<PermutationGroup> candidateGroups(int points, bool withSmallGroups) {
     std::vector<PermutationGroup> groups;
     // A few short cycles with many points fixed: small groups, under which the orbit search
     // still moves most blocks one by one, but in a far smaller space (12 numbers "5 wenn 6"
     // take 38 rows under two 4-cycles, 14 numbers 98 under two transpositions).
-    for (int length = 2; points <= tuning::SMALL_GROUPS_UP_TO_POINTS && length <= 6; ++length) {
+    for (int length = 2; withSmallGroups && length <= 6; ++length) {
         for (int copies = 1; copies <= 6; ++copies) {
             const int moved = length * copies;
             if (moved >= 4 && points - moved >= 4)

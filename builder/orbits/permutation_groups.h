@@ -23,13 +23,13 @@ Block applyPermutation(const Permutation& permutation, Block set);
 // PSL(2,q) for a prime q on the projective line 0..q-1 and infinity = q, on q + 1 points.
 PermutationGroup projectiveLinearGroup(int q);
 
-// The groups whose orbits of blocks are worth trying on `points` points: up to six cycles of
-// two to six points each with at least four points fixed (on few points); x -> a x + b on Z_n
-// for each cyclic group of units a (a = 1: the cyclic group), also turning two or three
-// cycles of n points at once, each with up to three points left fixed; PSL(2,q); and the
-// translations of GF(q) for q = 8, 9, 16, 25, 27, 32 and 49, with multiplication by each
-// group of units, with up to six points fixed.
-std::vector<PermutationGroup> candidateGroups(int points);
+// The groups whose orbits of blocks are worth trying on `points` points: if asked, the small
+// ones, up to six cycles of two to six points each with at least four points fixed; x -> a x + b on
+// Z_n for each cyclic group of units a (a = 1: the cyclic group), also turning two or three cycles
+// of n points at once, each with up to three points left fixed; PSL(2,q); and the translations of
+// GF(q) for q = 8, 9, 16, 25, 27, 32 and 49, with multiplication by each group of units, with up to
+// six points fixed.
+std::vector<PermutationGroup> candidateGroups(int points, bool withSmallGroups);
 
 bool isPrime(int n);
 

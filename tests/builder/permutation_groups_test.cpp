@@ -19,7 +19,7 @@ class CandidateGroupsTest : public testing::TestWithParam<int> {};
 // product or multiplier would map two points to one.
 TEST_P(CandidateGroupsTest, GeneratorsPermuteThePoints) {
     const int points = GetParam();
-    for (const PermutationGroup& group : candidateGroups(points)) {
+    for (const PermutationGroup& group : candidateGroups(points, true)) {
         EXPECT_EQ(group.points, points) << group.name;
         for (const Permutation& generator : group.generators) {
             Block image = 0;
@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(Points, CandidateGroupsTest,
 
 TEST(CandidateGroups, TranslationsOfTheFieldMoveSixteenPointsAsOne) {
     bool found = false;
-    for (const PermutationGroup& group : candidateGroups(20)) {
+    for (const PermutationGroup& group : candidateGroups(20, false)) {
         if (group.name.rfind("GF(16)", 0) != 0) continue;
         found = true;
         const SubsetOrbits orbits = subsetOrbits(group, 1);
@@ -51,7 +51,7 @@ TEST(CandidateGroups, TranslationsOfTheFieldMoveSixteenPointsAsOne) {
 TEST(CandidateGroups, FullAffineGroupOfEachFieldIsSharplyTwoTransitive) {
     for (const int q : {8, 9, 16, 25, 27, 32, 49}) {
         const std::string name = "GF(" + std::to_string(q) + ")+:" + std::to_string(q - 1);
-        const std::vector<PermutationGroup> groups = candidateGroups(q);
+        const std::vector<PermutationGroup> groups = candidateGroups(q, false);
         const auto group = std::find_if(groups.begin(), groups.end(),
                                         [&](const PermutationGroup& g) { return g.name == name; });
         ASSERT_NE(group, groups.end()) << name;
@@ -67,7 +67,7 @@ TEST(CandidateGroups, FullAffineGroupOfEachFieldIsSharplyTwoTransitive) {
 // take 38 rows, the best published size (the larger groups give 40 or more). The search gives
 // up by its step count long before the deadline, so the size does not depend on the speed.
 TEST(OrbitDesigns, TwoFourCyclesWithFourPointsFixedGiveTheBestKnownFiveIfSix) {
-    const std::vector<PermutationGroup> groups = candidateGroups(12);
+    const std::vector<PermutationGroup> groups = candidateGroups(12, true);
     const auto group = std::find_if(groups.begin(), groups.end(),
                                     [](const PermutationGroup& g) { return g.name == "Z4x2"; });
     ASSERT_NE(group, groups.end());
