@@ -38,11 +38,13 @@ inline constexpr std::uint64_t LARGE_GROUPS_FIRST_ABOVE_DRAWS = 1'000'000;
 
 // The small groups (a few short cycles, many points fixed) race among the orbit designs only
 // up to this many points: above, they take the large groups' time (C(24,6,4) came out at 868
-// rows instead of 784 with them). And only from this many draws on: below, a build is over in
-// seconds, and on a slow computer the clock would cut their longer runs short, so that the
-// same seed would no longer give the same system there (the web page).
+// rows instead of 784 with them). And only from this many draws on, or, for a lotto design
+// below them, when the race has this much time: a build of a few seconds on a slow computer
+// would cut their longer runs short, so that the same seed would no longer give the same
+// system there (the web page). The coverings below are at their records without them.
 inline constexpr int SMALL_GROUPS_UP_TO_POINTS = 22;
 inline constexpr std::uint64_t SMALL_GROUPS_FROM_DRAWS = 2'000;
+inline constexpr std::chrono::seconds SMALL_GROUPS_BELOW_DRAWS_TIME{3};
 
 // --- Memory -----------------------------------------------------------------------------------
 // All search runs together stay below this (their coverage tables), whatever the shape.

@@ -13,18 +13,21 @@ namespace lorvex::builder {
 
 namespace {
 
-bool withSmallGroups(const DesignShape& shape) {
-    return shape.points <= tuning::SMALL_GROUPS_UP_TO_POINTS &&
-           BINOMIALS.value[shape.points][shape.drawSize] >= tuning::SMALL_GROUPS_FROM_DRAWS;
+bool withSmallGroups(const DesignShape& shape, Deadline deadline) {
+    if (shape.points > tuning::SMALL_GROUPS_UP_TO_POINTS) return false;
+    if (BINOMIALS.value[shape.points][shape.drawSize] >= tuning::SMALL_GROUPS_FROM_DRAWS)
+        return true;
+    return shape.guarantee < shape.drawSize &&
+           deadline.left() >= tuning::SMALL_GROUPS_BELOW_DRAWS_TIME;
 }
 
 // Orbit designs for several groups on several threads, each thread keeping its smallest; a
 // design at the lower bound stops every run.
 class GroupRace {
 public:
-    GroupRace(const DesignShape& shape, std::uint64_t seed, int threads)
+    GroupRace(const DesignShape& shape, Deadline deadline, std::uint64_t seed, int threads)
         : shape_(shape),
-          groups_(candidateGroups(shape.points, withSmallGroups(shape))),
+          groups_(candidateGroups(shape.points, withSmallGroups(shape, deadline))),
           seed_(seed),
           threads_(std::max(threads, 1)),
           maxWork_(tuning::MAX_ORBIT_WORK / std::uint64_t(threads_)),
@@ -110,7 +113,7 @@ private:
 std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, std::uint64_t seed,
                                    int threads) {
     if (!orbitDesignAffordable(shape)) return {};
-    GroupRace race(shape, seed, threads);
+    GroupRace race(shape, deadline, seed, threads);
     std::vector<std::size_t> alive(race.groupCount());
     std::iota(alive.begin(), alive.end(), std::size_t{0});
     // On many points only the large groups, last in the list, leave few enough orbits.
