@@ -31,12 +31,17 @@ DesignShape partShape(const DesignShape& shape, int points, int drawSize) {
     return {points, std::min(shape.blockSize, points), drawSize, shape.guarantee};
 }
 
+// Whether a partition design may need both its parts: some split leaves the guarantee's
+// count of drawn numbers in either part. In the other shapes one part holds the guarantee
+// alone, on fewer numbers with more of them drawn, and does not beat a design of its own.
+bool splitsInTwo(const DesignShape& shape) {
+    return shape.drawSize >= 2 * shape.guarantee - 1 && shape.drawSize > shape.guarantee;
+}
+
 // The shape on one point more, when a design for it can give one for `shape`: a partition
 // design may split the larger one better.
 std::optional<DesignShape> onePointMore(const DesignShape& shape) {
-    const bool splits =
-        shape.drawSize >= 2 * shape.guarantee - 1 && shape.drawSize > shape.guarantee;
-    if (!splits || shape.blockSize >= shape.points ||
+    if (!splitsInTwo(shape) || shape.blockSize >= shape.points ||
         BINOMIALS.value[shape.points + 1][shape.drawSize] > tuning::ONE_POINT_MORE_MAX_DRAWS) {
         return std::nullopt;
     }
@@ -185,10 +190,12 @@ std::vector<Candidate> DesignConstructor::candidates(const DesignShape& shape) {
         std::vector<Candidate> quick = withoutOrbits.candidates(shape);
         if (quickDesign_) quickDesign_(quick.front().blocks);
         if (quick.front().blocks.size() <= lowerBound(shape)) return quick;
-        const Deadline partsDeadline = orbitDeadline_.share(tuning::PART_SEARCH_SHARE);
-        searchParts(shape, withoutOrbits, partsDeadline.share(2, 3));
-        if (const auto larger = onePointMore(shape))
-            searchParts(*larger, withoutOrbits, partsDeadline);
+        if (splitsInTwo(shape)) {
+            const Deadline partsDeadline = orbitDeadline_.share(tuning::PART_SEARCH_SHARE);
+            searchParts(shape, withoutOrbits, partsDeadline.share(2, 3));
+            if (const auto larger = onePointMore(shape))
+                searchParts(*larger, withoutOrbits, partsDeadline);
+        }
     }
     std::vector<Candidate> found = candidatesUntil(shape, orbitDeadline_);
     if (const auto larger = onePointMore(shape)) {
