@@ -120,11 +120,15 @@ std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, 
     if (BINOMIALS.value[shape.points][shape.drawSize] > tuning::LARGE_GROUPS_FIRST_ABOVE_DRAWS) {
         std::reverse(alive.begin(), alive.end());
     }
-    // Successive halving: each round shares half the time left among the groups still in
-    // the race and keeps the better half of them for the next; the last group left runs from
-    // further seeds on every thread until the deadline.
+    // Successive halving: each round shares half the time left for the rounds among the
+    // groups still in the race and keeps the better half of them for the next; the last group
+    // left (or those left when the rounds' time is up) runs from further seeds on every thread
+    // until the deadline.
+    const Deadline rounds =
+        deadline.share(tuning::RACE_ROUNDS_SHARE.parts, tuning::RACE_ROUNDS_SHARE.whole);
     for (std::uint64_t round = 0; !alive.empty() && !race.over(deadline); ++round) {
-        race.round(alive, round, alive.size() == 1 ? deadline : deadline.share(2));
+        const bool last = alive.size() == 1 || rounds.passed();
+        race.round(alive, round, last ? deadline : rounds.share(2));
         race.halve(alive);
     }
     return race.smallestDesign();
