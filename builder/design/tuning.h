@@ -28,14 +28,10 @@ inline constexpr std::uint64_t PART_SEARCH_MAX_DRAWS = 200'000;
 // up to this many draws of that one.
 inline constexpr std::uint64_t ONE_POINT_MORE_MAX_DRAWS = 500'000;
 
-// The orbit race's rounds share this part of its time; the group that wins them has the rest
-// for runs of its own, which still gain where the rounds' short runs stopped (22 numbers
-// "3 wenn 4": 49 rows instead of 52; C(26,6,4): 1272 instead of 1314).
-struct TimeShare {
-    int parts;
-    int whole;
-};
-inline constexpr TimeShare RACE_ROUNDS_SHARE{3, 4};
+// The group that wins the orbit race's rounds has this part of the race for runs of its own,
+// which still gain where the rounds' short runs stopped (the race alone: 22 numbers "3 wenn 4"
+// 49 rows instead of 52, C(26,6,4) 1272 instead of 1314).
+inline constexpr int RACE_WINNER_SHARE = 4;
 
 // --- Sizes at which a step changes its way ------------------------------------------------
 // Above this many draws a partition design's parts are built and shrunk on their own first:

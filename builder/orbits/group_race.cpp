@@ -125,7 +125,7 @@ std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, 
     // left (or those left when the rounds' time is up) runs from further seeds on every thread
     // until the deadline.
     const Deadline rounds =
-        deadline.share(tuning::RACE_ROUNDS_SHARE.parts, tuning::RACE_ROUNDS_SHARE.whole);
+        deadline.share(tuning::RACE_WINNER_SHARE - 1, tuning::RACE_WINNER_SHARE);
     for (std::uint64_t round = 0; !alive.empty() && !race.over(deadline); ++round) {
         const bool last = alive.size() == 1 || rounds.passed();
         race.round(alive, round, last ? deadline : rounds.share(2));
