@@ -8,7 +8,8 @@
 #
 # SECONDS (default 30) is for the coverings up to 22 numbers and the small lotto designs;
 # TABLES is "all" (default), "coverings" or "lotto": the lotto designs at their best published
-# sizes, each with its own seconds (45, and 60 from 24 numbers on).
+# sizes and on the numbers in between, each with its own seconds (45, and 60 from 24 numbers
+# on); the script fails where fewer numbers took more rows than more numbers did.
 set -u
 build=${1:?build folder}
 seconds=${2:-30}
@@ -58,6 +59,18 @@ lotto() {
     count_failure "$rows"
     echo "| $t wenn $k, $v Zahlen | $rows | $known | $elapsed | $((${memory:-0} / 1024)) MB |"
 }
+# A system for V + 1 numbers gives one for V, so fewer numbers must never take more rows.
+previous_rows=""
+previous_cell=""
+check_fewer_numbers() {
+    local cell=$1 rows=$2
+    if [[ "$rows" =~ ^[0-9]+$ && "$previous_rows" =~ ^[0-9]+$ ]] && ((previous_rows > rows)); then
+        echo "$previous_cell: $previous_rows Reihen, mehr als $cell mit $rows"
+    fi
+    previous_rows=$rows
+    previous_cell=$cell
+}
+more_for_fewer=0
 if [ "$tables" != lotto ]; then
     echo "| V | 3 wenn 3 | 4 wenn 4 | 5 wenn 5 |"
     echo "|---|---|---|---|"
@@ -80,26 +93,42 @@ if [ "$tables" != lotto ]; then
     lotto 49 3 6 60 163
 fi
 if [ "$tables" != coverings ]; then
-    # "T K V:best ..." per line: the best published sizes (Li and van Rees's lotto design
-    # tables, the La Jolla coverings); 45 seconds up to 23 numbers, 60 from 24.
+    # "T K V:best ..." per line, V rising: the best published sizes (Li and van Rees's lotto
+    # design tables, the La Jolla coverings), "-" for the numbers in between; 45 seconds up to
+    # 23 numbers, 60 from 24.
     echo
     echo "| Anfrage | Reihen | beste bekannte | Sekunden | Speicher |"
     echo "|---|---|---|---|---|"
+    checks=$(mktemp -p "$work")
     while read -r t k cells; do
+        previous_rows=""
         for cell in $cells; do
             v=${cell%%:*}
-            lotto "$v" "$t" "$k" "$([ "$v" -ge 24 ] && echo 60 || echo 45)" "${cell#*:}"
+            line=$(lotto "$v" "$t" "$k" "$([ "$v" -ge 24 ] && echo 60 || echo 45)" "${cell#*:}")
+            echo "$line"
+            rows=$(cut -d'|' -f3 <<<"$line" | tr -d ' ')
+            count_failure "$rows"
+            check_fewer_numbers "$t wenn $k, $v Zahlen" "$rows" >>"$checks"
         done
     done <<'CELLS'
-3 6 14:4 16:5 18:7 20:10 22:15 24:20 25:22 49:163
-4 6 15:19 18:42 20:66 22:101 25:166
-5 6 12:38 14:98 16:223 18:471 20:844
-4 5 15:40 18:81 20:139 22:189 25:334
-3 5 17:11 20:18 22:22 25:34
-3 4 17:20 20:35 22:46 25:68
+3 6 14:4 16:5 18:7 19:- 20:10 21:- 22:15 23:- 24:20 25:22 49:163
+4 6 15:19 18:42 19:- 20:66 21:- 22:101 23:- 25:166
+5 6 12:38 14:98 16:223 18:471 19:- 20:844
+4 5 15:40 18:81 19:- 20:139 21:- 22:189 23:- 24:- 25:334
+3 5 17:11 19:- 20:18 21:- 22:22 23:- 24:- 25:34
+3 4 17:20 19:- 20:35 21:- 22:46 23:- 24:- 25:68
 2 6 49:19
 4 4 23:716 24:784 25:992 26:1152
 3 3 30:225
 CELLS
+    echo
+    if [ -s "$checks" ]; then
+        echo "Weniger Zahlen, mehr Reihen:"
+        cat "$checks"
+        more_for_fewer=$(wc -l <"$checks")
+    else
+        echo "Keine Anfrage braucht mehr Reihen als dieselbe mit mehr Zahlen."
+    fi
 fi
 [ "$holes" = 0 ] || { echo "$holes Systeme mit Loch oder Fehler"; exit 1; }
+[ "$more_for_fewer" = 0 ] || exit 1
