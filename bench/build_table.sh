@@ -63,15 +63,15 @@ lotto() {
 # A system for V + 1 numbers gives one for V, so fewer numbers must never take more rows.
 previous_rows=""
 previous_cell=""
+more_for_fewer=()
 check_fewer_numbers() {
     local cell=$1 rows=$2
     if [[ "$rows" =~ ^[0-9]+$ && "$previous_rows" =~ ^[0-9]+$ ]] && ((previous_rows > rows)); then
-        echo "$previous_cell: $previous_rows Reihen, mehr als $cell mit $rows"
+        more_for_fewer+=("$previous_cell: $previous_rows Reihen, mehr als $cell mit $rows")
     fi
     previous_rows=$rows
     previous_cell=$cell
 }
-more_for_fewer=0
 if [ "$tables" != lotto ]; then
     echo "| V | 3 wenn 3 | 4 wenn 4 | 5 wenn 5 |"
     echo "|---|---|---|---|"
@@ -100,13 +100,12 @@ if [ "$tables" != coverings ]; then
     echo
     echo "| Anfrage | Reihen | beste bekannte | Sekunden | Speicher |"
     echo "|---|---|---|---|---|"
-    checks=$(mktemp -p "$work")
     while read -r t k cells; do
         previous_rows=""
         for cell in $cells; do
             v=${cell%%:*}
             lotto "$v" "$t" "$k" "$([ "$v" -ge 24 ] && echo 60 || echo 45)" "${cell#*:}"
-            check_fewer_numbers "$t wenn $k, $v Zahlen" "$lotto_rows" >>"$checks"
+            check_fewer_numbers "$t wenn $k, $v Zahlen" "$lotto_rows"
         done
     done <<'CELLS'
 3 6 14:4 16:5 18:7 19:- 20:10 21:- 22:15 23:- 24:20 25:22 49:163
@@ -120,13 +119,12 @@ if [ "$tables" != coverings ]; then
 3 3 30:225
 CELLS
     echo
-    if [ -s "$checks" ]; then
+    if ((${#more_for_fewer[@]} > 0)); then
         echo "Weniger Zahlen, mehr Reihen:"
-        cat "$checks"
-        more_for_fewer=$(wc -l <"$checks")
+        printf '%s\n' "${more_for_fewer[@]}"
     else
         echo "Keine Anfrage braucht mehr Reihen als dieselbe mit mehr Zahlen."
     fi
 fi
 [ "$holes" = 0 ] || { echo "$holes Systeme mit Loch oder Fehler"; exit 1; }
-[ "$more_for_fewer" = 0 ] || exit 1
+((${#more_for_fewer[@]} == 0)) || exit 1
