@@ -36,8 +36,8 @@ std::optional<std::vector<Block>> orbitDesign(const DesignShape& shape,
 std::optional<std::vector<Block>> orbitSteinerSystem(int points, int blockSize, int strength,
                                                      const PermutationGroup& group);
 
-// The smallest design that orbitDesign finds over candidateGroups before the deadline, on
-// `threads` threads at once.
+// The smallest design that orbitDesign finds over candidateGroups (for lotto designs with time
+// enough, also twoLengthGroups) before the deadline, on `threads` threads at once.
 std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, std::uint64_t seed,
                                    int threads = 1);
 

@@ -157,6 +157,24 @@ PermutationGroup withPoints(PermutationGroup group, int points) {
     return group;
 }
 
+// One permutation turning `longCycles` cycles of `longer` points and `shortCycles` of `shorter`
+// points at once, the rest fixed.
+PermutationGroup twoLengthTurn(int longer, int longCycles, int shorter, int shortCycles,
+                               int points) {
+    Permutation turn = identity();
+    int start = 0;
+    for (const auto& [length, cycles] : {std::pair{longer, longCycles}, {shorter, shortCycles}}) {
+        for (int cycle = 0; cycle < cycles; ++cycle, start += length) {
+            for (int i = 0; i < length; ++i)
+                turn[start + i] = std::uint8_t(start + (i + 1) % length);
+        }
+    }
+    return {points,
+            {turn},
+            "Z" + std::to_string(longer) + "x" + std::to_string(longCycles) + "+Z" +
+                std::to_string(shorter) + "x" + std::to_string(shortCycles)};
+}
+
 }  // namespace
 
 bool isPrime(int n) {
@@ -187,6 +205,23 @@ PermutationGroup projectiveLinearGroup(int q) {
     }
     flip[infinity] = 0;
     return {q + 1, {shift, scale, flip}, "PSL(2," + std::to_string(q) + ")"};
+}
+
+std::vector<PermutationGroup> twoLengthGroups(int points) {
+    std::vector<PermutationGroup> groups;
+    for (const auto& [longer, shorter] : {std::pair{3, 2}, {4, 3}, {6, 4}}) {
+        for (int longCycles = 1; longCycles * longer <= points; ++longCycles) {
+            for (int shortCycles = 1; longCycles * longer + shortCycles * shorter <= points;
+                 ++shortCycles) {
+                const int longPoints = longCycles * longer;
+                const int shortPoints = shortCycles * shorter;
+                if (points - longPoints - shortPoints > 3 || longPoints < 6 || shortPoints < 6)
+                    continue;
+                groups.push_back(twoLengthTurn(longer, longCycles, shorter, shortCycles, points));
+            }
+        }
+    }
+    return groups;
 }
 
 std::vector<PermutationGroup> candidateGroups(int points, bool withSmallGroups) {

@@ -31,6 +31,12 @@ PermutationGroup projectiveLinearGroup(int q);
 // six points fixed.
 std::vector<PermutationGroup> candidateGroups(int points, bool withSmallGroups);
 
+// Groups of one permutation turning cycles of two lengths at once (3 and 2, 4 and 3, 6 and 4
+// points), six points or more in cycles of each length, at most three points fixed. Their
+// orbits keep two parts of the numbers apart; four 3-cycles and four 2-cycles give 20 numbers
+// "4 wenn 6" in 59 rows.
+std::vector<PermutationGroup> twoLengthGroups(int points);
+
 bool isPrime(int n);
 
 }  // namespace lorvex::builder

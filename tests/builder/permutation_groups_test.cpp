@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <chrono>
+#include <map>
 #include <string>
 
 #include "builder/design/verification.h"
@@ -19,7 +20,9 @@ class CandidateGroupsTest : public testing::TestWithParam<int> {};
 // product or multiplier would map two points to one.
 TEST_P(CandidateGroupsTest, GeneratorsPermuteThePoints) {
     const int points = GetParam();
-    for (const PermutationGroup& group : candidateGroups(points, true)) {
+    std::vector<PermutationGroup> groups = candidateGroups(points, true);
+    for (PermutationGroup& group : twoLengthGroups(points)) groups.push_back(std::move(group));
+    for (const PermutationGroup& group : groups) {
         EXPECT_EQ(group.points, points) << group.name;
         for (const Permutation& generator : group.generators) {
             Block image = 0;
@@ -32,6 +35,24 @@ TEST_P(CandidateGroupsTest, GeneratorsPermuteThePoints) {
 
 INSTANTIATE_TEST_SUITE_P(Points, CandidateGroupsTest,
                          testing::Values(9, 12, 16, 18, 20, 22, 25, 27, 35, 49));
+
+// Each group's points fall into cycles of exactly two lengths, six points or more of each,
+// and at most three fixed points; every such split of the points is there once.
+TEST(TwoLengthGroups, SplitThePointsIntoCyclesOfTwoLengths) {
+    for (const auto& [points, expected] : {std::pair{11, 0u}, {12, 1u}, {17, 7u}, {22, 12u}}) {
+        const std::vector<PermutationGroup> groups = twoLengthGroups(points);
+        EXPECT_EQ(groups.size(), expected) << points;
+        for (const PermutationGroup& group : groups) {
+            std::map<std::uint32_t, int> pointsInCycles;  // by cycle length
+            for (const std::uint32_t size : subsetOrbits(group, 1).orbitSize)
+                pointsInCycles[size] += int(size);
+            EXPECT_LE(pointsInCycles[1], 3) << group.name;
+            pointsInCycles.erase(1);
+            ASSERT_EQ(pointsInCycles.size(), 2u) << group.name;
+            for (const auto& [length, moved] : pointsInCycles) EXPECT_GE(moved, 6) << group.name;
+        }
+    }
+}
 
 TEST(CandidateGroups, TranslationsOfTheFieldMoveSixteenPointsAsOne) {
     bool found = false;
