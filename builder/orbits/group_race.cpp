@@ -36,13 +36,18 @@ public:
           best_(static_cast<std::size_t>(threads_)),
           smallest_(groups_.size(), SIZE_MAX) {}
 
-    std::size_t groupCount() const { return groups_.size(); }
+    std::vector<std::size_t> everyGroup() const {
+        std::vector<std::size_t> every(groups_.size());
+        std::iota(every.begin(), every.end(), std::size_t{0});
+        return every;
+    }
     bool over(Deadline deadline) const { return boundReached_ || deadline.passed(); }
 
     // One design for each group in `alive` (for the first ones again, from other seeds,
     // while there are fewer groups than threads), sharing the time until `end`. Remembers the
     // smallest size each group gave.
     void round(const std::vector<std::size_t>& alive, std::uint64_t index, Deadline end) {
+        if (alive.empty()) return;
         const std::size_t runs = std::max(alive.size(), std::size_t(threads_));
         std::vector<std::size_t> sizes(runs, SIZE_MAX);
         search::runInParallel(threads_, [&](int thread) {
@@ -116,10 +121,7 @@ private:
 std::vector<Block> twoLengthDesign(const DesignShape& shape, Deadline end, std::uint64_t seed,
                                    int threads) {
     GroupRace race(shape, twoLengthGroups(shape.points), seed, threads);
-    if (race.groupCount() == 0) return {};
-    std::vector<std::size_t> all(race.groupCount());
-    std::iota(all.begin(), all.end(), std::size_t{0});
-    race.round(all, 0, end);
+    race.round(race.everyGroup(), 0, end);
     return race.smallestDesign();
 }
 
@@ -142,8 +144,7 @@ std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, 
         if (!twoLengths.empty() && twoLengths.size() <= lowerBound(shape)) return twoLengths;
     }
     GroupRace race(shape, candidateGroups(shape.points, smallGroups), seed, threads);
-    std::vector<std::size_t> alive(race.groupCount());
-    std::iota(alive.begin(), alive.end(), std::size_t{0});
+    std::vector<std::size_t> alive = race.everyGroup();
     // On many points only the large groups, last in the list, leave few enough orbits.
     if (BINOMIALS.value[shape.points][shape.drawSize] > tuning::LARGE_GROUPS_FIRST_ABOVE_DRAWS) {
         std::reverse(alive.begin(), alive.end());
