@@ -42,6 +42,13 @@ inline constexpr int RACE_WINNER_SHARE = 4;
 inline constexpr int TWO_LENGTHS_SHARE = 3;
 inline constexpr std::chrono::seconds TWO_LENGTHS_FROM_TIME{3};
 inline constexpr int TWO_LENGTHS_NOT_FOR_DRAWS = 5;
+// Their runs have room for this many entries in the orbit lists each, this many together (see
+// MAX_ORBIT_WORK). On two threads that is a little more than the race gives a run: two 6-cycles
+// and two 4-cycles on 22 numbers (13.2 million) fit and give "4 wenn 6" in 102 rows instead of
+// 113. On one thread it is less: the groups with more entries took the others' time (21 numbers
+// "4 wenn 6" in 20 s on one thread: 78 rows, 102 with the race's room).
+inline constexpr std::uint64_t TWO_LENGTHS_RUN_WORK = 15'000'000;
+inline constexpr std::uint64_t TWO_LENGTHS_WORK = 30'000'000;
 
 // --- Sizes at which a step changes its way ------------------------------------------------
 // Above this many draws a partition design's parts are built and shrunk on their own first:

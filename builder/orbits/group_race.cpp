@@ -21,17 +21,21 @@ bool withSmallGroups(const DesignShape& shape, Deadline deadline) {
            deadline.left() >= tuning::SMALL_GROUPS_BELOW_DRAWS_TIME;
 }
 
-// Orbit designs for several groups on several threads, each thread keeping its smallest; a
-// design at the lower bound stops every run.
+std::uint64_t perThread(std::uint64_t work, int threads) {
+    return work / std::uint64_t(std::max(threads, 1));
+}
+
+// Orbit designs for several groups on several threads, each thread keeping its smallest, each run
+// with room for `runWork` entries in its orbit lists; a design at the lower bound stops every run.
 class GroupRace {
 public:
     GroupRace(const DesignShape& shape, std::vector<PermutationGroup> groups, std::uint64_t seed,
-              int threads)
+              int threads, std::uint64_t runWork)
         : shape_(shape),
           groups_(std::move(groups)),
           seed_(seed),
           threads_(std::max(threads, 1)),
-          maxWork_(tuning::MAX_ORBIT_WORK / std::uint64_t(threads_)),
+          maxWork_(runWork),
           bound_(lowerBound(shape)),
           best_(static_cast<std::size_t>(threads_)),
           smallest_(groups_.size(), SIZE_MAX) {}
@@ -120,7 +124,9 @@ private:
 // 82 after 0.3 s).
 std::vector<Block> twoLengthDesign(const DesignShape& shape, Deadline end, std::uint64_t seed,
                                    int threads) {
-    GroupRace race(shape, twoLengthGroups(shape.points), seed, threads);
+    GroupRace race(
+        shape, twoLengthGroups(shape.points), seed, threads,
+        std::min(tuning::TWO_LENGTHS_RUN_WORK, perThread(tuning::TWO_LENGTHS_WORK, threads)));
     race.round(race.everyGroup(), 0, end);
     return race.smallestDesign();
 }
@@ -143,7 +149,8 @@ std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, 
             twoLengthDesign(shape, deadline.share(1, tuning::TWO_LENGTHS_SHARE), seed, threads);
         if (!twoLengths.empty() && twoLengths.size() <= lowerBound(shape)) return twoLengths;
     }
-    GroupRace race(shape, candidateGroups(shape.points, smallGroups), seed, threads);
+    GroupRace race(shape, candidateGroups(shape.points, smallGroups), seed, threads,
+                   perThread(tuning::MAX_ORBIT_WORK, threads));
     std::vector<std::size_t> alive = race.everyGroup();
     // On many points only the large groups, last in the list, leave few enough orbits.
     if (BINOMIALS.value[shape.points][shape.drawSize] > tuning::LARGE_GROUPS_FIRST_ABOVE_DRAWS) {
