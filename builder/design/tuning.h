@@ -33,13 +33,15 @@ inline constexpr std::uint64_t ONE_POINT_MORE_MAX_DRAWS = 500'000;
 // 49 rows instead of 52, C(26,6,4) 1272 instead of 1314).
 inline constexpr int RACE_WINNER_SHARE = 4;
 // The groups turning cycles of two lengths get one run each, together this part of the orbit
-// designs' time, before the race; only for lotto designs where the small groups race, and only
+// designs' time, before the race; only for lotto designs up to this many numbers, and only
 // when there is this much time (their runs need a second or more). They took 20 numbers
 // "4 wenn 6" from 70 to 59 rows, 18 numbers "5 wenn 6" from 496 to 479, "3 wenn 4" on 20 and
-// 22 numbers from 36 and 49 to 35 and 48. Not for draws of five numbers: there they gave
-// nothing and took the race's time (20 and 21 numbers "4 wenn 5": 138 and 182 rows, not 135
-// and 179).
+// 22 numbers from 36 and 49 to 35 and 48; unlike the small groups they gain above 22 numbers
+// too ("3 wenn 4" on 23 numbers: 58 rows instead of 62). Not for draws of five numbers: there
+// they gave nothing and took the race's time (20 and 21 numbers "4 wenn 5": 138 and 182 rows,
+// not 135 and 179).
 inline constexpr int TWO_LENGTHS_SHARE = 3;
+inline constexpr int TWO_LENGTHS_UP_TO_POINTS = 25;
 inline constexpr std::chrono::seconds TWO_LENGTHS_FROM_TIME{3};
 inline constexpr int TWO_LENGTHS_NOT_FOR_DRAWS = 5;
 // Their runs have room for this many entries in the orbit lists each, this many together (see

@@ -131,8 +131,8 @@ std::vector<Block> twoLengthDesign(const DesignShape& shape, Deadline end, std::
     return race.smallestDesign();
 }
 
-bool twoLengthsWorthTrying(const DesignShape& shape, bool smallGroups, Deadline deadline) {
-    return smallGroups && shape.guarantee < shape.drawSize &&
+bool twoLengthsWorthTrying(const DesignShape& shape, Deadline deadline) {
+    return shape.points <= tuning::TWO_LENGTHS_UP_TO_POINTS && shape.guarantee < shape.drawSize &&
            shape.drawSize != tuning::TWO_LENGTHS_NOT_FOR_DRAWS &&
            deadline.left() >= tuning::TWO_LENGTHS_FROM_TIME;
 }
@@ -144,7 +144,7 @@ std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, 
     if (!orbitDesignAffordable(shape)) return {};
     const bool smallGroups = withSmallGroups(shape, deadline);
     std::vector<Block> twoLengths;
-    if (twoLengthsWorthTrying(shape, smallGroups, deadline)) {
+    if (twoLengthsWorthTrying(shape, deadline)) {
         twoLengths =
             twoLengthDesign(shape, deadline.share(1, tuning::TWO_LENGTHS_SHARE), seed, threads);
         if (!twoLengths.empty() && twoLengths.size() <= lowerBound(shape)) return twoLengths;
