@@ -81,12 +81,22 @@ public:
         }
     }
 
-    // The better half of `alive` by the sizes the groups gave; those that gave none go.
+    // The better half of `alive` by the sizes the groups gave, but as many groups tied with
+    // the best as there are threads: which of them wins shows only in longer runs (17 numbers
+    // "3 wenn 4": six transpositions give 20 rows in two runs of three, five transpositions
+    // never; both give 21 in the rounds' short runs). Those that gave none go.
     void halve(std::vector<std::size_t>& alive) const {
         std::erase_if(alive, [&](std::size_t group) { return smallest_[group] == SIZE_MAX; });
         std::stable_sort(alive.begin(), alive.end(),
                          [&](std::size_t a, std::size_t b) { return smallest_[a] < smallest_[b]; });
-        alive.resize((alive.size() + 1) / 2);
+        const std::size_t tied = std::min(tiedWithBest(alive), std::size_t(threads_));
+        alive.resize(std::max((alive.size() + 1) / 2, tied));
+    }
+
+    // Whether the groups in `alive`, sorted by halve(), are tied and each has a thread of its
+    // own: the rounds would not tell them apart.
+    bool tiedOnThreads(const std::vector<std::size_t>& alive) const {
+        return alive.size() <= std::size_t(threads_) && tiedWithBest(alive) == alive.size();
     }
 
     std::vector<Block> smallestDesign() {
@@ -99,6 +109,14 @@ public:
     }
 
 private:
+    std::size_t tiedWithBest(const std::vector<std::size_t>& sorted) const {
+        if (sorted.empty()) return 0;
+        const std::size_t best = smallest_[sorted.front()];
+        return std::size_t(std::count_if(sorted.begin(), sorted.end(), [&](std::size_t group) {
+            return smallest_[group] == best;
+        }));
+    }
+
     std::size_t keep(int thread, std::vector<Block> design) {
         const std::size_t size = design.size();
         std::vector<Block>& mine = best_[std::size_t(thread)];
@@ -158,12 +176,13 @@ std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, 
     }
     // Successive halving: each round shares half the time left for the rounds among the
     // groups still in the race and keeps the better half of them for the next; the last group
-    // left (or those left when the rounds' time is up) runs from further seeds on every thread
-    // until the deadline.
+    // left (or those left when the rounds' time is up, or tied ones, a thread each) runs from
+    // further seeds on every thread until the deadline.
     const Deadline rounds =
         deadline.share(tuning::RACE_WINNER_SHARE - 1, tuning::RACE_WINNER_SHARE);
     for (std::uint64_t round = 0; !alive.empty() && !race.over(deadline); ++round) {
-        const bool last = alive.size() == 1 || rounds.passed();
+        const bool last =
+            alive.size() == 1 || rounds.passed() || (round > 0 && race.tiedOnThreads(alive));
         race.round(alive, round, last ? deadline : rounds.share(2));
         race.halve(alive);
     }
