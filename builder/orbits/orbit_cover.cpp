@@ -13,9 +13,8 @@ namespace lorvex::builder {
 namespace {
 
 // Greedy weighted set cover: draws' orbits weigh their size, blocks' orbits cost theirs.
-std::vector<std::uint32_t> greedyOrbitCover(
-    const SubsetOrbits& draws, const SubsetOrbits& blocks,
-    const std::vector<std::vector<std::uint32_t>>& reaches) {
+std::vector<std::uint32_t> greedyOrbitCover(const SubsetOrbits& draws, const SubsetOrbits& blocks,
+                                            const OrbitLists& reaches) {
     const std::size_t blockOrbits = blocks.representative.size();
 
     std::vector<bool> reached(draws.representative.size(), false);
@@ -52,8 +51,7 @@ std::vector<std::uint32_t> greedyOrbitCover(
 
 // Drops chosen orbits whose draws the others reach too, the largest first.
 void dropRedundant(std::vector<std::uint32_t>& chosen, const SubsetOrbits& draws,
-                   const SubsetOrbits& blocks,
-                   const std::vector<std::vector<std::uint32_t>>& reaches) {
+                   const SubsetOrbits& blocks, const OrbitLists& reaches) {
     std::vector<std::uint32_t> reachCount(draws.representative.size(), 0);
     for (const std::uint32_t b : chosen) {
         for (const std::uint32_t d : reaches[b]) ++reachCount[d];
@@ -82,8 +80,7 @@ void dropRedundant(std::vector<std::uint32_t>& chosen, const SubsetOrbits& draws
 class OrbitCoverSearch {
 public:
     OrbitCoverSearch(const SubsetOrbits& draws, const SubsetOrbits& blocks,
-                     const std::vector<std::vector<std::uint32_t>>& reaching,
-                     const std::vector<std::vector<std::uint32_t>>& reaches, std::uint64_t seed)
+                     const OrbitLists& reaching, const OrbitLists& reaches, std::uint64_t seed)
         : blocks_(blocks),
           reaching_(reaching),
           reaches_(reaches),
@@ -214,8 +211,8 @@ private:
     }
 
     const SubsetOrbits& blocks_;
-    const std::vector<std::vector<std::uint32_t>>& reaching_;
-    const std::vector<std::vector<std::uint32_t>>& reaches_;
+    const OrbitLists& reaching_;
+    const OrbitLists& reaches_;
     search::Random random_;  // the same numbers with every standard library
     // Per orbit of draws: the chosen orbits reaching it, their numbers summed (which names the
     // one holder where there is one), and its weight; and those no chosen orbit reaches.
@@ -260,8 +257,8 @@ std::optional<std::vector<Block>> orbitDesignWithin(const DesignShape& shape,
     if (abandon()) return std::nullopt;
     const SubsetOrbits blocks = subsetOrbits(group, shape.blockSize);
     if (abandon()) return std::nullopt;
-    const auto reaching = reachingOrbits(shape, draws, blocks);
-    const auto reaches = reachedBy(blocks.representative.size(), reaching);
+    const OrbitLists reaching = reachingOrbits(shape, draws, blocks);
+    const OrbitLists reaches = reaching.transposed(blocks.representative.size());
     std::vector<std::uint32_t> start = greedyOrbitCover(draws, blocks, reaches);
     dropRedundant(start, draws, blocks, reaches);
     OrbitCoverSearch search(draws, blocks, reaching, reaches, seed);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "builder/design/design.h"
@@ -23,14 +24,35 @@ void forEachReachingBlock(const DesignShape& shape, Block draw, Visit&& visit) {
 // How many blocks meet one draw in `guarantee` points or more.
 std::uint64_t blocksPerDraw(const DesignShape& shape);
 
-// For each orbit of draws, the orbits of blocks that reach its representative (each once).
-std::vector<std::vector<std::uint32_t>> reachingOrbits(const DesignShape& shape,
-                                                       const SubsetOrbits& draws,
-                                                       const SubsetOrbits& blocks);
+// One list of orbit numbers for each orbit, all in one array: the lists take tens of millions
+// of entries on 25 numbers, and a vector each would add its header and up to as much again in
+// spare capacity.
+class OrbitLists {
+public:
+    std::size_t size() const { return starts_.size() - 1; }
+    std::span<const std::uint32_t> operator[](std::size_t list) const {
+        return {entries_.data() + starts_[list], entries_.data() + starts_[list + 1]};
+    }
 
-// The orbits of draws each orbit of blocks reaches.
-std::vector<std::vector<std::uint32_t>> reachedBy(
-    std::size_t blockOrbits, const std::vector<std::vector<std::uint32_t>>& reaching);
+    // Room for `entries` in all (pages never written are never taken from the system).
+    void reserve(std::size_t lists, std::uint64_t entries) {
+        starts_.reserve(lists + 1);
+        entries_.reserve(entries);
+    }
+    void append(std::uint32_t entry) { entries_.push_back(entry); }
+    void endList() { starts_.push_back(entries_.size()); }
+
+    // The lists the other way round: for each entry number, the lists holding it.
+    OrbitLists transposed(std::size_t entryCount) const;
+
+private:
+    std::vector<std::uint64_t> starts_{0};
+    std::vector<std::uint32_t> entries_;
+};
+
+// For each orbit of draws, the orbits of blocks that reach its representative (each once).
+OrbitLists reachingOrbits(const DesignShape& shape, const SubsetOrbits& draws,
+                          const SubsetOrbits& blocks);
 
 // Every block of the chosen orbits.
 std::vector<Block> orbitMembers(const SubsetOrbits& blocks, int points,

@@ -23,18 +23,20 @@ std::uint64_t blocksPerDraw(const DesignShape& shape) {
 }
 
 // For each orbit of draws, the orbits of blocks that reach its representative (each once).
-std::vector<std::vector<std::uint32_t>> reachingOrbits(const DesignShape& shape,
-                                                       const SubsetOrbits& draws,
-                                                       const SubsetOrbits& blocks) {
-    std::vector<std::vector<std::uint32_t>> reaching(draws.representative.size());
+OrbitLists reachingOrbits(const DesignShape& shape, const SubsetOrbits& draws,
+                          const SubsetOrbits& blocks) {
+    OrbitLists reaching;
+    reaching.reserve(draws.representative.size(),
+                     draws.representative.size() * blocksPerDraw(shape));
     std::vector<std::uint32_t> seenAt(blocks.representative.size(), UINT32_MAX);
     for (std::uint32_t d = 0; d < draws.representative.size(); ++d) {
         forEachReachingBlock(shape, draws.representative[d], [&](Block block) {
             const std::uint32_t orbit = blocks.orbitOfRank[subsetRank(block)];
             if (seenAt[orbit] == d) return;
             seenAt[orbit] = d;
-            reaching[d].push_back(orbit);
+            reaching.append(orbit);
         });
+        reaching.endList();
     }
     return reaching;
 }
@@ -49,14 +51,18 @@ std::vector<Block> orbitMembers(const SubsetOrbits& blocks, int points,
     return members;
 }
 
-// The orbits of draws each orbit of blocks reaches.
-std::vector<std::vector<std::uint32_t>> reachedBy(
-    std::size_t blockOrbits, const std::vector<std::vector<std::uint32_t>>& reaching) {
-    std::vector<std::vector<std::uint32_t>> reaches(blockOrbits);
-    for (std::uint32_t d = 0; d < reaching.size(); ++d) {
-        for (const std::uint32_t b : reaching[d]) reaches[b].push_back(d);
+OrbitLists OrbitLists::transposed(std::size_t entryCount) const {
+    std::vector<std::uint64_t> counts(entryCount, 0);
+    for (const std::uint32_t entry : entries_) ++counts[entry];
+    OrbitLists lists;
+    lists.starts_.resize(entryCount + 1);
+    std::partial_sum(counts.begin(), counts.end(), lists.starts_.begin() + 1);
+    lists.entries_.resize(entries_.size());
+    std::vector<std::uint64_t> next(lists.starts_.begin(), lists.starts_.end() - 1);
+    for (std::uint32_t list = 0; list < size(); ++list) {
+        for (const std::uint32_t entry : (*this)[list]) lists.entries_[next[entry]++] = list;
     }
-    return reaches;
+    return lists;
 }
 
 SubsetOrbits subsetOrbits(const PermutationGroup& group, int size) {
