@@ -52,6 +52,16 @@ inline constexpr int TWO_LENGTHS_NOT_FOR_DRAWS = 5;
 inline constexpr std::uint64_t TWO_LENGTHS_RUN_WORK = 15'000'000;
 inline constexpr std::uint64_t TWO_LENGTHS_WORK = 30'000'000;
 
+// Lotto designs with draws of this many numbers, on more points than the small groups race on
+// and up to this many, take their orbit designs from three turned triples alone when there is
+// this much time (making their lists takes a second or two; the parts of a partition design
+// get a tenth), in runs that together have at most this much work (two runs on 25 numbers
+// "3 wenn 4").
+inline constexpr int THREE_TRIPLES_FOR_DRAWS = 4;
+inline constexpr int THREE_TRIPLES_UP_TO_POINTS = 25;
+inline constexpr std::chrono::seconds THREE_TRIPLES_FROM_TIME{3};
+inline constexpr std::uint64_t THREE_TRIPLES_WORK = 64'000'000;
+
 // --- Sizes at which a step changes its way ------------------------------------------------
 // Above this many draws a partition design's parts are built and shrunk on their own first:
 // the search gets much further on their fewer draws (6 aus 49 "3 wenn 6").

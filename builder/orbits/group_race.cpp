@@ -49,9 +49,9 @@ public:
 
     // One design for each group in `alive` (for the first ones again, from other seeds,
     // while there are fewer groups than threads), sharing the time until `end`. Remembers the
-    // smallest size each group gave.
-    void round(const std::vector<std::size_t>& alive, std::uint64_t index, Deadline end) {
-        if (alive.empty()) return;
+    // smallest size each group gave; whether any gave one.
+    bool round(const std::vector<std::size_t>& alive, std::uint64_t index, Deadline end) {
+        if (alive.empty()) return false;
         const std::size_t runs = std::max(alive.size(), std::size_t(threads_));
         std::vector<std::size_t> sizes(runs, SIZE_MAX);
         search::runInParallel(threads_, [&](int thread) {
@@ -79,6 +79,8 @@ public:
             std::size_t& smallest = smallest_[alive[run % alive.size()]];
             smallest = std::min(smallest, sizes[run]);
         }
+        return std::any_of(sizes.begin(), sizes.end(),
+                           [](std::size_t size) { return size != SIZE_MAX; });
     }
 
     // The better half of `alive` by the sizes the groups gave, but as many groups tied with
@@ -149,6 +151,35 @@ std::vector<Block> twoLengthDesign(const DesignShape& shape, Deadline end, std::
     return race.smallestDesign();
 }
 
+// The work one run under three turned triples needs: its lists of orbits.
+std::uint64_t threeTripleWork(const DesignShape& shape) {
+    return subsetOrbits(threeTripleTurn(shape.points), shape.drawSize).representative.size() *
+           blocksPerDraw(shape);
+}
+
+bool threeTriplesWorthTrying(const DesignShape& shape, Deadline deadline) {
+    return shape.points > tuning::SMALL_GROUPS_UP_TO_POINTS &&
+           shape.points <= tuning::THREE_TRIPLES_UP_TO_POINTS &&
+           shape.drawSize == tuning::THREE_TRIPLES_FOR_DRAWS && shape.guarantee < shape.drawSize &&
+           deadline.left() >= tuning::THREE_TRIPLES_FROM_TIME;
+}
+
+// Runs under three turned triples until `end`, on as many threads as their lists fit in, a
+// run from a new seed wherever one ends without gaining any more (after some 25 s on 25
+// numbers); nothing when not even one run fits.
+std::vector<Block> threeTripleDesign(const DesignShape& shape, Deadline end, std::uint64_t seed,
+                                     int threads) {
+    const std::uint64_t work = threeTripleWork(shape);
+    if (work > tuning::THREE_TRIPLES_WORK) return {};
+    const auto runs = int(std::min<std::uint64_t>(std::uint64_t(std::max(threads, 1)),
+                                                  tuning::THREE_TRIPLES_WORK / work));
+    GroupRace race(shape, {threeTripleTurn(shape.points)}, seed, runs, work);
+    for (std::uint64_t round = 0; !race.over(end); ++round) {
+        if (!race.round(race.everyGroup(), round, end)) break;
+    }
+    return race.smallestDesign();
+}
+
 bool twoLengthsWorthTrying(const DesignShape& shape, Deadline deadline) {
     return shape.points <= tuning::TWO_LENGTHS_UP_TO_POINTS && shape.guarantee < shape.drawSize &&
            shape.drawSize != tuning::TWO_LENGTHS_NOT_FOR_DRAWS &&
@@ -160,6 +191,10 @@ bool twoLengthsWorthTrying(const DesignShape& shape, Deadline deadline) {
 std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, std::uint64_t seed,
                                    int threads) {
     if (!orbitDesignAffordable(shape)) return {};
+    if (threeTriplesWorthTrying(shape, deadline)) {
+        std::vector<Block> design = threeTripleDesign(shape, deadline, seed, threads);
+        if (!design.empty()) return design;
+    }
     const bool smallGroups = withSmallGroups(shape, deadline);
     std::vector<Block> twoLengths;
     if (twoLengthsWorthTrying(shape, deadline)) {

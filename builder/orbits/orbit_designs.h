@@ -37,7 +37,8 @@ std::optional<std::vector<Block>> orbitSteinerSystem(int points, int blockSize, 
                                                      const PermutationGroup& group);
 
 // The smallest design that orbitDesign finds over candidateGroups (for lotto designs with time
-// enough, also twoLengthGroups) before the deadline, on `threads` threads at once.
+// enough, also twoLengthGroups; for draws of four numbers on 23 to 25 points, threeTripleTurn
+// alone) before the deadline, on `threads` threads at once.
 std::vector<Block> bestOrbitDesign(const DesignShape& shape, Deadline deadline, std::uint64_t seed,
                                    int threads = 1);
 

@@ -191,6 +191,10 @@ Block applyPermutation(const Permutation& permutation, Block set) {
     return image;
 }
 
+PermutationGroup threeTripleTurn(int points) {
+    return affineGroup(3, 3, 1, points);
+}
+
 PermutationGroup projectiveLinearGroup(int q) {
     const int infinity = q;
     Permutation shift = identity();

@@ -37,6 +37,11 @@ std::vector<PermutationGroup> candidateGroups(int points, bool withSmallGroups);
 // "4 wenn 6" in 59 rows.
 std::vector<PermutationGroup> twoLengthGroups(int points);
 
+// Three cycles of three points turned at once, the other points fixed: on more points than the
+// small groups race on, its orbit designs beat the race's for draws of four numbers ("3 wenn 4"
+// on 23 to 25 numbers: 55, 62 and 71 rows against 55 to 58, 64 and 75).
+PermutationGroup threeTripleTurn(int points);
+
 bool isPrime(int n);
 
 }  // namespace lorvex::builder

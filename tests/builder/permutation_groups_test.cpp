@@ -107,5 +107,21 @@ TEST(OrbitDesigns, RunsOnSeveralThreadsCoverEveryDraw) {
     EXPECT_TRUE(verifyDesign(shape, design).met());
 }
 
+// Beyond the small groups' points and with 3 s or more, "3 wenn 4" takes its orbit design from
+// three turned triples: it must cover every draw and be made of whole orbits of theirs.
+TEST(OrbitDesigns, ThreeIfFourOnTwentyThreeNumbersIsMadeOfOrbitsOfThreeTriples) {
+    const DesignShape shape{23, 6, 4, 3};
+    std::vector<Block> design = bestOrbitDesign(shape, Deadline::in(std::chrono::seconds(4)), 1, 2);
+    ASSERT_FALSE(design.empty());
+    EXPECT_TRUE(verifyDesign(shape, design).met());
+    const PermutationGroup triples = threeTripleTurn(23);
+    std::vector<Block> turned;
+    for (const Block block : design)
+        turned.push_back(applyPermutation(triples.generators.front(), block));
+    std::sort(design.begin(), design.end());
+    std::sort(turned.begin(), turned.end());
+    EXPECT_EQ(turned, design);
+}
+
 }  // namespace
 }  // namespace lorvex::builder
