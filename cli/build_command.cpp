@@ -96,9 +96,10 @@ builder::JobMode jobMode(const BuildCliOptions& options) {
 // its rows in the order of the file; or the German reason why there is none.
 std::string loadSystem(const std::string& path, BuildStreams& streams, SystemTable& system) {
     const bool standardInput = path == "-";
-    const SystemLoad load = standardInput
-                                ? readSystemStream(STDIN_FILENO, system, {}, RowOrder::AsWritten)
-                                : readSystemFile(path, system, {}, RowOrder::AsWritten);
+    const SystemLoad load =
+        standardInput
+            ? readSystemStream(STDIN_FILENO, system, {}, RowOrder::AsWritten)
+            : readSystemFile(path, system, {}, RowOrder::AsWritten, PipeWriter::WaitedFor);
     switch (load.outcome) {
         case LoadOutcome::Unreadable:
             if (standardInput)

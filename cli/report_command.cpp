@@ -40,7 +40,8 @@ std::string unwritableOutput(const std::string& path, int error) {
 // Lines skipped on the way are counted on `err`.
 std::string loadSystem(const std::string& path, CliStreams& streams, SystemTable& system) {
     const SystemLoad load =
-        path == "-" ? readSystemStream(streams.in, system) : readSystemFile(path, system);
+        path == "-" ? readSystemStream(streams.in, system)
+                    : readSystemFile(path, system, {}, RowOrder::Sorted, PipeWriter::WaitedFor);
     switch (load.outcome) {
         case LoadOutcome::Unreadable:
             return unreadableInput(path, load.error);
@@ -59,7 +60,8 @@ std::string loadSystem(const std::string& path, CliStreams& streams, SystemTable
 // The list of past draws from the named file or standard input, or the German reason why
 // there is none.
 std::string readPastDrawsFile(const std::string& path, int in, std::string& bytes) {
-    FileBytes read = path == "-" ? readOpenFileBytes(in) : readFileBytes(path);
+    FileBytes read = path == "-" ? readOpenFileBytes(in)
+                                 : readFileBytes(path, MAX_FILE_BYTES, PipeWriter::WaitedFor);
     if (read.error != 0) return unreadableInput(path, read.error);
     bytes = std::move(read.bytes);
     return {};

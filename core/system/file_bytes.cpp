@@ -82,8 +82,9 @@ bool isSpecialFile(const std::string& path) {
     return !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
 }
 
-FileBytes readFileBytes(const std::string& path, std::size_t maxBytes) {
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+FileBytes readFileBytes(const std::string& path, std::size_t maxBytes, PipeWriter pipeWriter) {
+    const int wait = pipeWriter == PipeWriter::WaitedFor ? 0 : O_NONBLOCK;
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | wait));
     if (file.get() < 0) {
         // A socket opens with the error of a pipe without writer; it is no pipe at all.
         struct stat info {};
@@ -92,7 +93,7 @@ FileBytes readFileBytes(const std::string& path, std::size_t maxBytes) {
             error == ENXIO && ::stat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode);
         return {{}, socket ? EINVAL : error};
     }
-    // Only the opening must not wait for a pipe's writer; reading may.
+    // Only the opening may be kept from waiting for a pipe's writer; reading waits.
     ::fcntl(file.get(), F_SETFL, ::fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
     return readOpenFileBytes(file.get(), maxBytes);
 }

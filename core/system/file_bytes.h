@@ -15,9 +15,13 @@ struct FileBytes {
 // memory.
 inline constexpr std::size_t MAX_FILE_BYTES = std::size_t{256} << 20;
 
-// The whole file, read only; other programs may go on reading it meanwhile. A pipe without a
-// writer reads as empty instead of waiting for one.
-FileBytes readFileBytes(const std::string& path, std::size_t maxBytes = MAX_FILE_BYTES);
+// Whether reading a named pipe waits for its writer, as the shell's `<` does (a command line
+// tool), or finds it empty when it has none yet, so that a window never freezes on it.
+enum class PipeWriter { NotWaitedFor, WaitedFor };
+
+// The whole file, read only; other programs may go on reading it meanwhile.
+FileBytes readFileBytes(const std::string& path, std::size_t maxBytes = MAX_FILE_BYTES,
+                        PipeWriter pipeWriter = PipeWriter::NotWaitedFor);
 
 // Whether `path` names something that is neither a regular file nor a folder (a FIFO, a
 // device, a socket), following symbolic links; false when it does not exist.

@@ -52,8 +52,8 @@ SystemLoad loadSystemLinesCounted(LineSource& source, SystemTable& table, const 
 }
 
 SystemLoad readSystemFile(const std::string& path, SystemTable& table, const PerLine& perLine,
-                          RowOrder order) {
-    return loadBytes(readFileBytes(path), table, perLine, order);
+                          RowOrder order, PipeWriter pipeWriter) {
+    return loadBytes(readFileBytes(path, MAX_FILE_BYTES, pipeWriter), table, perLine, order);
 }
 
 SystemLoad readSystemStream(int fd, SystemTable& table, const PerLine& perLine, RowOrder order) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/system/file_bytes.h"
 #include "core/system/system_table.h"
 #include "core/system/system_text.h"
 
@@ -37,7 +38,8 @@ SystemLoad loadSystemLinesCounted(LineSource& source, SystemTable& table,
 // a file by its path, an open file or stream such as standard input (both with the size cap
 // of readFileBytes and its byte-order marks), and clipboard text.
 SystemLoad readSystemFile(const std::string& path, SystemTable& table, const PerLine& perLine = {},
-                          RowOrder order = RowOrder::Sorted);
+                          RowOrder order = RowOrder::Sorted,
+                          PipeWriter pipeWriter = PipeWriter::NotWaitedFor);
 SystemLoad readSystemStream(int fd, SystemTable& table, const PerLine& perLine = {},
                             RowOrder order = RowOrder::Sorted);
 // Bytes as a file holds them, already in memory (a file the web page was given).

@@ -91,6 +91,11 @@ expect 0 "$program" -o "$work/fifo" "$work/system.txt"
 wait
 check test -p "$work/fifo"
 check cmp -s "$work/from-fifo" "$data/reports/beispiel_7_2_komplett.txt"
+# A named pipe to read from is waited for until its writer comes, as `cat` does.
+timeout 10 bash -c 'sleep 1; cat "$1" >"$2"' - "$work/system.txt" "$work/fifo" &
+expect 0 timeout 10 "$program" -o "$work/from-fifo" "$work/fifo"
+wait
+check cmp -s "$work/from-fifo" "$data/reports/beispiel_7_2_komplett.txt"
 
 # Standard input that cannot be read, or never ends (the memory limit only keeps a faulty
 # build from taking the machine's memory).
