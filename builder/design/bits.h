@@ -3,6 +3,15 @@
 #include <bit>
 #include <cstdint>
 
+// On the x86-64 baseline std::popcount is a call into libgcc. A function marked so comes
+// twice, once with the POPCNT instruction, and the loader picks that one where the processor
+// has it (all but the oldest x86-64 processors).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define LORVEX_WITH_POPCNT __attribute__((target_clones("popcnt", "default")))
+#else
+#define LORVEX_WITH_POPCNT
+#endif
+
 // A set of points as the bits of a 64-bit word: a row, a draw, a subset.
 namespace lorvex::builder {
 

@@ -174,6 +174,22 @@ void forEachSubsetJoined(Block set, int size, Block base, Visit&& visit) {
             visit(base | row.pick(positionSubsets.at(row.count, size, i)));
         return;
     }
+    // The search's moves mostly walk one or two points beyond a subset: in the same order,
+    // without the general walk's bookkeeping.
+    if (size == 1) {
+        for (Block rest = set; rest != 0; rest = withoutLowestPoint(rest))
+            visit(base | lowestPoint(rest));
+        return;
+    }
+    if (size == 2) {
+        for (Block first = set; first != 0; first = withoutLowestPoint(first)) {
+            const Block withFirst = base | lowestPoint(first);
+            for (Block second = withoutLowestPoint(first); second != 0;
+                 second = withoutLowestPoint(second))
+                visit(withFirst | lowestPoint(second));
+        }
+        return;
+    }
     std::array<int, 64> points{};
     int count = 0;
     for (Block rest = set; rest != 0; rest &= rest - 1) points[count++] = std::countr_zero(rest);

@@ -1,4 +1,5 @@
 #include "builder/search/annealer.h"
+#include "builder/design/bits.h"
 #include "builder/design/tuning.h"
 
 #include <algorithm>
@@ -54,7 +55,8 @@ bool Annealer::run(const std::function<bool()>& stop, std::vector<Block>* best,
     return state_.uncoveredCount() == 0;
 }
 
-Annealer::Move Annealer::propose() {
+// Looks at every row, so it counts points most often of all.
+LORVEX_WITH_POPCNT Annealer::Move Annealer::propose() {
     const Block draw = state_.uncoveredDraw(random_.below(std::uint32_t(state_.uncoveredCount())));
     const std::vector<Block>& rows = state_.rows();
     // Among the rows meeting the draw most, one at random (reservoir sampling).

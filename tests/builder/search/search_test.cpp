@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,20 @@ void expectRowIndexRight(const search::CoverageState& state) {
             if ((rows[row] & subset) == subset) holding.push_back(row);
         EXPECT_EQ(listed, holding);
     });
+}
+
+// Runs of the same seed depend on the order of the visits: each subset once, lexicographic.
+TEST(ForEachSubsetJoined, VisitsEverySubsetOnceInLexicographicOrder) {
+    const auto before = [](Block a, Block b) { return (lowestPoint(a ^ b) & a) != 0; };
+    for (const Block set : {Block{0b1011'0110'1101}, Block{0x0f0f'00ff'0000'1234}})
+        for (int size = 1; size <= 3; ++size) {
+            std::vector<Block> seen;
+            search::forEachSubsetJoined(set, size, 0, [&](Block s) { seen.push_back(s); });
+            EXPECT_EQ(seen.size(), binomial(std::popcount(set), size));
+            EXPECT_TRUE(std::ranges::all_of(
+                seen, [&](Block s) { return (s & ~set) == 0 && std::popcount(s) == size; }));
+            EXPECT_EQ(std::ranges::adjacent_find(seen, std::not_fn(before)), seen.end());
+        }
 }
 
 class CoverageStateTest : public testing::TestWithParam<DesignShape> {};
