@@ -163,62 +163,31 @@ struct RowPoints {
     int count = 0;
 };
 
+// Calls visit(chosen | subset) for every subset of `size` of the `count` points of `set`,
+// lexicographic by point.
+template <typename Visit>
+void walkSubsets(Block set, int count, int size, Block chosen, Visit& visit) {
+    if (size == 0) {
+        visit(chosen);
+        return;
+    }
+    for (; count >= size; --count, set = withoutLowestPoint(set))
+        walkSubsets(withoutLowestPoint(set), count - 1, size - 1, chosen | lowestPoint(set), visit);
+}
+
 // Calls visit(base | subset) for every subset of `size` points of `set`: a fast walk for sets of
 // up to six points, lexicographic by position; the search's order, on which its runs for a
 // seed depend.
 template <typename Visit>
 void forEachSubsetJoined(Block set, int size, Block base, Visit&& visit) {
-    if (std::popcount(set) <= SubsetRanks::maxSize) {
+    const int count = std::popcount(set);
+    if (count <= SubsetRanks::maxSize) {
         const RowPoints row(set);
         for (int i = 0; i < positionSubsets.count(row.count, size); ++i)
             visit(base | row.pick(positionSubsets.at(row.count, size, i)));
         return;
     }
-    // The search's moves mostly walk one or two points beyond a subset: in the same order,
-    // without the general walk's bookkeeping.
-    if (size == 1) {
-        for (Block rest = set; rest != 0; rest = withoutLowestPoint(rest))
-            visit(base | lowestPoint(rest));
-        return;
-    }
-    if (size == 2) {
-        for (Block first = set; first != 0; first = withoutLowestPoint(first)) {
-            const Block withFirst = base | lowestPoint(first);
-            for (Block second = withoutLowestPoint(first); second != 0;
-                 second = withoutLowestPoint(second))
-                visit(withFirst | lowestPoint(second));
-        }
-        return;
-    }
-    std::array<int, 64> points{};
-    int count = 0;
-    for (Block rest = set; rest != 0; rest &= rest - 1) points[count++] = std::countr_zero(rest);
-    if (size > count) return;
-    if (size == 0) {
-        visit(base);
-        return;
-    }
-    std::array<int, SubsetRanks::maxSize> index{};
-    std::array<Block, SubsetRanks::maxSize + 1> partial{};
-    partial[0] = base;
-    // Iterative lexicographic walk over index[0] < index[1] < ... < index[size-1].
-    int level = 0;
-    index[0] = 0;
-    while (level >= 0) {
-        if (index[level] > count - (size - level)) {
-            --level;
-            if (level >= 0) ++index[level];
-            continue;
-        }
-        partial[level + 1] = partial[level] | (Block{1} << points[index[level]]);
-        if (level == size - 1) {
-            visit(partial[size]);
-            ++index[level];
-            continue;
-        }
-        ++level;
-        index[level] = index[level - 1] + 1;
-    }
+    walkSubsets(set, count, size, base, visit);
 }
 
 }  // namespace search
