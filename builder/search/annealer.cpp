@@ -44,9 +44,13 @@ bool Annealer::run(const std::function<bool()>& stop, std::vector<Block>* best,
         if (step % pollEvery_ == 0 && stop()) return false;
         if (step % coolEvery_ == 0) cool();
         const Move move = propose();
-        // Trying a move costs as much as making it, so a refused one is undone.
-        if (!accept(state_.replace(move.row, move.out, move.in)))
+        // Most moves are refused, and counting one costs half of making and undoing it.
+        if (state_.countsMoves()) {
+            if (accept(state_.replaceDelta(move.row, move.out, move.in)))
+                state_.replace(move.row, move.out, move.in);
+        } else if (!accept(state_.replace(move.row, move.out, move.in))) {
             state_.replace(move.row, move.in, move.out);
+        }
         if (state_.uncoveredCount() < bestCount_) {
             bestCount_ = state_.uncoveredCount();
             if (best) *best = state_.rows();

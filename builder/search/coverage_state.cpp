@@ -96,6 +96,33 @@ long CoverageState::replace(std::size_t row, int out, int in) {
     return long(uncovered_.size()) - before;
 }
 
+// Only draws through a lost subset (one holding `out` that no other row holds) can go
+// uncovered, only draws through a gained one (holding `in`, held by no row) can be covered, and
+// a draw whose last point lies in the row or is `in` keeps a subset of the new row. Any other
+// draw through a lost subset meets the row in that subset alone and goes uncovered when it holds
+// nothing else; one through a gained subset meets the new row in that subset alone and is
+// covered anew when it held nothing.
+long CoverageState::replaceDelta(std::size_t row, int out, int in) const {
+    const Block rest = rows_[row] & ~bit(out);
+    const Block beyond = allPoints_ & ~(rows_[row] | bit(in));
+    long delta = 0;
+    forEachSubsetJoined(rest, shape_.guarantee - 1, 0, [&](Block part) {
+        const Block lost = part | bit(out);
+        if (holders_[ranks_.rank(lost)] == 1) delta += drawsHeldSo(lost, beyond, 1);
+        const Block gained = part | bit(in);
+        if (holders_[ranks_.rank(gained)] == 0) delta -= drawsHeldSo(gained, beyond, 0);
+    });
+    return delta;
+}
+
+// How many of the draws `subset` forms with one point of `beyond` hold `held` subsets.
+long CoverageState::drawsHeldSo(Block subset, Block beyond, std::uint8_t held) const {
+    long draws = 0;
+    forEachSubsetJoined(beyond, 1, subset,
+                        [&](Block draw) { draws += held_[ranks_.rank(draw)] == held ? 1 : 0; });
+    return draws;
+}
+
 void CoverageState::add(Block row) {
     rows_.push_back(row);
     hold(row, shape_.guarantee, 0);

@@ -53,6 +53,11 @@ public:
     }
     // Row `row` takes point `in` for `out`; returns the change of the uncovered count.
     long replace(std::size_t row, int out, int in);
+    // Whether replaceDelta answers (draws one point larger than the guarantee).
+    bool countsMoves() const { return shape_.drawSize == shape_.guarantee + 1; }
+    // What replace(row, out, in) would return, counted without making the move; only where
+    // countsMoves().
+    long replaceDelta(std::size_t row, int out, int in) const;
 
     void add(Block row);
     // Removes row `row`; the last row takes its place.
@@ -66,6 +71,7 @@ public:
 private:
     void hold(Block set, int count, Block base);
     void release(Block set, int count, Block base);
+    long drawsHeldSo(Block subset, Block beyond, std::uint8_t held) const;
     void gainSubset(Block subset, std::uint32_t rank);
     void loseSubset(Block subset, std::uint32_t rank);
     void markUncovered(std::uint32_t draw);

@@ -90,6 +90,12 @@ TEST_P(CoverageStateTest, CountsHolesLikeBruteForce) {
             row |= Block{1} << random.below(std::uint32_t(shape.points));
         return row;
     };
+    const auto randomPointOf = [&](Block set) {
+        int point = 0;
+        do point = int(random.below(std::uint32_t(shape.points)));
+        while ((set >> point & 1) == 0);
+        return point;
+    };
     const std::vector<Block> fixed{randomRow()};
     search::CoverageState state(shape, fixed, {randomRow(), randomRow(), randomRow()});
     const std::vector<std::uint32_t> weights(state.drawCount(), 1);
@@ -104,16 +110,19 @@ TEST_P(CoverageStateTest, CountsHolesLikeBruteForce) {
             ASSERT_EQ(state.uncoveredCount(), before);
             continue;
         }
-        const int out = std::countr_zero(block);
-        const int in = std::countr_zero(~block);
-        if (in >= shape.points) continue;
+        const int out = randomPointOf(block);
+        const int in = randomPointOf(pointsBelow(shape.points) & ~block);
         const std::uint64_t before = state.uncoveredCount();
         // With all weights 1 the predicted change is the change.
         std::array<long, 6> predicted{};
         if (state.hasCheapDelta()) state.swapDeltas(row, in, weights, predicted);
+        const long counted = state.countsMoves() ? state.replaceDelta(row, out, in) : 0;
         const long delta = state.replace(row, out, in);
         if (state.hasCheapDelta()) {
-            ASSERT_EQ(predicted[0], delta);
+            ASSERT_EQ(predicted[std::popcount(block & ((Block{1} << out) - 1))], delta);
+        }
+        if (state.countsMoves()) {
+            ASSERT_EQ(counted, delta);
         }
         ASSERT_EQ(long(state.uncoveredCount()) - long(before), delta);
         ASSERT_EQ(state.uncoveredCount(), holesByBruteForce(shape, state.rows(), fixed));
@@ -124,7 +133,8 @@ TEST_P(CoverageStateTest, CountsHolesLikeBruteForce) {
 INSTANTIATE_TEST_SUITE_P(Shapes, CoverageStateTest,
                          testing::Values(DesignShape{9, 4, 3, 3}, DesignShape{10, 5, 5, 3},
                                          DesignShape{11, 6, 6, 2}, DesignShape{8, 3, 4, 1},
-                                         DesignShape{12, 6, 5, 5}),
+                                         DesignShape{12, 6, 5, 5}, DesignShape{12, 6, 6, 5},
+                                         DesignShape{11, 6, 4, 3}),
                          [](const auto& info) { return shapeName(info.param); });
 
 // The Fano plane covers every pair of seven points with seven lines.
