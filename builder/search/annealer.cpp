@@ -45,12 +45,8 @@ bool Annealer::run(const std::function<bool()>& stop, std::vector<Block>* best,
         if (step % coolEvery_ == 0) cool();
         const Move move = propose();
         // Most moves are refused, and counting one costs half of making and undoing it.
-        if (state_.countsMoves()) {
-            if (accept(state_.replaceDelta(move.row, move.out, move.in)))
-                state_.replace(move.row, move.out, move.in);
-        } else if (!accept(state_.replace(move.row, move.out, move.in))) {
-            state_.replace(move.row, move.in, move.out);
-        }
+        if (accept(state_.replaceDelta(move.row, move.out, move.in)))
+            state_.replace(move.row, move.out, move.in);
         if (state_.uncoveredCount() < bestCount_) {
             bestCount_ = state_.uncoveredCount();
             if (best) *best = state_.rows();

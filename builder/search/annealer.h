@@ -12,8 +12,8 @@ namespace lorvex::builder::search {
 // Simulated annealing on a fixed number of rows with the uncovered draws as cost (Nurmela and
 // Östergård), for draws larger than the guarantee. Each move starts from an uncovered draw: a
 // row that meets it in as many points as any row swaps one of its other points for one of the
-// draw's, so the draw becomes covered; the move is taken by the Metropolis rule. Where the
-// state cannot count a move without making it, a refused one is made and undone.
+// draw's, so the draw becomes covered; the move is counted first and taken by the Metropolis
+// rule.
 class Annealer {
 public:
     Annealer(CoverageState& state, Random& random);

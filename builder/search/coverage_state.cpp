@@ -98,10 +98,10 @@ long CoverageState::replace(std::size_t row, int out, int in) {
 
 // Only draws through a lost subset (one holding `out` that no other row holds) can go
 // uncovered, only draws through a gained one (holding `in`, held by no row) can be covered, and
-// a draw whose last point lies in the row or is `in` keeps a subset of the new row. Any other
-// draw through a lost subset meets the row in that subset alone and goes uncovered when it holds
-// nothing else; one through a gained subset meets the new row in that subset alone and is
-// covered anew when it held nothing.
+// a draw with a further point in the row or `in` meets both rows in the guarantee. A draw with
+// its further points elsewhere meets the row in the lost subset alone and goes uncovered when it
+// holds nothing else, or meets the new row in the gained subset alone and is covered anew when it
+// held nothing.
 long CoverageState::replaceDelta(std::size_t row, int out, int in) const {
     const Block rest = rows_[row] & ~bit(out);
     const Block beyond = allPoints_ & ~(rows_[row] | bit(in));
@@ -115,10 +115,10 @@ long CoverageState::replaceDelta(std::size_t row, int out, int in) const {
     return delta;
 }
 
-// How many of the draws `subset` forms with one point of `beyond` hold `held` subsets.
+// How many of the draws `subset` forms with points of `beyond` hold `held` subsets.
 long CoverageState::drawsHeldSo(Block subset, Block beyond, std::uint8_t held) const {
     long draws = 0;
-    forEachSubsetJoined(beyond, 1, subset,
+    forEachSubsetJoined(beyond, shape_.drawSize - shape_.guarantee, subset,
                         [&](Block draw) { draws += held_[ranks_.rank(draw)] == held ? 1 : 0; });
     return draws;
 }

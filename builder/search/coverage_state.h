@@ -53,10 +53,8 @@ public:
     }
     // Row `row` takes point `in` for `out`; returns the change of the uncovered count.
     long replace(std::size_t row, int out, int in);
-    // Whether replaceDelta answers (draws one point larger than the guarantee).
-    bool countsMoves() const { return shape_.drawSize == shape_.guarantee + 1; }
     // What replace(row, out, in) would return, counted without making the move; only where
-    // countsMoves().
+    // draws are larger than the guarantee (not hasCheapDelta()).
     long replaceDelta(std::size_t row, int out, int in) const;
 
     void add(Block row);
