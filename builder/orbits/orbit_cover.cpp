@@ -75,8 +75,11 @@ void dropRedundant(std::vector<std::uint32_t>& chosen, const SubsetOrbits& draws
 // reaches a random unreached orbit of draws and gains most weight, then takes out the chosen
 // orbits that lose least until the design is smaller than the best again; the weights of the
 // orbits of draws left unreached grow each step, so long-unreached ones pull harder.
-// Every orbit's gain and loss are kept up to date as orbits come and go and weights grow, so a
-// step costs what it changes rather than a count over every candidate.
+// Every orbit's gain and loss are kept up to date as orbits come and go, so a step costs what
+// it changes rather than a count over every candidate. The weights grow by a clock: an
+// unreached orbit of draws weighs its base plus the clock, and a gain is its base plus the
+// clock times the unreached orbits it counts, so that a step need not touch every gain (the
+// growing took half the time when it did).
 class OrbitCoverSearch {
 public:
     OrbitCoverSearch(const SubsetOrbits& draws, const SubsetOrbits& blocks,
@@ -89,13 +92,15 @@ public:
           holderSum_(draws.representative.size(), 0),
           weight_(draws.representative.size(), 1),
           unreached_(draws.representative.size()),
-          gain_(blocks.representative.size(), 0),
+          gain_(blocks.representative.size()),
           loss_(blocks.representative.size(), 0),
           tabuUntil_(blocks.representative.size(), 0),
           chosen_(blocks.representative.size()) {
         for (std::uint32_t d = 0; d < reaching_.size(); ++d) unreached_.insert(d);
-        for (std::uint32_t b = 0; b < reaches_.size(); ++b)
-            gain_[b] = reaches_[b].size();  // every weight is 1, nothing is reached yet
+        for (std::uint32_t b = 0; b < reaches_.size(); ++b) {
+            // every weight is 1, nothing is reached yet
+            gain_[b] = {std::int64_t(reaches_[b].size()), std::uint32_t(reaches_[b].size())};
+        }
     }
 
     std::vector<std::uint32_t> improve(const std::vector<std::uint32_t>& start,
@@ -124,7 +129,7 @@ public:
                 tabuUntil_[added] = step + 2;
                 shrinkBelow(bestCount, added, step);
             }
-            makeHeavier();
+            ++clock_;  // every unreached orbit of draws weighs one more
         }
         std::sort(best.begin(), best.end());
         return best;
@@ -144,10 +149,11 @@ private:
             const std::uint32_t before = reachCount_[d]++;
             if (before == 0) {
                 unreached_.erase(d);
-                for (const std::uint32_t other : reaching_[d]) gain_[other] -= weight_[d];
-                loss_[b] += weight_[d];
+                for (const std::uint32_t other : reaching_[d]) gain_[other].lose(weight_[d]);
+                weight_[d] += clock_;  // stops growing
+                loss_[b] += std::uint64_t(weight_[d]);
             } else if (before == 1) {
-                loss_[holderSum_[d] - b] -= weight_[d];  // its one holder until now
+                loss_[holderSum_[d] - b] -= std::uint64_t(weight_[d]);  // its one holder until now
             }
         }
     }
@@ -160,18 +166,12 @@ private:
             const std::uint32_t after = --reachCount_[d];
             if (after == 0) {
                 unreached_.insert(d);
-                for (const std::uint32_t other : reaching_[d]) gain_[other] += weight_[d];
-                loss_[b] -= weight_[d];
+                loss_[b] -= std::uint64_t(weight_[d]);
+                weight_[d] -= clock_;  // grows from now on
+                for (const std::uint32_t other : reaching_[d]) gain_[other].win(weight_[d]);
             } else if (after == 1) {
-                loss_[holderSum_[d]] += weight_[d];  // its one holder from now on
+                loss_[holderSum_[d]] += std::uint64_t(weight_[d]);  // its one holder from now on
             }
-        }
-    }
-
-    void makeHeavier() {
-        for (const std::uint32_t d : unreached_.members()) {
-            ++weight_[d];
-            for (const std::uint32_t b : reaching_[d]) ++gain_[b];
         }
     }
 
@@ -181,7 +181,7 @@ private:
         for (const std::uint32_t b : reaching_[draw]) {
             if (chosen_.contains(b) || tabuUntil_[b] > step || blocks_.orbitSize[b] >= bestCount)
                 continue;
-            const double score = noisy(double(gain_[b]) / double(blocks_.orbitSize[b]));
+            const double score = noisy(double(gain_[b].at(clock_)) / double(blocks_.orbitSize[b]));
             if (score > bestScore) {
                 bestScore = score;
                 best = b;
@@ -214,19 +214,38 @@ private:
     const OrbitLists& reaching_;
     const OrbitLists& reaches_;
     search::Random random_;  // the same numbers with every standard library
+    // The weight of the unreached orbits of draws an orbit of blocks reaches: the sum of their
+    // bases and how many they are.
+    struct Gain {
+        std::int64_t base = 0;
+        std::uint32_t unreached = 0;
+
+        std::int64_t at(std::int64_t clock) const { return base + clock * unreached; }
+        void win(std::int64_t weightBase) {
+            base += weightBase;
+            ++unreached;
+        }
+        void lose(std::int64_t weightBase) {
+            base -= weightBase;
+            --unreached;
+        }
+    };
+
     // Per orbit of draws: the chosen orbits reaching it, their numbers summed (which names the
-    // one holder where there is one), and its weight; and those no chosen orbit reaches.
+    // one holder where there is one), and its weight (less the clock while unreached); and
+    // those no chosen orbit reaches.
     std::vector<std::uint32_t> reachCount_;
     std::vector<std::uint64_t> holderSum_;
-    std::vector<std::uint64_t> weight_;
+    std::vector<std::int64_t> weight_;
     IndexedSet unreached_;
     // Per orbit of blocks: the weight it would reach unreached, the weight only it reaches
     // (where chosen), and until when it may not come back; and the chosen ones.
-    std::vector<std::uint64_t> gain_;
+    std::vector<Gain> gain_;
     std::vector<std::uint64_t> loss_;
     std::vector<std::uint64_t> tabuUntil_;
     IndexedSet chosen_;
     std::size_t count_ = 0;
+    std::int64_t clock_ = 0;
 };
 
 }  // namespace
