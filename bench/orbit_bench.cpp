@@ -36,7 +36,7 @@ std::optional<DesignShape> parseShape(const char* text) {
 std::optional<PermutationGroup> groupNamed(int points, const std::string& name) {
     std::vector<PermutationGroup> groups = candidateGroups(points, true);
     for (PermutationGroup& group : twoLengthGroups(points)) groups.push_back(std::move(group));
-    groups.push_back(threeTripleTurn(points));
+    if (points >= 9) groups.push_back(threeTripleTurn(points));  // "Z3x3" beyond the small groups
     for (PermutationGroup& group : groups) {
         if (group.name == name) return std::move(group);
     }
