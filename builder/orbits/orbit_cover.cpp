@@ -151,9 +151,9 @@ private:
                 unreached_.erase(d);
                 for (const std::uint32_t other : reaching_[d]) gain_[other].lose(weight_[d]);
                 weight_[d] += clock_;  // stops growing
-                loss_[b] += std::uint64_t(weight_[d]);
+                loss_[b] += weight_[d];
             } else if (before == 1) {
-                loss_[holderSum_[d] - b] -= std::uint64_t(weight_[d]);  // its one holder until now
+                loss_[holderSum_[d] - b] -= weight_[d];  // its one holder until now
             }
         }
     }
@@ -166,11 +166,11 @@ private:
             const std::uint32_t after = --reachCount_[d];
             if (after == 0) {
                 unreached_.insert(d);
-                loss_[b] -= std::uint64_t(weight_[d]);
+                loss_[b] -= weight_[d];
                 weight_[d] -= clock_;  // grows from now on
                 for (const std::uint32_t other : reaching_[d]) gain_[other].win(weight_[d]);
             } else if (after == 1) {
-                loss_[holderSum_[d]] += std::uint64_t(weight_[d]);  // its one holder from now on
+                loss_[holderSum_[d]] += weight_[d];  // its one holder from now on
             }
         }
     }
@@ -241,7 +241,7 @@ private:
     // Per orbit of blocks: the weight it would reach unreached, the weight only it reaches
     // (where chosen), and until when it may not come back; and the chosen ones.
     std::vector<Gain> gain_;
-    std::vector<std::uint64_t> loss_;
+    std::vector<std::int64_t> loss_;
     std::vector<std::uint64_t> tabuUntil_;
     IndexedSet chosen_;
     std::size_t count_ = 0;
